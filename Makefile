@@ -1,0 +1,24 @@
+# The two commands a newcomer needs: `make play` and `make test`.
+BUILD := build
+JOBS  := $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: play test build setup bench clean
+
+play: build
+	./$(BUILD)/drifter
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+build: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=NOTICE > /dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+setup:
+	@tools/setup.sh
+
+bench: build
+	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD)

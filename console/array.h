@@ -1,0 +1,124 @@
+#pragma once
+// Array<T>: the game's one container. Storage is always exactly `count`
+// elements (every append and removal rebuilds it) and every index is checked.
+
+#include <cstdint>
+#include <new>
+#include <utility>
+
+#include "console/errors.h"
+
+template <typename T>
+class Array {
+public:
+    Array() = default;
+    Array(const Array& other) { copyFrom(other); }
+    Array(Array&& other) noexcept : data(other.data), count(other.count) {
+        other.data = nullptr;
+        other.count = 0;
+    }
+    Array& operator=(const Array& other) {
+        if (this != &other) {
+            Array copy(other);
+            swap(copy);
+        }
+        return *this;
+    }
+    Array& operator=(Array&& other) noexcept {
+        if (this != &other) {
+            clear();
+            swap(other);
+        }
+        return *this;
+    }
+    ~Array() { clear(); }
+
+    std::uint32_t size() const { return count; }
+
+    T& at(std::uint32_t i) {
+        check(i);
+        return data[i];
+    }
+    const T& at(std::uint32_t i) const {
+        check(i);
+        return data[i];
+    }
+    T& operator[](std::uint32_t i) { return at(i); }
+    const T& operator[](std::uint32_t i) const { return at(i); }
+
+    void append(const T& x) {
+        T* grown = allocate(count + 1);
+        try {
+            for (std::uint32_t i = 0; i < count; ++i) grown[i] = data[i];
+            grown[count] = x;
+        } catch (...) {
+            delete[] grown;
+            throw;
+        }
+        delete[] data;
+        data = grown;
+        ++count;
+    }
+
+    void removeAt(std::uint32_t i) {
+        check(i);
+        if (count == 1) {
+            clear();
+            return;
+        }
+        T* shrunk = allocate(count - 1);
+        try {
+            for (std::uint32_t from = 0, to = 0; from < count; ++from)
+                if (from != i) shrunk[to++] = data[from];
+        } catch (...) {
+            delete[] shrunk;
+            throw;
+        }
+        delete[] data;
+        data = shrunk;
+        --count;
+    }
+
+    void clear() {
+        delete[] data;
+        data = nullptr;
+        count = 0;
+    }
+
+    // Index of the first element equal to key, or -1 (used on lists of texts).
+    template <typename K>
+    int indexOf(const K& key) const {
+        for (std::uint32_t i = 0; i < count; ++i)
+            if (data[i] == key) return static_cast<int>(i);
+        return -1;
+    }
+
+    // Range-for support for the game's own loops.
+    T* begin() { return data; }
+    T* end() { return data + count; }
+    const T* begin() const { return data; }
+    const T* end() const { return data + count; }
+
+private:
+    void check(std::uint32_t i) const {
+        if (i >= count) throw errorBounds{i, count - 1};
+    }
+    static T* allocate(std::uint32_t n) {
+        T* p = new (std::nothrow) T[n];
+        if (!p) throw errorOverflow{};
+        return p;
+    }
+    void copyFrom(const Array& other) {
+        if (other.count == 0) return;
+        data = allocate(other.count);
+        for (std::uint32_t i = 0; i < other.count; ++i) data[i] = other.data[i];
+        count = other.count;
+    }
+    void swap(Array& other) noexcept {
+        std::swap(data, other.data);
+        std::swap(count, other.count);
+    }
+
+    T* data = nullptr;
+    std::uint32_t count = 0;
+};

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include "console/array.h"
+#include "console/text.h"
+
+namespace {
+
+Array<String> list(std::initializer_list<const char*> items) {
+    Array<String> a;
+    for (const char* s : items) a.append(s);
+    return a;
+}
+
+TEST(Array, IndexesAreCheckedWithTheExactErrorValues) {
+    Array<int> empty;
+    try {
+        (void)empty.at(0);
+        FAIL();
+    } catch (const errorBounds& e) {
+        EXPECT_EQ(e.index, 0u);
+        EXPECT_EQ(e.max, 4294967295u);
+    }
+    Array<int> three;
+    for (int i : {1, 2, 3}) three.append(i);
+    try {
+        three[3] = 0;
+        FAIL();
+    } catch (const errorBounds& e) {
+        EXPECT_EQ(e.index, 3u);
+        EXPECT_EQ(e.max, 2u);
+    }
+    EXPECT_THROW(three.removeAt(3), errorBounds);
+    EXPECT_EQ(three.size(), 3u);
+}
+
+TEST(Array, RemovalKeepsTheOrderOfTheRest) {
+    Array<String> abc = list({"A", "B", "C"});
+    abc.removeAt(1);
+    ASSERT_EQ(abc.size(), 2u);
+    EXPECT_TRUE(abc[0] == "A");
+    EXPECT_TRUE(abc[1] == "C");
+    Array<String> one = list({"A"});
+    one.removeAt(0);
+    EXPECT_EQ(one.size(), 0u);
+    EXPECT_THROW((void)one.at(0), errorBounds);
+}
+
+TEST(Array, IndexOfFindsTheFirstMatch) {
+    EXPECT_EQ(Array<String>().indexOf(String("x")), -1);
+    Array<String> names = list({"Fist", "C4", "Fist"});
+    EXPECT_EQ(names.indexOf(String("Fist")), 0);
+    EXPECT_EQ(names.indexOf(String("C4")), 1);
+    EXPECT_EQ(names.indexOf(String("fist")), -1);
+}
+
+TEST(Array, CopiesAreIndependent) {
+    Array<String> a = list({"one", "two"});
+    Array<String> b = a;
+    b[0] = "changed";
+    b.append("three");
+    EXPECT_TRUE(a[0] == "one");
+    EXPECT_EQ(a.size(), 2u);
+    a = b;
+    EXPECT_EQ(a.size(), 3u);
+    a.clear();
+    EXPECT_EQ(a.size(), 0u);
+    EXPECT_EQ(b.size(), 3u);
+}
+
+}  // namespace

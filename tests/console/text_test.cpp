@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include <sstream>
+
+#include "console/text.h"
+#include "support/console_fixture.h"
+
+namespace {
+
+void expectBounds(std::uint32_t index, std::uint32_t max, const std::function<void()>& f) {
+    try {
+        f();
+        FAIL() << "no errorBounds thrown";
+    } catch (const errorBounds& e) {
+        EXPECT_EQ(e.index, index);
+        EXPECT_EQ(e.max, max);
+    }
+}
+
+TEST(String, IndexesAreCheckedWithTheExactErrorValues) {
+    String empty("");
+    EXPECT_EQ(empty.length(), 0u);
+    expectBounds(0, 4294967295u, [&] { (void)empty[0]; });
+    String s("abcdef");
+    expectBounds(6, 5, [&] { (void)s.at(6); });
+    expectBounds(6, 5, [&] { (void)s.substr(6, 1); });
+    expectBounds(0, 4294967295u, [&] { (void)empty.substr(0, 3); });
+    EXPECT_TRUE(s.substr(2, 100) == "cdef");
+    EXPECT_TRUE(s.substr(0, 0) == "");
+}
+
+TEST(String, AppendsNumbersAndCopiesDeeply) {
+    String s("x");
+    s += -42;
+    s += 0;
+    s += -2147483647 - 1;
+    EXPECT_TRUE(s == "x-420-2147483648");
+    String copy(s);
+    copy[0] = 'y';
+    EXPECT_EQ(s[0], 'x');
+    s += s;  // appending itself doubles it
+    EXPECT_EQ(s.length(), 32u);
+    EXPECT_STREQ(String("abc").c_str().get(), "abc");
+}
+
+TEST(String, ComparesCaseAndLength) {
+    EXPECT_FALSE(String("Abc") == String("abc"));
+    EXPECT_TRUE(String("a") == 'a');
+    EXPECT_TRUE('a' == String("a"));
+    EXPECT_FALSE(String("ab") == 'a');
+    EXPECT_FALSE(String("ab") == "abc");
+    EXPECT_TRUE("ab" != String("abc"));
+    EXPECT_TRUE(String("ab") + 'c' + "d" + String("e") == "abcde");
+    EXPECT_TRUE('z' + String("y") == "zy");
+}
+
+TEST(Getline, SkipsOneWaitingLineFeedAndKeepsTheLastLine) {
+    std::istringstream in("\nabc\ndef");
+    String s;
+    getline(in, s);
+    EXPECT_TRUE(s == "abc");
+    getline(in, s);
+    EXPECT_TRUE(s == "def");
+    std::istringstream two("\n\nx\n");
+    getline(two, s);  // only one waiting line feed is skipped
+    EXPECT_TRUE(s == "");
+    getline(two, s);
+    EXPECT_TRUE(s == "x");
+}
+
+class ColourEscapes : public ConsoleTest {
+protected:
+    void write(const char* text) {
+        gotoXY(0, 0);
+        std::cout << String(text);
+    }
+};
+
+TEST_F(ColourEscapes, ChangeTheColourAndAreNotWritten) {
+    write("%C0Ehello");
+    EXPECT_EQ(textAt(0, 0, 6), "hello ");
+    EXPECT_EQ(scr().attrAt(0, 0), 0x0E);
+    EXPECT_EQ(scr().attr(), 0x0E);  // the colour stays in force afterwards
+}
+
+TEST_F(ColourEscapes, NeedThreeCharactersAfterThePercent) {
+    write("50%");
+    EXPECT_EQ(textAt(0, 0, 4), "50% ");
+    write("50% off");
+    EXPECT_EQ(textAt(0, 0, 6), "50off ");
+    write("ab%C1F");
+    EXPECT_EQ(textAt(0, 0, 5), "aboff");  // only "ab" is written over the old text
+    EXPECT_EQ(scr().attr(), 0x1F);
+    write("%c4fX%CxZY");
+    EXPECT_EQ(scr().attrAt(0, 0), 0x4F);
+    EXPECT_EQ(scr().attrAt(1, 0), 0x00);  // non-hex digits count as 0
+}
+
+TEST(HexDigitValue, ReadsBothCasesAndGivesZeroOtherwise) {
+    EXPECT_EQ(hexDigitValue('f'), 15);
+    EXPECT_EQ(hexDigitValue('F'), 15);
+    EXPECT_EQ(hexDigitValue('9'), 9);
+    EXPECT_EQ(hexDigitValue('g'), 0);
+    EXPECT_EQ(hexDigitValue(' '), 0);
+    EXPECT_EQ(hexDigitValue('%'), 0);
+}
+
+}  // namespace

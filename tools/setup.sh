@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Checks the Debian packages the build needs and installs the missing ones.
+# As root it runs apt-get itself; otherwise it prints the command and stops.
+set -euo pipefail
+
+packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
+          libsdl2-dev libsdl2-mixer-dev libasound2-dev tmux)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+command="apt-get install -y --no-install-recommends ${missing[*]}"
+if [[ $(id -u) -ne 0 ]]; then
+  echo "DRIFTER needs these Debian packages: ${missing[*]}" >&2
+  echo "Install them with:  sudo $command" >&2
+  exit 1
+fi
+
+echo "Installing: ${missing[*]}"
+# Package lists that are missing or older than a day are refreshed first.
+lists=/var/lib/apt/lists
+if [[ -z $(find "$lists" -maxdepth 1 -name '*Packages*' -mtime -1 2>/dev/null | head -n 1) ]]; then
+  apt-get update -q
+fi
+DEBIAN_FRONTEND=noninteractive $command
