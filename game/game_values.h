@@ -1,0 +1,15 @@
+#pragma once
+// The program-wide values of one game. Screens read and change them directly;
+// resetGameValues() gives them a new game's values (start-up and tests).
+
+extern int currentCity;          // 1 Vancouver ... 6 Washington D.C.
+extern int missionNumber;        // 0 before the first mail, up to 6
+extern bool mailWaiting;         // a mission mail waits at the internet cafe
+extern int wantedLevel;          // police attention, shown as '*'s
+extern int equippedWeapon;       // index into the possessions' weapons
+extern int savedEquippedWeapon;  // equippedWeapon remembered at baggage check-in
+extern bool battleMusicPlaying;  // the bar's music is on: battles keep it
+extern bool bossMusicPlaying;    // the final fight's music is on: battles keep it
+extern int vitaminPrice;         // the hospital shop's rising price
+
+void resetGameValues();
