@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <iterator>
 
 #include "console/random.h"
 #include "possessions/possessions.h"
