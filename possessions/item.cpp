@@ -15,7 +15,7 @@ bool Medkit::use(Character&, Character& target, Possessions&) {
     return true;
 }
 
-bool KeyItem::use(Character&, Character&, Possessions&) { return true; }
+bool Key::use(Character&, Character&, Possessions&) { return true; }
 
 bool MacroCorpItem::use(Character&, Character&, Possessions&) { return true; }
 

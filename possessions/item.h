@@ -36,10 +36,10 @@ public:
 };
 
 // A progress marker ("map 2 key", "shuttle plans", ...), kept among the key
-// items. (Called KeyItem because Key already names the keyboard's key codes.)
-class KeyItem : public Item {
+// items.
+class Key : public Item {
 public:
-    explicit KeyItem(const String& markerName) : Item(markerName) {}
+    explicit Key(const String& markerName) : Item(markerName) {}
     bool use(Character& user, Character& target, Possessions& owner) override;
 };
 

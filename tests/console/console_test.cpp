@@ -35,15 +35,15 @@ TEST_F(Console, WritingWrapsAtTheRightEdgeAndNeverScrolls) {
 }
 
 TEST_F(Console, PressWaitsForTheReleaseWhileHeldRepeats) {
-    keys.hold(Key::Enter, 500);
-    EXPECT_TRUE(keyPressed(Key::Enter, true));
+    keys.hold(VK::Enter, 500);
+    EXPECT_TRUE(keyPressed(VK::Enter, true));
     const auto pressedAt = host().now();
     delayMs(100);
-    EXPECT_TRUE(keyPressed(Key::Enter, true));  // still down: true again
-    EXPECT_TRUE(keyPressed(Key::Enter, false));
+    EXPECT_TRUE(keyPressed(VK::Enter, true));  // still down: true again
+    EXPECT_TRUE(keyPressed(VK::Enter, false));
     EXPECT_EQ(host().now(), pressedAt + 500);  // returned only after the release
-    EXPECT_FALSE(keyPressed(Key::Enter, false));
-    EXPECT_FALSE(keyPressed(Key::Escape, true));
+    EXPECT_FALSE(keyPressed(VK::Enter, false));
+    EXPECT_FALSE(keyPressed(VK::Escape, true));
 }
 
 TEST_F(Console, PrintBlockDrawsARectangleFromTheCursor) {
@@ -87,7 +87,7 @@ public:
 TEST_F(Fade, BrightensHoldsAndDarkensInItsPhases) {
     RecordingHost rec;
     setHost(&rec);
-    EXPECT_FALSE(fadeText(lines, 1000, 200, Key::Escape));
+    EXPECT_FALSE(fadeText(lines, 1000, 200, VK::Escape));
     EXPECT_EQ(rec.now(), 1000 + 6 * 200);
     EXPECT_EQ(rec.colourAt(100), -1);     // black screen for one step
     EXPECT_EQ(rec.colourAt(250), 0x08);   // dark grey
@@ -103,21 +103,21 @@ TEST_F(Fade, BrightensHoldsAndDarkensInItsPhases) {
 TEST_F(Fade, HoldShorterThanAStepStillEndsAtHoldPlusSixSteps) {
     RecordingHost rec;
     setHost(&rec);
-    EXPECT_FALSE(fadeText(lines, 100, 200, Key::Escape));
+    EXPECT_FALSE(fadeText(lines, 100, 200, VK::Escape));
     EXPECT_EQ(rec.now(), 100 + 6 * 200);
     EXPECT_EQ(rec.colourAt(750), 0x07);  // fade-out begins at hold + 3 steps
 }
 
 TEST_F(Fade, TheSkipKeyEndsItAtOnce) {
-    keys.hold(Key::Escape, 3000);
-    EXPECT_TRUE(fadeText(lines, 5000, 200, Key::Escape));
+    keys.hold(VK::Escape, 3000);
+    EXPECT_TRUE(fadeText(lines, 5000, 200, VK::Escape));
     EXPECT_EQ(host().now(), 0);
     EXPECT_EQ(textAt(0, 0, 7), "       ");  // nothing drawn before the skip
 
     HeadlessHost later;
     setHost(&later);
-    later.pause(900).hold(Key::Escape, 100);
-    EXPECT_TRUE(fadeText(lines, 5000, 200, Key::Escape));
+    later.pause(900).hold(VK::Escape, 100);
+    EXPECT_TRUE(fadeText(lines, 5000, 200, VK::Escape));
     EXPECT_LT(later.now(), 1000);  // noticed within a poll of the press
 }
 

@@ -9,24 +9,24 @@ namespace {
 class Script : public ConsoleTest {};
 
 TEST_F(Script, AStepStartsWhenItsKeyIsFirstPolled) {
-    keys.hold(Key::Right, 300);
+    keys.hold(VK::Right, 300);
     delayMs(1000);
-    EXPECT_FALSE(keyPressed(Key::Left, true));  // another key does not start it
-    EXPECT_TRUE(keyPressed(Key::Right, true));
+    EXPECT_FALSE(keyPressed(VK::Left, true));  // another key does not start it
+    EXPECT_TRUE(keyPressed(VK::Right, true));
     delayMs(299);
-    EXPECT_TRUE(keyPressed(Key::Right, true));
+    EXPECT_TRUE(keyPressed(VK::Right, true));
     delayMs(1);
-    EXPECT_FALSE(keyPressed(Key::Right, true));
+    EXPECT_FALSE(keyPressed(VK::Right, true));
 }
 
 TEST_F(Script, KeysHeldTogetherAreDownTogether) {
-    keys.hold({Key::Up, Key::Left}, 200);
-    EXPECT_TRUE(keyPressed(Key::Left, true));
-    EXPECT_TRUE(keyPressed(Key::Up, true));
+    keys.hold({VK::Up, VK::Left}, 200);
+    EXPECT_TRUE(keyPressed(VK::Left, true));
+    EXPECT_TRUE(keyPressed(VK::Up, true));
 }
 
 TEST_F(Script, AGameWaitingPastTheScriptFailsFast) {
-    keys.tap(Key::Enter);
+    keys.tap(VK::Enter);
     keys.setIdleLimit(5000);
     waitForEnter();
     EXPECT_THROW(waitForEnter(), ScriptEnded);
@@ -34,13 +34,13 @@ TEST_F(Script, AGameWaitingPastTheScriptFailsFast) {
 
     HeadlessHost stalled;
     setHost(&stalled);
-    stalled.tap(Key::Escape);
+    stalled.tap(VK::Escape);
     EXPECT_THROW(waitForEnter(), ScriptEnded);  // Escape is never polled
 }
 
 TEST_F(Script, PollingWithoutWaitingIsCaught) {
     EXPECT_THROW(
-        for (;;) keyPressed(Key::Enter, true), ScriptEnded);
+        for (;;) keyPressed(VK::Enter, true), ScriptEnded);
 }
 
 }  // namespace

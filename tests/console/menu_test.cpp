@@ -20,16 +20,16 @@ protected:
 };
 
 TEST_F(Menu, UpAndDownWrapAround) {
-    keys.tap(Key::Up).tap(Key::Enter);
+    keys.tap(VK::Up).tap(VK::Enter);
     EXPECT_EQ(run({" a ", " b ", " c "}), 2);
-    keys.tap(Key::Down).tap(Key::Down).tap(Key::Down).tap(Key::Enter);
+    keys.tap(VK::Down).tap(VK::Down).tap(VK::Down).tap(VK::Enter);
     EXPECT_EQ(run({" a ", " b ", " c "}), 0);
-    keys.tap(Key::Down).tap(Key::Enter);
+    keys.tap(VK::Down).tap(VK::Enter);
     EXPECT_EQ(run({" a ", " b ", " c "}), 1);
 }
 
 TEST_F(Menu, DrawsTitleAndHighlightedOptionBelowTheAnchor) {
-    keys.tap(Key::Down).tap(Key::Enter);
+    keys.tap(VK::Down).tap(VK::Enter);
     EXPECT_EQ(run({" Yes ", " No  "}), 1);
     EXPECT_EQ(textAt(30, 10, 5), "Title");
     EXPECT_EQ(scr().attrAt(30, 10), 0x0E);  // the title's own colour escape
@@ -47,19 +47,19 @@ TEST_F(Menu, AHeldKeyMovesOnceAndOnlyAfterItsRelease) {
         int rowWhileHeld = -1;
         void waitForRelease(int key) override {
             for (int y = 12; y < 15; ++y)
-                if (key == Key::Down && screen().attrAt(30, y) == 0x27) rowWhileHeld = y;
+                if (key == VK::Down && screen().attrAt(30, y) == 0x27) rowWhileHeld = y;
             HeadlessHost::waitForRelease(key);
         }
     } watch;
     setHost(&watch);
-    watch.hold(Key::Down, 1000).tap(Key::Enter);
+    watch.hold(VK::Down, 1000).tap(VK::Enter);
     EXPECT_EQ(run({" a ", " b ", " c "}), 1);
     EXPECT_EQ(watch.rowWhileHeld, 12);  // still on the first option while held
     EXPECT_GE(watch.now(), 1000 + 200);
 }
 
 TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
-    keys.tap(Key::Enter);
+    keys.tap(VK::Enter);
     EXPECT_EQ(run({"Fist", "Baseballbat"}, true), 0);
     EXPECT_EQ(textAt(30, 12, 14), " Fist         ");
     EXPECT_EQ(textAt(30, 13, 14), " Baseballbat  ");
@@ -68,7 +68,7 @@ TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
 }
 
 TEST_F(Menu, WaitsTwoHundredMillisecondsAfterTheChoice) {
-    keys.tap(Key::Enter);
+    keys.tap(VK::Enter);
     run({" a "});
     const auto chosen = keys.now();
     EXPECT_EQ(chosen, 75 + 30 + 200);  // first poll at 75 ms, Enter held 30 ms
@@ -95,7 +95,7 @@ TEST_F(NumberField, ShowsTheDigitsAndErasesLongerText) {
     std::cout << "xxxxxxxxxxxxxxxxxxxxxx";
     keys.type("1234\b\b");
     keys.pause(200);
-    keys.tap(Key::Escape);
+    keys.tap(VK::Escape);
     readNumber(10, 5);
     // "1234" and its 16 blanks reached column 30; "12" and 16 blanks reach 28.
     EXPECT_EQ(textAt(10, 5, 22), "12                  xx");
@@ -105,7 +105,7 @@ TEST_F(NumberField, NeverGoesAboveTheLargestSumOfMoney) {
     EXPECT_EQ(read("2147483647\r"), 2147483647u);
     EXPECT_EQ(read("2147483648\r"), 214748364u);  // the last digit is ignored
     EXPECT_EQ(read("99999999999\r"), 999999999u);
-    keys.type("0000000000000001").hold({'2', Key::Enter}, 50);
+    keys.type("0000000000000001").hold({'2', VK::Enter}, 50);
     EXPECT_EQ(readNumber(10, 5), 1u);  // a 17th digit is not even read
     EXPECT_EQ(read("4294967296\b\r"), 42949672u);  // the ignored 6 is not what Backspace removes
 }

@@ -35,7 +35,7 @@ TEST(Items, EveryKindIsRebuiltFromItsNameAndProductsAreUsedUp) {
     EXPECT_EQ(player.getHp(), 40);
     ASSERT_NE(makeItemByName("Medkit"), nullptr);
     EXPECT_NE(dynamic_cast<Medkit*>(makeItemByName("Medkit").get()), nullptr);
-    EXPECT_TRUE(KeyItem("map 2 key").getName() == "map 2 key");
+    EXPECT_TRUE(Key("map 2 key").getName() == "map 2 key");
     EXPECT_EQ(makeItemByName("Airplane ticket"), nullptr);
     EXPECT_EQ(makeItemByName("medkit"), nullptr);
 }

@@ -60,9 +60,9 @@ TEST(Possessions, OnlyDisposableWeaponsMayBeHeldTwice) {
 
 TEST(Possessions, KeyItemsAreUniqueAndALargeIndexIsIgnored) {
     Possessions p;
-    EXPECT_TRUE(p.addKeyItem(std::make_unique<KeyItem>("map 2 key")));
-    EXPECT_FALSE(p.addKeyItem(std::make_unique<KeyItem>("map 2 key")));
-    EXPECT_TRUE(p.addKeyItem(std::make_unique<KeyItem>("shuttle plans")));
+    EXPECT_TRUE(p.addKeyItem(std::make_unique<Key>("map 2 key")));
+    EXPECT_FALSE(p.addKeyItem(std::make_unique<Key>("map 2 key")));
+    EXPECT_TRUE(p.addKeyItem(std::make_unique<Key>("shuttle plans")));
     EXPECT_EQ(p.removeKeyItem(5), nullptr);
     EXPECT_EQ(p.removeKeyItem(-1), nullptr);
     EXPECT_EQ(joined(p.keyItemNames()), "map 2 key,shuttle plans,");
