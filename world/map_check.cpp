@@ -18,16 +18,17 @@ void checkCoverage(const Map& map, const MapSourceLines& where, const std::strin
     const Array<String>& rows = map.getCollision();
     const long needRows = static_cast<long>(map.getHeight()) + 1;
     const long needColumns = static_cast<long>(map.getWidth()) + 1;
+    const std::string unclosed = where.collisionClosed ? "" : " (the file ends before \"end collision\")";
     if (static_cast<long>(rows.size()) < needRows)
         throw mapErrorAt(file, where.collisionEnd,
                          "the collision layer has " + std::to_string(rows.size()) + " rows, the map needs " +
-                             std::to_string(needRows) + " (height + 1)");
+                             std::to_string(needRows) + " (height + 1)" + unclosed);
     for (long y = 0; y < needRows; ++y) {
         const String& row = rows.at(static_cast<std::uint32_t>(y));
         if (static_cast<long>(row.length()) < needColumns)
             throw mapErrorAt(file, where.collisionRows[static_cast<std::size_t>(y)],
                              "collision row " + std::to_string(y) + " is " + std::to_string(row.length()) +
-                                 " characters, the map needs " + std::to_string(needColumns) + " (width + 1)");
+                                 " characters, the map needs " + std::to_string(needColumns) + " (width + 1)" + unclosed);
     }
 }
 

@@ -81,6 +81,7 @@ void MapParser::parse(Map& map, MapSourceLines& where) {
         line = readLine(row);
         if (row == "end collision") {
             where.collisionEnd = line;
+            where.collisionClosed = true;
             break;
         }
         map.collision.append(row);

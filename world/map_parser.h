@@ -23,6 +23,7 @@ struct MapSourceLines {
     std::vector<int> collisionRows;  // file line of each collision row
     std::vector<int> linkNumbers;    // file line of each link's target numbers
     int collisionEnd = 0;            // line of "end collision", or the last line
+    bool collisionClosed = false;    // "end collision" was found
     int lastLine = 0;                // the last line of the file
 };
 
