@@ -16,6 +16,7 @@
 #include "console/music.h"
 #include "platform/music_device.h"
 #include "support/temp_folder.h"
+#include "tools/music/wave_file.h"
 
 namespace {
 
@@ -36,41 +37,19 @@ private:
     std::vector<const char*> names;
 };
 
-void put16(std::string& out, std::uint32_t v) {
-    out += static_cast<char>(v & 0xff);
-    out += static_cast<char>((v >> 8) & 0xff);
-}
-void put32(std::string& out, std::uint32_t v) {
-    put16(out, v & 0xffff);
-    put16(out, v >> 16);
-}
-
-// A stereo wave of the device's format around the given sample bytes.
-std::string waveFile(const std::string& pcm) {
-    std::string w = "RIFF";
-    put32(w, static_cast<std::uint32_t>(36 + pcm.size()));
-    w += "WAVEfmt ";
-    put32(w, 16);
-    put16(w, 1);
-    put16(w, 2);
-    put32(w, 44100);
-    put32(w, 44100 * 4);
-    put16(w, 4);
-    put16(w, 16);
-    w += "data";
-    put32(w, static_cast<std::uint32_t>(pcm.size()));
-    return w + pcm;
-}
-
-// 50 ms of samples no other pattern shares, none of them zero.
-std::string pattern(int seed) {
-    std::string pcm;
+// 50 ms of stereo samples no other pattern shares, none of them zero.
+std::vector<std::int16_t> pattern(int seed) {
+    std::vector<std::int16_t> samples;
     for (int i = 0; i < 2205; ++i) {
-        put16(pcm, static_cast<std::uint16_t>(1000 + seed * 7919 + (i * (seed + 5)) % 3001));
-        put16(pcm, static_cast<std::uint16_t>(-(500 + (i * (seed + 11)) % 2003)));
+        samples.push_back(static_cast<std::int16_t>(1000 + seed * 7919 + (i * (seed + 5)) % 3001));
+        samples.push_back(static_cast<std::int16_t>(-(500 + (i * (seed + 11)) % 2003)));
     }
-    return pcm;
+    return samples;
 }
+
+// The raw bytes the device plays, and the wave file that holds them.
+std::string rawBytes(const std::vector<std::int16_t>& samples) { return music::waveBytes(samples, 2, 44100).substr(44); }
+std::string waveFile(const std::vector<std::int16_t>& samples) { return music::waveBytes(samples, 2, 44100); }
 
 std::uintmax_t sizeOf(const std::filesystem::path& file) {
     std::error_code ec;
@@ -98,9 +77,9 @@ std::string readAll(const std::filesystem::path& file) {
 
 TEST(SdlMusic, LoopsATuneReplacesItAndFallsSilentOnStop) {
     TempFolder tmp;
-    const std::string a = pattern(1), b = pattern(2);
-    const std::string fileA = tmp.write("Music/A.wav", waveFile(a)).string();
-    const std::string fileB = tmp.write("Music/B.wav", waveFile(b)).string();
+    const std::string a = rawBytes(pattern(1)), b = rawBytes(pattern(2));
+    const std::string fileA = tmp.write("Music/A.wav", waveFile(pattern(1))).string();
+    const std::string fileB = tmp.write("Music/B.wav", waveFile(pattern(2))).string();
     const std::string junk = tmp.write("Music/junk.wav", "RIFF....WAVEjunk").string();
     const std::filesystem::path output = tmp / "out.raw";
     Environment env;

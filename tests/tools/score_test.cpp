@@ -82,20 +82,14 @@ TEST(Score, MistakesAreReportedWithTheirLine) {
     EXPECT_EQ(mistake(head + "phrase p\np: @p\nv: @p\n"), "4: phrases call each other in a circle");
     EXPECT_EQ(mistake(head + "v: c4/3\n"), "3: '3' is not a note length");
     EXPECT_EQ(mistake(head + "v: c4/128\n"), "3: '128' is not a note length");
-    EXPECT_EQ(mistake(head + "v: c4/8x\n"), "3: '8x' is not a note length");
     EXPECT_EQ(mistake(head + "v: h4/4\n"), "3: 'h4' is not a note");
     EXPECT_EQ(mistake(head + "v: c/4\n"), "3: 'c' is not a note (a name and an octave, like c#4)");
     EXPECT_EQ(mistake(head + "v: c4\n"), "3: 'c4' has no length (like c4/8)");
     EXPECT_EQ(mistake(head + "v: c4/4*0\n"), "3: '0' is not a repeat count");
-    EXPECT_EQ(mistake(head + "v: *2\n"), "3: a repeat needs something to repeat");
     EXPECT_EQ(mistake(head + "v: | c4/1 |*2\n"), "3: a bar line cannot be repeated (repeat a phrase)");
     EXPECT_EQ(mistake("voice d drums\nd: q/4\n"), "2: 'q' is not a drum (k s h o t x)");
-    EXPECT_EQ(mistake("voice v sine loud=1\n"), "1: unknown setting 'loud'");
     EXPECT_EQ(mistake("voice v sine echo=0.5 feedback=1\n"), "1: an echo feedback near 1 never dies away");
-    EXPECT_EQ(mistake("voice v flute\n"), "1: a voice needs a sound: sine, triangle, square, saw, noise or drums");
-    EXPECT_EQ(mistake("voice v sine\nvoice v saw\n"), "2: 'v' is already declared");
     EXPECT_EQ(mistake("w: c4/1\n"), "1: no voice or phrase named 'w'");
-    EXPECT_EQ(mistake("tempo fast\n"), "1: 'fast' is not a tempo");
     EXPECT_EQ(mistake("# only a comment\n"), "0: the tune has no voices");
 }
 

@@ -221,6 +221,26 @@ std::vector<float> hall(const std::vector<float>& send, int spread) {
     return out;
 }
 
+constexpr double targetLoudness = 0.18;  // RMS of the finished mix, -15 dB
+constexpr double knee = 0.7, kneeTop = 0.95;
+
+// Passes quiet samples unchanged and bends louder ones smoothly towards
+// kneeTop, which they never reach.
+double roundOff(double v) {
+    const double size = std::fabs(v);
+    if (size <= knee) return v;
+    return std::copysign(knee + (kneeTop - knee) * std::tanh((size - knee) / (kneeTop - knee)), v);
+}
+
+void removeOffset(Stereo& mix) {
+    for (std::vector<float>* channel : {&mix.left, &mix.right}) {
+        double sum = 0.0;
+        for (float v : *channel) sum += v;
+        const auto mean = static_cast<float>(sum / static_cast<double>(channel->size()));
+        for (float& v : *channel) v -= mean;
+    }
+}
+
 }  // namespace
 
 Stereo render(const Score& score, std::vector<double>* voiceLevels) {
@@ -249,21 +269,21 @@ Stereo render(const Score& score, std::vector<double>* voiceLevels) {
         mix.left[i] += hallLeft[i];
         mix.right[i] += hallRight[i];
     }
-    double peak = 1e-9;
-    for (std::vector<float>* channel : {&mix.left, &mix.right}) {
-        double sum = 0.0;
-        for (float v : *channel) sum += v;
-        const float mean = static_cast<float>(sum / static_cast<double>(frames));
-        for (float& v : *channel) {
-            v -= mean;
-            peak = std::max(peak, static_cast<double>(std::fabs(v)));
-        }
+    removeOffset(mix);
+    // Every tune sounds about as loud as the others: the level is set by the
+    // average loudness, and the few peaks above the knee are rounded off.
+    double energy = 0.0, peak = 1e-9;
+    for (std::size_t i = 0; i < frames; ++i) {
+        energy += 0.5 * (mix.left[i] * mix.left[i] + mix.right[i] * mix.right[i]);
+        peak = std::max({peak, static_cast<double>(std::fabs(mix.left[i])), static_cast<double>(std::fabs(mix.right[i]))});
     }
-    const float gain = static_cast<float>(0.89 / peak);
+    const double rms = std::sqrt(energy / static_cast<double>(frames)) + 1e-12;
+    const double gain = std::min(targetLoudness / rms, 1.6 * kneeTop / peak);
+    for (std::vector<float>* channel : {&mix.left, &mix.right})
+        for (float& v : *channel) v = static_cast<float>(roundOff(v * gain));
+    removeOffset(mix);
     if (voiceLevels)
         for (double& level : *voiceLevels) level *= gain;
-    for (std::vector<float>* channel : {&mix.left, &mix.right})
-        for (float& v : *channel) v *= gain;
     return mix;
 }
 

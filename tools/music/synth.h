@@ -16,7 +16,7 @@ struct Stereo {
     std::vector<float> left, right;
 };
 
-// The tune, one loop long, peaking just below full scale with no DC offset.
+// The tune, one loop long, at a set loudness below full scale, with no DC offset.
 // voiceLevels, when given, receives the loudness (RMS, full scale 1) of each
 // voice as it sounds in the finished mix, for balancing the voices.
 Stereo render(const Score& score, std::vector<double>* voiceLevels = nullptr);
