@@ -1,0 +1,18 @@
+#pragma once
+// Where the game puts the player in each city (1 Vancouver ... 6 Washington
+// D.C.): the way out of the airport to the streets, the jail after an arrest
+// and the hospital after a death.
+
+struct CityPlace {
+    const char* mapName;
+    int x;
+    int y;
+    int cityAfter;  // the city the player is in afterwards (0: unchanged)
+};
+
+// Where a "city" link leads.
+const CityPlace& cityEntry(int city);
+// Where an arrest takes the player.
+const CityPlace& arrestPlace(int city);
+// Where a death wakes the player up.
+const CityPlace& deathPlace(int city);
