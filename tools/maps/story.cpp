@@ -32,10 +32,10 @@ struct State {
 
     bool has(const char* key) const { return (keys >> keyBit(key)) & 1u; }
 
-    std::uint64_t pack() const {
+    // The state as one number; place is the walkable area the player is in.
+    std::uint64_t pack(int place) const {
         std::uint64_t v = static_cast<std::uint64_t>(map);
-        v = v << 8 | static_cast<std::uint64_t>(x);
-        v = v << 6 | static_cast<std::uint64_t>(y);
+        v = v << 14 | static_cast<std::uint64_t>(place);
         v = v << 3 | static_cast<std::uint64_t>(city);
         v = v << 3 | static_cast<std::uint64_t>(mission);
         v = v << 1 | (mail ? 1u : 0u);
@@ -55,6 +55,7 @@ public:
     Walk(const World& w, int g) : world(w), gate(g) {}
 
     StoryResult run() {
+        buildRegions();
         State start;
         start.map = 1;
         start.x = 20;
@@ -67,20 +68,15 @@ public:
         while (!queue.empty()) {
             const State s = queue.front();
             queue.pop_front();
-            const GameMap& m = world.maps[static_cast<std::size_t>(s.map)];
-            for (int d = 0; d < 4; ++d) {
+            // Within a region every tile can be walked to, so every link tile
+            // on its edge can be touched from each floor tile next to it.
+            const Region& r = regions[static_cast<std::size_t>(s.map)][static_cast<std::size_t>(regionOf(s))];
+            for (const Touch& t : r.touches) {
                 State n = s;
-                if (m.isFloor(s.x + kDx[d], s.y + kDy[d]) && s.x + kDx[d] <= m.width && s.y + kDy[d] <= m.height) {
-                    n.x += kDx[d];
-                    n.y += kDy[d];
-                }
-                const std::string link = m.linkAt(n.x + kDx[d], n.y + kDy[d]);
-                if (link.empty()) {
-                    push(n);
-                    continue;
-                }
-                touched.insert(tileKey(n.map, n.x + kDx[d], n.y + kDy[d]));
-                handle(n, link);
+                n.x = t.fromX;
+                n.y = t.fromY;
+                touched.insert(tileKey(n.map, t.linkX, t.linkY));
+                handle(n, current(n).linkAt(t.linkX, t.linkY));
             }
         }
         finish();
@@ -88,13 +84,74 @@ public:
     }
 
 private:
+    struct Touch {
+        int fromX, fromY, linkX, linkY;
+    };
+    struct Region {
+        std::vector<Touch> touches;
+    };
+
+    // Splits each map's floor into the areas a figure can walk between.
+    void buildRegions() {
+        regions.resize(world.maps.size());
+        regionIds.resize(world.maps.size());
+        for (std::size_t k = 0; k < world.maps.size(); ++k) {
+            const GameMap& m = world.maps[k];
+            auto& ids = regionIds[k];
+            ids.assign(m.collision.size(), {});
+            for (std::size_t y = 0; y < m.collision.size(); ++y) ids[y].assign(m.collision[y].size(), -1);
+            for (std::size_t y0 = 0; y0 < m.collision.size(); ++y0)
+                for (std::size_t x0 = 0; x0 < m.collision[y0].size(); ++x0) {
+                    if (ids[y0][x0] >= 0 || !walkable(m, static_cast<int>(x0), static_cast<int>(y0))) continue;
+                    const int id = static_cast<int>(regions[k].size());
+                    regions[k].emplace_back();
+                    std::vector<std::pair<int, int>> todo{{static_cast<int>(x0), static_cast<int>(y0)}};
+                    ids[y0][x0] = id;
+                    while (!todo.empty()) {
+                        const auto [x, y] = todo.back();
+                        todo.pop_back();
+                        for (int d = 0; d < 4; ++d) {
+                            const int nx = x + kDx[d], ny = y + kDy[d];
+                            if (walkable(m, nx, ny)) {
+                                int& cell = ids[static_cast<std::size_t>(ny)][static_cast<std::size_t>(nx)];
+                                if (cell < 0) {
+                                    cell = id;
+                                    todo.emplace_back(nx, ny);
+                                }
+                            } else if (!m.linkAt(nx, ny).empty()) {
+                                regions[k][static_cast<std::size_t>(id)].touches.push_back(Touch{x, y, nx, ny});
+                            }
+                        }
+                    }
+                }
+        }
+    }
+
+    static bool walkable(const GameMap& m, int x, int y) { return m.isFloor(x, y) && x <= m.width && y <= m.height; }
+
+    int regionOf(const State& s) const {
+        return regionIds[static_cast<std::size_t>(s.map)][static_cast<std::size_t>(s.y)][static_cast<std::size_t>(s.x)];
+    }
+
     static std::uint32_t tileKey(int map, int x, int y) {
         return static_cast<std::uint32_t>(map) << 16 | static_cast<std::uint32_t>(y) << 8 |
                static_cast<std::uint32_t>(x);
     }
 
-    void push(const State& s) {
-        if (seen.insert(s.pack()).second) queue.push_back(s);
+    // Key items of a building no longer matter once its mission is over (its
+    // entrance stays shut), and C4 matters only in the two missions that use
+    // it: dropping them keeps the search small without losing a way.
+    static State canonical(State s) {
+        static const unsigned missionKeys[7] = {0, 0x1u, 0x6u, 0x7F8u, 0x7800u, 0, 0};
+        s.keys &= s.mission <= 6 ? missionKeys[s.mission] : 0;
+        if (s.mission != 1 && s.mission != 3) s.c4 = s.bagC4 = false;
+        return s;
+    }
+
+    void push(const State& raw) {
+        const State s = canonical(raw);
+        if (!walkable(current(s), s.x, s.y)) return;
+        if (seen.insert(s.pack(regionOf(s))).second) queue.push_back(s);
     }
 
     void milestone(const std::string& what) {
@@ -205,7 +262,7 @@ private:
             return;
         }
         if (link == "gate1" || link == "gate2" || link == "gate3") {
-            if (s.ticket != 0 && link.back() - '0' == gate) {
+            if (s.ticket != 0 && (gate == 0 || link.back() - '0' == gate)) {
                 s.city = s.ticket;
                 s.ticket = 0;
                 if (m.isStandable(s.x + 2, s.y)) s.x += 2;
@@ -303,6 +360,7 @@ private:
         for (const char* key : kKeys)
             if (!reached.count(std::string("key item \"") + key + "\""))
                 problem(std::string("never reached: key item \"") + key + "\"");
+        if (gate != 0) return;  // one gate alone never reaches the other lounges
         for (std::size_t k = 0; k < world.maps.size(); ++k) {
             const GameMap& m = world.maps[k];
             for (std::size_t y = 0; y < m.collision.size(); ++y)
@@ -323,6 +381,8 @@ private:
     std::unordered_set<std::uint64_t> seen;
     std::set<std::string> reached, problemsSeen;
     std::unordered_set<std::uint32_t> touched;
+    std::vector<std::vector<Region>> regions;
+    std::vector<std::vector<std::vector<int>>> regionIds;
 };
 
 }  // namespace

@@ -19,7 +19,8 @@ struct StoryResult {
 };
 
 // gate: the gate number every ticket of this walk gets (the counter rolls it
-// at random, so the story must work with each of 1, 2 and 3).
+// at random, so the story must work with each of 1, 2 and 3); 0 lets a ticket
+// through any gate, and only that walk also proves every link tile reachable.
 StoryResult walkStory(const World& world, int gate);
 
 }  // namespace maptools
