@@ -95,5 +95,5 @@ std::ostream& printBlock(std::ostream& out, const Array<String>& lines) {
 
 void waitForEnter() {
     // Checked every 20 ms: short enough that no press is missed in practice.
-    while (!keyPressed(Key::Enter, false)) delayMs(20);
+    while (!keyPressed(VK::Enter, false)) delayMs(20);
 }

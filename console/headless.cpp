@@ -27,6 +27,7 @@ void HeadlessHost::settle() {
         if (step.start < 0 && step.keys.empty()) step.start = std::max(clock, lastEnd);
         if (step.start < 0 || clock < step.start + step.duration) return;
         lastEnd = step.start + step.duration;
+        releasedKeys = !step.keys.empty();
         ++next;
     }
 }
@@ -40,7 +41,7 @@ bool HeadlessHost::isDown(int virtualKey) {
     const bool ours = std::find(step.keys.begin(), step.keys.end(), virtualKey) != step.keys.end();
     if (!ours) return false;
     if (step.start < 0) {
-        if (clock < lastEnd + gapMs) return false;
+        if (releasedKeys && clock < lastEnd + gapMs) return false;
         step.start = clock;
     }
     return clock >= step.start && clock < step.start + step.duration;

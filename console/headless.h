@@ -3,7 +3,8 @@
 // waits, and a key script. Nothing is shown; tests read the screen model.
 //
 // A script is a list of steps. A key step starts at the first poll of one of
-// its keys (at least `gapMs` after the previous step ended), holds its keys
+// its keys (at least `gapMs` after keys of the previous step were released),
+// holds its keys
 // down for its duration, then releases them. A pause step lets time pass with
 // no key down. A game that waits on after the script has run out, or never
 // polls the key of the next step, fails fast with ScriptEnded.
@@ -57,6 +58,7 @@ private:
     std::size_t next = 0;           // the step under way or waiting to start
     std::int64_t clock = 0;
     std::int64_t lastEnd = 0;       // when the previous step ended
+    bool releasedKeys = false;      // the previous step released keys: the next waits a gap
     std::int64_t gapMs = 40;
     std::int64_t idleLimit = 60000;
     std::int64_t pollsWithoutTime = 0;

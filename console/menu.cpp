@@ -77,12 +77,12 @@ int menu(const String& title, Array<String> options, bool pad) {
             redraw = false;
         }
         waitForPoll(lastPoll, menuPollMs);
-        if (keyPressed(Key::Enter, false)) break;
-        if (keyPressed(Key::Up, false)) {
+        if (keyPressed(VK::Enter, false)) break;
+        if (keyPressed(VK::Up, false)) {
             redraw = true;
             selected = selected > 0 ? selected - 1 : last;
         }
-        if (keyPressed(Key::Down, false)) {
+        if (keyPressed(VK::Down, false)) {
             redraw = true;
             selected = selected >= last ? 0 : selected + 1;
         }
@@ -100,16 +100,16 @@ std::uint32_t readNumber(int x, int y) {
         std::cout << digits << "                ";
         waitForPoll(lastPoll, numberPollMs);
         if (digits.length() < maxDigits) {
-            for (int key = Key::Digit0; key <= Key::Digit9; ++key) {
+            for (int key = VK::Digit0; key <= VK::Digit9; ++key) {
                 if (!keyPressed(key, false)) continue;
                 const char digit = static_cast<char>(key);
                 if (!tooLarge(digits + digit)) digits += digit;
                 break;
             }
         }
-        if (keyPressed(Key::Enter, false)) return valueOf(digits);
-        if (keyPressed(Key::Backspace, false) && digits.length() > 0) digits = digits.substr(0, digits.length() - 1);
-        if (keyPressed(Key::Escape, false)) return 0;
+        if (keyPressed(VK::Enter, false)) return valueOf(digits);
+        if (keyPressed(VK::Backspace, false) && digits.length() > 0) digits = digits.substr(0, digits.length() - 1);
+        if (keyPressed(VK::Escape, false)) return 0;
     }
 }
 

@@ -1,0 +1,54 @@
+#pragma once
+// The saved-game file: one value per line, 21 fields, written by the save
+// screen and read back by the load screen. A file is read and checked whole
+// before anything of the running game is changed.
+
+#include <string>
+#include <vector>
+
+#include "console/text.h"
+
+class Character;
+class Possessions;
+
+struct SavedItem {
+    String name;
+    int destination = 0;  // airplane tickets only
+};
+
+struct SavedGame {
+    int city = 1;
+    int money = 0;
+    int bank = 0;
+    int loan = 0;
+    std::vector<SavedItem> items;
+    std::vector<String> weapons;
+    std::vector<String> keyItems;
+    int missionNumber = 0;
+    bool mailWaiting = true;
+    int wantedLevel = 0;
+    int equippedWeapon = 0;
+    int currentMap = 1;
+    int x = 0;
+    int y = 0;
+    int hp = 0;
+    int maxHp = 0;
+    int strength = 0;
+    int accuracy = 0;
+};
+
+// The game in progress: the possessions, the player, the current map and the
+// program-wide values.
+SavedGame captureGame(const Possessions& possessions, const Character& player, int currentMap);
+
+// The file's text, each value on its own line.
+std::string formatSavedGame(const SavedGame& game);
+
+// Reads a file's text (line ends already LF). False when it cannot be read as
+// the format says: missing lines, text where a number belongs, a negative
+// count, a mail flag other than 0 or 1, or a city outside 1 to 6.
+bool parseSavedGame(const std::string& text, SavedGame& game);
+
+// Replaces the game in progress by the saved one: possessions rebuilt from
+// their names, the player's values and the program-wide values set.
+void restoreGame(const SavedGame& game, Possessions& possessions, Character& player, int& currentMap);

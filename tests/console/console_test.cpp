@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "console/console.h"
+#include "support/console_fixture.h"
+
+namespace {
+
+class Console : public ConsoleTest {};
+
+TEST_F(Console, ClearScreenTakesTheCurrentColourAndHomesTheCursor) {
+    gotoXY(10, 5);
+    std::cout << "text";
+    setColor(2, 7);
+    clearScreen();
+    for (int y = 0; y < 25; ++y)
+        for (int x = 0; x < 80; ++x) {
+            ASSERT_EQ(scr().charAt(x, y), ' ');
+            ASSERT_EQ(scr().attrAt(x, y), 0x27);
+        }
+    EXPECT_EQ(scr().cursorX(), 0);
+    EXPECT_EQ(scr().cursorY(), 0);
+}
+
+TEST_F(Console, WritingWrapsAtTheRightEdgeAndNeverScrolls) {
+    gotoXY(78, 3);
+    std::cout << "abc";
+    EXPECT_EQ(textAt(78, 3, 2), "ab");
+    EXPECT_EQ(textAt(0, 4, 1), "c");
+    gotoXY(0, 24);
+    std::cout << "last\n";
+    EXPECT_EQ(scr().cursorY(), 25);  // below the screen until the next move
+    std::cout << "hidden";
+    EXPECT_EQ(textAt(0, 0, 6), "      ");  // nothing scrolled into view
+    EXPECT_EQ(textAt(0, 24, 4), "last");
+}
+
+TEST_F(Console, PressWaitsForTheReleaseWhileHeldRepeats) {
+    keys.hold(VK::Enter, 500);
+    EXPECT_TRUE(keyPressed(VK::Enter, true));
+    const auto pressedAt = host().now();
+    delayMs(100);
+    EXPECT_TRUE(keyPressed(VK::Enter, true));  // still down: true again
+    EXPECT_TRUE(keyPressed(VK::Enter, false));
+    EXPECT_EQ(host().now(), pressedAt + 500);  // returned only after the release
+    EXPECT_FALSE(keyPressed(VK::Enter, false));
+    EXPECT_FALSE(keyPressed(VK::Escape, true));
+}
+
+TEST_F(Console, PrintBlockDrawsARectangleFromTheCursor) {
+    Array<String> lines;
+    lines.append("%C0Cab");
+    lines.append("cd");
+    gotoXY(5, 2);
+    printBlock(std::cout, lines);
+    EXPECT_EQ(textAt(5, 2, 2), "ab");
+    EXPECT_EQ(textAt(5, 3, 2), "cd");
+    EXPECT_EQ(scr().attrAt(5, 3), 0x0C);
+    gotoXY(7, 9);
+    printBlock(std::cout, Array<String>());
+    EXPECT_EQ(scr().cursorX(), 7);
+    EXPECT_EQ(scr().cursorY(), 9);
+}
+
+class Fade : public ConsoleTest {
+protected:
+    const char* lines[3] = {"DRIFTER", "a game", nullptr};
+};
+
+// Observes the screen each time the fade waits, through a host that records
+// the colour of the first letter at every virtual moment.
+class RecordingHost : public HeadlessHost {
+public:
+    std::vector<std::pair<std::int64_t, int>> samples;
+    void waitUntil(std::int64_t deadline) override {
+        samples.emplace_back(now(), screen().charAt(0, 0) == 'D' ? screen().attrAt(0, 0) : -1);
+        HeadlessHost::waitUntil(deadline);
+    }
+    // The colour shown at moment t: the last sample taken at or before t.
+    int colourAt(std::int64_t t) const {
+        int colour = -2;
+        for (const auto& s : samples)
+            if (s.first <= t) colour = s.second;
+        return colour;
+    }
+};
+
+TEST_F(Fade, BrightensHoldsAndDarkensInItsPhases) {
+    RecordingHost rec;
+    setHost(&rec);
+    EXPECT_FALSE(fadeText(lines, 1000, 200, VK::Escape));
+    EXPECT_EQ(rec.now(), 1000 + 6 * 200);
+    EXPECT_EQ(rec.colourAt(100), -1);     // black screen for one step
+    EXPECT_EQ(rec.colourAt(250), 0x08);   // dark grey
+    EXPECT_EQ(rec.colourAt(450), 0x07);   // grey
+    EXPECT_EQ(rec.colourAt(650), 0x0F);   // white
+    EXPECT_EQ(rec.colourAt(1500), 0x0F);  // held white until hold + 3 steps
+    EXPECT_EQ(rec.colourAt(1650), 0x07);
+    EXPECT_EQ(rec.colourAt(1850), 0x08);
+    EXPECT_EQ(rec.colourAt(2050), 0x00);  // black before the end
+    EXPECT_EQ(textAt(0, 1, 6), "a game");
+}
+
+TEST_F(Fade, HoldShorterThanAStepStillEndsAtHoldPlusSixSteps) {
+    RecordingHost rec;
+    setHost(&rec);
+    EXPECT_FALSE(fadeText(lines, 100, 200, VK::Escape));
+    EXPECT_EQ(rec.now(), 100 + 6 * 200);
+    EXPECT_EQ(rec.colourAt(750), 0x07);  // fade-out begins at hold + 3 steps
+}
+
+TEST_F(Fade, TheSkipKeyEndsItAtOnce) {
+    keys.hold(VK::Escape, 3000);
+    EXPECT_TRUE(fadeText(lines, 5000, 200, VK::Escape));
+    EXPECT_EQ(host().now(), 0);
+    EXPECT_EQ(textAt(0, 0, 7), "       ");  // nothing drawn before the skip
+
+    HeadlessHost later;
+    setHost(&later);
+    later.pause(900).hold(VK::Escape, 100);
+    EXPECT_TRUE(fadeText(lines, 5000, 200, VK::Escape));
+    EXPECT_LT(later.now(), 1000);  // noticed within a poll of the press
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#include <gtest/gtest.h>
+
+#include "console/console.h"
+#include "console/headless.h"
+#include "support/console_fixture.h"
+
+namespace {
+
+class Script : public ConsoleTest {};
+
+TEST_F(Script, AStepStartsWhenItsKeyIsFirstPolled) {
+    keys.hold(VK::Right, 300);
+    delayMs(1000);
+    EXPECT_FALSE(keyPressed(VK::Left, true));  // another key does not start it
+    EXPECT_TRUE(keyPressed(VK::Right, true));
+    delayMs(299);
+    EXPECT_TRUE(keyPressed(VK::Right, true));
+    delayMs(1);
+    EXPECT_FALSE(keyPressed(VK::Right, true));
+}
+
+TEST_F(Script, KeysHeldTogetherAreDownTogether) {
+    keys.hold({VK::Up, VK::Left}, 200);
+    EXPECT_TRUE(keyPressed(VK::Left, true));
+    EXPECT_TRUE(keyPressed(VK::Up, true));
+}
+
+TEST_F(Script, AGameWaitingPastTheScriptFailsFast) {
+    keys.tap(VK::Enter);
+    keys.setIdleLimit(5000);
+    waitForEnter();
+    EXPECT_THROW(waitForEnter(), ScriptEnded);
+    EXPECT_LT(keys.now(), 6000);
+
+    HeadlessHost stalled;
+    setHost(&stalled);
+    stalled.tap(VK::Escape);
+    EXPECT_THROW(waitForEnter(), ScriptEnded);  // Escape is never polled
+}
+
+TEST_F(Script, PollingWithoutWaitingIsCaught) {
+    EXPECT_THROW(
+        for (;;) keyPressed(VK::Enter, true), ScriptEnded);
+}
+
+}  // namespace

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include "console/menu.h"
+#include "support/console_fixture.h"
+
+namespace {
+
+Array<String> options(std::initializer_list<const char*> texts) {
+    Array<String> a;
+    for (const char* t : texts) a.append(t);
+    return a;
+}
+
+class Menu : public ConsoleTest {
+protected:
+    int run(std::initializer_list<const char*> texts, bool pad = false) {
+        gotoXY(30, 10);
+        return menu("%C0ETitle", options(texts), pad);
+    }
+};
+
+TEST_F(Menu, UpAndDownWrapAround) {
+    keys.tap(VK::Up).tap(VK::Enter);
+    EXPECT_EQ(run({" a ", " b ", " c "}), 2);
+    keys.tap(VK::Down).tap(VK::Down).tap(VK::Down).tap(VK::Enter);
+    EXPECT_EQ(run({" a ", " b ", " c "}), 0);
+    keys.tap(VK::Down).tap(VK::Enter);
+    EXPECT_EQ(run({" a ", " b ", " c "}), 1);
+}
+
+TEST_F(Menu, DrawsTitleAndHighlightedOptionBelowTheAnchor) {
+    keys.tap(VK::Down).tap(VK::Enter);
+    EXPECT_EQ(run({" Yes ", " No  "}), 1);
+    EXPECT_EQ(textAt(30, 10, 5), "Title");
+    EXPECT_EQ(scr().attrAt(30, 10), 0x0E);  // the title's own colour escape
+    EXPECT_EQ(textAt(30, 11, 5), "     ");  // a blank row before the options
+    EXPECT_EQ(textAt(30, 12, 5), " Yes ");
+    EXPECT_EQ(textAt(30, 13, 5), " No  ");
+    EXPECT_EQ(scr().attrAt(30, 12), 0x0F);
+    EXPECT_EQ(scr().attrAt(34, 13), 0x27);  // light grey on green, whole option
+    EXPECT_EQ(scr().attr(), 0x0F);          // white on black after the choice
+}
+
+TEST_F(Menu, AHeldKeyMovesOnceAndOnlyAfterItsRelease) {
+    // Notes the highlighted row while the game waits for Down's release.
+    struct Watch : HeadlessHost {
+        int rowWhileHeld = -1;
+        void waitForRelease(int key) override {
+            for (int y = 12; y < 15; ++y)
+                if (key == VK::Down && screen().attrAt(30, y) == 0x27) rowWhileHeld = y;
+            HeadlessHost::waitForRelease(key);
+        }
+    } watch;
+    setHost(&watch);
+    watch.hold(VK::Down, 1000).tap(VK::Enter);
+    EXPECT_EQ(run({" a ", " b ", " c "}), 1);
+    EXPECT_EQ(watch.rowWhileHeld, 12);  // still on the first option while held
+    EXPECT_GE(watch.now(), 1000 + 200);
+}
+
+TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
+    keys.tap(VK::Enter);
+    EXPECT_EQ(run({"Fist", "Baseballbat"}, true), 0);
+    EXPECT_EQ(textAt(30, 12, 14), " Fist         ");
+    EXPECT_EQ(textAt(30, 13, 14), " Baseballbat  ");
+    EXPECT_EQ(scr().attrAt(42, 12), 0x27);  // the padding is highlighted too
+    EXPECT_EQ(scr().attrAt(43, 12), 0x0F);
+}
+
+TEST_F(Menu, WaitsTwoHundredMillisecondsAfterTheChoice) {
+    keys.tap(VK::Enter);
+    run({" a "});
+    const auto chosen = keys.now();
+    EXPECT_EQ(chosen, 75 + 30 + 200);  // first poll at 75 ms, Enter held 30 ms
+}
+
+class NumberField : public ConsoleTest {
+protected:
+    std::uint32_t read(const char* typed) {
+        keys.type(typed);
+        return readNumber(10, 5);
+    }
+};
+
+TEST_F(NumberField, DigitsBackspaceEnterAndEscape) {
+    EXPECT_EQ(read("123\r"), 123u);
+    EXPECT_EQ(read("12\b5\r"), 15u);
+    EXPECT_EQ(read("\b\b7\r"), 7u);
+    EXPECT_EQ(read("\r"), 0u);
+    EXPECT_EQ(read("456\x1b"), 0u);
+}
+
+TEST_F(NumberField, ShowsTheDigitsAndErasesLongerText) {
+    gotoXY(10, 5);
+    std::cout << "xxxxxxxxxxxxxxxxxxxxxx";
+    keys.type("1234\b\b");
+    keys.pause(200);
+    keys.tap(VK::Escape);
+    readNumber(10, 5);
+    // "1234" and its 16 blanks reached column 30; "12" and 16 blanks reach 28.
+    EXPECT_EQ(textAt(10, 5, 22), "12                  xx");
+}
+
+TEST_F(NumberField, NeverGoesAboveTheLargestSumOfMoney) {
+    EXPECT_EQ(read("2147483647\r"), 2147483647u);
+    EXPECT_EQ(read("2147483648\r"), 214748364u);  // the last digit is ignored
+    EXPECT_EQ(read("99999999999\r"), 999999999u);
+    keys.type("0000000000000001").hold({'2', VK::Enter}, 50);
+    EXPECT_EQ(readNumber(10, 5), 1u);  // a 17th digit is not even read
+    EXPECT_EQ(read("4294967296\b\r"), 42949672u);  // the ignored 6 is not what Backspace removes
+}
+
+TEST(Power, RaisesInThirtyTwoBits) {
+    EXPECT_EQ(power(10, 0), 1u);
+    EXPECT_EQ(power(10, -3), 1u);
+    EXPECT_EQ(power(10, 9), 1000000000u);
+    EXPECT_EQ(power(10, 10), 1410065408u);  // wraps modulo 2^32
+}
+
+}  // namespace

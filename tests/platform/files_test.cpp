@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/files.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+TEST(GamePaths, BackslashesAndLetterCaseAreResolved) {
+    TempDir dir;
+    dir.write("Music/Wolfman.wav", "x");
+    dir.write("maps/map 0-1.map", "y");
+    EXPECT_EQ(resolveGamePath(".\\Music\\wolfman.wav"), "Music/Wolfman.wav");
+    EXPECT_EQ(resolveGamePath(".\\music\\WOLFMAN.WAV"), "Music/Wolfman.wav");
+    EXPECT_EQ(resolveGamePath("maps\\map 0-1.map"), "maps/map 0-1.map");
+    EXPECT_EQ(resolveGamePath("maps\\map 0-2.map"), "maps/map 0-2.map");  // missing: as spelled
+    EXPECT_TRUE(fileExists("MAPS\\Map 0-1.map"));
+    EXPECT_FALSE(fileExists("maps"));
+}
+
+TEST(GamePaths, NamesDifferingOnlyInCaseResolveTheSameWayEveryTime) {
+    TempDir dir;
+    dir.write("Music/b.wav", "upper");
+    dir.write("Music/B.WAV", "lower");
+    EXPECT_EQ(resolveGamePath("Music/b.Wav"), "Music/B.WAV");  // the smallest name wins
+}
+
+TEST(TextFiles, ReadLikeAWindowsTextStream) {
+    TempDir dir;
+    dir.write("a.txt", "one\r\ntwo\rthree\r\n\r\n");
+    std::string text;
+    ASSERT_TRUE(readTextFile("a.txt", text));
+    EXPECT_EQ(text, "one\ntwo\rthree\n\n");  // a CR not before LF stays
+    EXPECT_FALSE(readTextFile("missing.txt", text));
+}
+
+TEST(AtomicWrites, ReplaceTheFileWholeOrLeaveItAlone) {
+    TempDir dir;
+    makeDirectory("save");
+    ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "first"));
+    ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "second"));
+    EXPECT_EQ(dir.read("save/save1.sav"), "second");
+    EXPECT_FALSE(std::filesystem::exists(dir.path / "save/save1.sav.tmp"));
+
+    // A slot whose name is taken by a folder cannot be written: nothing is lost.
+    std::filesystem::create_directories(dir.path / "save/save2.sav/inside");
+    EXPECT_FALSE(writeFileAtomically("save\\save2.sav", "data"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path / "save/save2.sav/inside"));
+    EXPECT_FALSE(writeFileAtomically("nofolder\\save1.sav", "data"));
+}
+
+}  // namespace

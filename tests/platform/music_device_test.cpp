@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "console/music.h"
+#include "platform/music_device.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+// What a fake sound device went through; the test keeps it while the player
+// owns the device.
+struct DeviceLog {
+    bool openWorks = true;
+    bool playWorks = true;
+    std::set<std::string> unreadable;  // paths that load() refuses
+    std::vector<std::string> asked;    // every path load() was given
+    std::multiset<std::string> held;   // loaded and not yet freed
+    std::string sounding;              // what the output plays ("" is silence)
+    int calls = 0;                     // device calls after open()
+};
+
+class FakeDevice : public SoundDevice {
+public:
+    explicit FakeDevice(DeviceLog& l) : log(l) {}
+    bool open() override { return log.openWorks; }
+    Track load(const std::string& path) override {
+        ++log.calls;
+        log.asked.push_back(path);
+        if (log.unreadable.count(path)) return nullptr;
+        log.held.insert(path);
+        names.push_back(path);
+        return &names.back();
+    }
+    bool playLooping(Track track) override {
+        ++log.calls;
+        if (log.playWorks) log.sounding = name(track);
+        return log.playWorks;
+    }
+    void halt() override {
+        ++log.calls;
+        log.sounding.clear();
+    }
+    void free(Track track) override {
+        ++log.calls;
+        if (log.sounding == name(track)) log.sounding.clear();
+        log.held.erase(log.held.find(name(track)));
+    }
+
+private:
+    static const std::string& name(Track track) { return *static_cast<std::string*>(track); }
+    DeviceLog& log;
+    std::deque<std::string> names;
+};
+
+struct Music {
+    explicit Music(bool deviceOpens = true) {
+        log.openWorks = deviceOpens;
+        player = std::make_unique<DeviceMusicPlayer>(std::make_unique<FakeDevice>(log));
+    }
+    DeviceLog log;
+    std::unique_ptr<DeviceMusicPlayer> player;
+};
+
+TEST(DeviceMusic, ANewTuneReplacesTheOldOneAtOnce) {
+    Music m;
+    ASSERT_TRUE(m.player->available());
+    EXPECT_TRUE(m.player->play("a.wav"));
+    EXPECT_EQ(m.log.sounding, "a.wav");
+    EXPECT_TRUE(m.player->play("b.wav"));
+    EXPECT_EQ(m.log.sounding, "b.wav");
+    EXPECT_EQ(m.log.held, std::multiset<std::string>{"b.wav"});
+    // The same tune again starts afresh and still holds one copy.
+    EXPECT_TRUE(m.player->play("b.wav"));
+    EXPECT_EQ(m.log.held, std::multiset<std::string>{"b.wav"});
+}
+
+TEST(DeviceMusic, AFileThatCannotPlayStillSilencesTheOldTune) {
+    Music m;
+    m.log.unreadable = {"gone.wav"};
+    m.player->play("a.wav");
+    EXPECT_FALSE(m.player->play("gone.wav"));
+    EXPECT_EQ(m.log.sounding, "");
+    EXPECT_TRUE(m.log.held.empty());
+
+    m.player->play("a.wav");
+    m.log.playWorks = false;
+    EXPECT_FALSE(m.player->play("b.wav"));
+    EXPECT_EQ(m.log.sounding, "");
+    EXPECT_TRUE(m.log.held.empty()) << "a tune that would not start is released";
+    m.log.playWorks = true;
+    EXPECT_TRUE(m.player->play("a.wav")) << "music comes back with the next good file";
+}
+
+TEST(DeviceMusic, StopSilencesAndStopWithNothingPlayingDoesNothing) {
+    Music m;
+    m.player->stop();
+    EXPECT_EQ(m.log.calls, 0);
+    m.player->play("a.wav");
+    m.player->stop();
+    EXPECT_EQ(m.log.sounding, "");
+    EXPECT_TRUE(m.log.held.empty());
+    const int calls = m.log.calls;
+    m.player->stop();
+    EXPECT_EQ(m.log.calls, calls);
+    m.player->play("b.wav");
+    m.player.reset();
+    EXPECT_EQ(m.log.sounding, "") << "closing the player silences it";
+    EXPECT_TRUE(m.log.held.empty());
+}
+
+TEST(DeviceMusic, WithoutASoundDeviceNothingIsLoadedOrPlayed) {
+    Music m(false);
+    EXPECT_FALSE(m.player->available());
+    EXPECT_FALSE(m.player->play("a.wav"));
+    m.player->stop();
+    EXPECT_EQ(m.log.calls, 0);
+}
+
+TEST(DeviceMusic, GamePathsFindTheFileWhateverTheCaseOfItsName) {
+    TempFolder tmp;
+    tmp.write("Music/Wolfman.wav", "x");
+    WorkingFolder inside(tmp.path());
+    Music m;
+    setMusicPlayer(m.player.get());
+    playMusic(".\\Music\\wolfman.wav");
+    stopSound();
+    std::filesystem::rename(tmp / "Music/Wolfman.wav", tmp / "Music/wolfman.wav");
+    std::filesystem::rename(tmp / "Music", tmp / "music");
+    playMusic(".\\Music\\Wolfman.wav");
+    setMusicPlayer(nullptr);
+    EXPECT_EQ(m.log.asked, (std::vector<std::string>{"Music/Wolfman.wav", "music/wolfman.wav"}));
+    EXPECT_EQ(m.log.sounding, "music/wolfman.wav");
+}
+
+}  // namespace

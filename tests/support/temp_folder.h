@@ -1,0 +1,53 @@
+#pragma once
+// A fresh empty folder under the system's temporary folder, removed with
+// everything in it when the test ends.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "drifter-XXXXXX").string();
+        if (::mkdtemp(pattern.data())) root = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        if (!root.empty()) std::filesystem::remove_all(root, ec);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return root; }
+    std::filesystem::path operator/(const std::string& name) const { return root / name; }
+
+    // Writes a file below the folder, making its folders.
+    std::filesystem::path write(const std::string& name, const std::string& bytes) const {
+        const std::filesystem::path file = root / name;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file;
+    }
+
+private:
+    std::filesystem::path root;
+};
+
+// Runs the test from another working folder and comes back afterwards.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(const std::filesystem::path& folder) : saved(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~WorkingFolder() {
+        std::error_code ec;
+        std::filesystem::current_path(saved, ec);
+    }
+    WorkingFolder(const WorkingFolder&) = delete;
+    WorkingFolder& operator=(const WorkingFolder&) = delete;
+
+private:
+    std::filesystem::path saved;
+};

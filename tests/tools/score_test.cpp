@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tools/music/score.h"
+
+namespace {
+
+using music::parseScore;
+using music::Score;
+using music::ScoreError;
+
+// A tune of one voice of the given notes (one bar of 4/4 unless said).
+Score tune(const std::string& notes, const std::string& sound = "square") {
+    return parseScore("tempo 120\nvoice v " + sound + "\nv: " + notes + "\n");
+}
+
+// The line and message of the mistake in a note file.
+std::string mistake(const std::string& text) {
+    try {
+        parseScore(text);
+    } catch (const ScoreError& e) {
+        return std::to_string(e.line) + ": " + e.what();
+    }
+    return "no mistake found";
+}
+
+TEST(Score, ReadsPitchesLengthsAndMarks) {
+    const Score s = tune("| c4/4 a4/8. c#4/8t db4/8t bb3/8t r/16 c4,e4,g4/4! | b9/1? |");
+    const auto& n = s.voices[0].notes;
+    ASSERT_EQ(n.size(), 7u);
+    EXPECT_EQ(n[0].pitches, std::vector<int>{60});
+    EXPECT_EQ(n[1].pitches, std::vector<int>{69});
+    EXPECT_EQ(n[1].length, 36);  // a dotted eighth
+    EXPECT_EQ(n[2].pitches, std::vector<int>{61});
+    EXPECT_EQ(n[3].pitches, std::vector<int>{61});
+    EXPECT_EQ(n[3].length, 16);  // a triplet eighth
+    EXPECT_EQ(n[4].pitches, std::vector<int>{58});
+    EXPECT_EQ(n[5].start, 48 + 36 + 16 + 16 + 16 + 12) << "the rest takes its time";
+    EXPECT_EQ(n[5].pitches, (std::vector<int>{60, 64, 67}));
+    EXPECT_GT(n[5].velocity, 1.0);
+    EXPECT_EQ(n[6].pitches, std::vector<int>{131});
+    EXPECT_LT(n[6].velocity, 1.0);
+    EXPECT_EQ(s.ticks, 2 * 192);
+    EXPECT_DOUBLE_EQ(s.seconds(), 4.0);
+}
+
+TEST(Score, PhrasesRepeatsAndTiesFillTheirTime) {
+    const Score s = parseScore(
+        "tempo 90\nbeats 3\n"
+        "phrase step   # a comment\n"
+        "step: c#4/8 d4/8\n"
+        "voice a saw\nvoice b drums\n"
+        "a: | @step*3 | e4/2+8 r/8 | c4/4*3 |\n"
+        "b: | k/4 s/4 h/8*2 | r/2.*2 |\n");
+    EXPECT_EQ(s.bars(), 3);
+    ASSERT_EQ(s.voices[0].notes.size(), 10u);
+    EXPECT_EQ(s.voices[0].notes[6].length, 120);
+    EXPECT_EQ(s.voices[0].notes[9].start, 2 * 144 + 96);
+    ASSERT_EQ(s.voices[1].notes.size(), 4u);
+    EXPECT_EQ(s.voices[1].notes[1].pitches, std::vector<int>{music::Snare});
+    EXPECT_EQ(s.voices[1].notes[3].start, 120);
+}
+
+TEST(Score, InstrumentSettingsAreRead) {
+    const Score s = parseScore("voice v saw volume=0.25 pan=-0.5 echo=0.75 cutoff=900\nv: r/1\n");
+    const music::Instrument& in = s.voices[0].instrument;
+    EXPECT_EQ(in.wave, music::Wave::Saw);
+    EXPECT_DOUBLE_EQ(in.volume, 0.25);
+    EXPECT_DOUBLE_EQ(in.pan, -0.5);
+    EXPECT_DOUBLE_EQ(in.echo, 0.75);
+    EXPECT_DOUBLE_EQ(in.cutoff, 900.0);
+}
+
+TEST(Score, MistakesAreReportedWithTheirLine) {
+    const std::string head = "tempo 100\nvoice v sine\n";
+    EXPECT_EQ(mistake(head + "v: | c4/4 d4/4 e4/4 |\n"), "3: this bar holds 3 beats, not 4");
+    EXPECT_EQ(mistake(head + "v: | c4/2 d4/2 |\nv: | c4/1 e4/8 |\n"), "4: this bar holds 4.5 beats, not 4");
+    EXPECT_EQ(mistake(head + "voice w saw\nv: r/1*2\nw: r/1\n"), "3: voice 'w' lasts 1 bars, voice 'v' 2");
+    EXPECT_EQ(mistake(head + "v: c4/2\n"), "2: voice 'v' does not end on a bar line");
+    EXPECT_EQ(mistake(head + "v: @nothing\n"), "3: no phrase named 'nothing'");
+    EXPECT_EQ(mistake(head + "phrase p\np: @p\nv: @p\n"), "4: phrases call each other in a circle");
+    EXPECT_EQ(mistake(head + "v: c4/3\n"), "3: '3' is not a note length");
+    EXPECT_EQ(mistake(head + "v: c4/128\n"), "3: '128' is not a note length");
+    EXPECT_EQ(mistake(head + "v: h4/4\n"), "3: 'h4' is not a note");
+    EXPECT_EQ(mistake(head + "v: c/4\n"), "3: 'c' is not a note (a name and an octave, like c#4)");
+    EXPECT_EQ(mistake(head + "v: c4\n"), "3: 'c4' has no length (like c4/8)");
+    EXPECT_EQ(mistake(head + "v: c4/4*0\n"), "3: '0' is not a repeat count");
+    EXPECT_EQ(mistake(head + "v: | c4/1 |*2\n"), "3: a bar line cannot be repeated (repeat a phrase)");
+    EXPECT_EQ(mistake("voice d drums\nd: q/4\n"), "2: 'q' is not a drum (k s h o t x)");
+    EXPECT_EQ(mistake("voice v sine echo=0.5 feedback=1\n"), "1: an echo feedback near 1 never dies away");
+    EXPECT_EQ(mistake("w: c4/1\n"), "1: no voice or phrase named 'w'");
+    EXPECT_EQ(mistake("# only a comment\n"), "0: the tune has no voices");
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+#pragma once
+// World test helpers: a scripted random source, and a test folder holding
+// maps/ that the test runs in and that is removed after it.
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "console/random.h"
+#include "game/game_values.h"
+#include "support/console_fixture.h"
+#include "world/map.h"
+
+// Hands out its values in order; running out fails the test instead of looping.
+class ScriptedRandom : public RandomSource {
+public:
+    explicit ScriptedRandom(std::vector<int> v) : values(std::move(v)) { setRandomSource(this); }
+    ~ScriptedRandom() override { setRandomSource(nullptr); }
+    int next() override {
+        if (used >= values.size()) throw std::runtime_error("the random script ran out");
+        return values[used++];
+    }
+    bool allUsed() const { return used == values.size(); }
+
+private:
+    std::vector<int> values;
+    std::size_t used = 0;
+};
+
+class MapFolderTest : public ConsoleTest {
+protected:
+    void SetUp() override {
+        ConsoleTest::SetUp();
+        resetGameValues();
+        static int serial = 0;
+        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+        folder = std::filesystem::temp_directory_path() /
+                 ("drifter-world-" + std::to_string(stamp) + "-" + std::to_string(++serial));
+        std::filesystem::create_directories(folder / "maps");
+        previous = std::filesystem::current_path();
+        std::filesystem::current_path(folder);
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previous);
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+        resetGameValues();
+        ConsoleTest::TearDown();
+    }
+    void writeMap(const std::string& fileName, const std::string& text) {
+        std::ofstream(folder / "maps" / fileName, std::ios::binary) << text;
+    }
+    void readInto(Map& map, const std::string& text) {
+        writeMap("test.map", text);
+        map.loadFromFile("maps\\test.map");
+    }
+    // What loading the text as maps/map 0-1.map for play reports.
+    std::string playableError(const std::string& text) {
+        writeMap("map 0-1.map", text);
+        try {
+            Map().loadPlayableFromFile("maps\\map 0-1.map");
+        } catch (const MapError& e) {
+            return e.what();
+        }
+        return "(no error)";
+    }
+
+    std::filesystem::path folder, previous;
+};
+
+// A map file: name, "width height", the collision rows also as the picture,
+// and the links as text and "x y" lines.
+inline std::string mapText(const std::string& name, int width, int height, const std::vector<std::string>& rows,
+                           const std::vector<std::pair<std::string, std::string>>& links = {}) {
+    std::string text = name + "\n" + std::to_string(width) + " " + std::to_string(height) + "\n", layer;
+    for (const std::string& row : rows) layer += row + "\n";
+    text += layer + "end map\n" + layer + "end collision\n";
+    for (const auto& link : links) text += link.first + "\n" + link.second + "\n";
+    return text + "end links\n";
+}
+
+// A walled room w x h tiles, floor inside; width w - 1 and height h - 1 fit it.
+inline std::vector<std::string> room(int w, int h) {
+    std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
+    for (std::size_t y = 1; y + 1 < rows.size(); ++y) rows[y].replace(1, static_cast<std::size_t>(w - 2), static_cast<std::size_t>(w - 2), ' ');
+    return rows;
+}
