@@ -1,0 +1,372 @@
+#include "tools/maps/check.h"
+
+#include <algorithm>
+#include <cctype>
+#include <functional>
+#include <map>
+#include <set>
+
+namespace maptools {
+
+const std::vector<std::string>& eventNames() {
+    static const std::vector<std::string> names = {
+        "hospitalmenu", "internetcafemenu", "macromaxmenu", "barmenu", "buyticketmenu", "baggage",
+        "gate1", "gate2", "gate3", "airportcity", "map 1-1", "map 2-1", "map 3-1", "map 4-1",
+        "map 5-1", "map 6-1", "silicon elevator 1", "silicon elevator 2", "silicon elevator 3",
+        "level 1 bomb", "map 2 key", "map 2-9", "boom", "map 3 switch 1", "map 3 switch 2",
+        "map 3 keycard 1", "map 3 keycard 2", "map 3 keycard 3", "map 3 master key", "map 3-12",
+        "map 3-11", "map 3-9", "map 3-10", "map 3-8", "map 3-7", "map 3 boom", "map 3 mod chip",
+        "map 4 power 1", "map 4 power 2", "map 4 power 3", "map 4-10", "map 4-8", "map 4-13",
+        "map 4-14", "map 4-3", "map 4 data disk", "map 4 railgun", "abbott gates"};
+    return names;
+}
+
+bool isEventName(const std::string& text) {
+    const auto& n = eventNames();
+    return std::find(n.begin(), n.end(), text) != n.end();
+}
+
+namespace {
+
+const int kDx[4] = {-1, 1, 0, 0};
+const int kDy[4] = {0, 0, -1, 1};
+
+std::string at(const GameMap& m, int x, int y) {
+    return "\"" + m.name + "\" (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
+
+bool isDigitTile(char c) { return c >= '0' && c <= '9'; }
+
+std::string folded(const std::string& s) {
+    std::string out;
+    for (char c : s)
+        if (c != ' ') out += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// Every floor tile from which a figure touches the link tile (lx, ly).
+std::vector<std::pair<int, int>> approaches(const GameMap& m, int lx, int ly) {
+    std::vector<std::pair<int, int>> out;
+    for (int d = 0; d < 4; ++d)
+        if (m.isFloor(lx + kDx[d], ly + kDy[d])) out.emplace_back(lx + kDx[d], ly + kDy[d]);
+    return out;
+}
+
+void forEachLinkTile(const GameMap& m, const std::function<void(int, int, const std::string&)>& f) {
+    for (std::size_t y = 0; y < m.collision.size(); ++y)
+        for (std::size_t x = 0; x < m.collision[y].size(); ++x)
+            if (isDigitTile(m.collision[y][x])) {
+                const std::string link = m.linkAt(static_cast<int>(x), static_cast<int>(y));
+                if (!link.empty()) f(static_cast<int>(x), static_cast<int>(y), link);
+            }
+}
+
+// Floor reachable from (x, y) by walking, and the link tiles its edge touches.
+void region(const GameMap& m, int x, int y, std::set<std::pair<int, int>>& floor,
+            std::set<std::string>& links, std::set<std::pair<int, int>>& linkTiles) {
+    std::vector<std::pair<int, int>> todo;
+    if (m.isFloor(x, y)) todo.emplace_back(x, y);
+    while (!todo.empty()) {
+        auto p = todo.back();
+        todo.pop_back();
+        if (!floor.insert(p).second) continue;
+        for (int d = 0; d < 4; ++d) {
+            const int nx = p.first + kDx[d], ny = p.second + kDy[d];
+            if (m.isFloor(nx, ny)) todo.emplace_back(nx, ny);
+            else if (isDigitTile(m.tile(nx, ny))) {
+                links.insert(m.linkAt(nx, ny));
+                linkTiles.emplace(nx, ny);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> checkMap(const GameMap& m) {
+    std::vector<std::string> faults;
+    const std::string who = "\"" + m.name + "\" (" + m.file + ")";
+    if (m.width < 1 || m.height < 1) faults.push_back(who + ": width and height must be positive");
+    if (static_cast<int>(m.collision.size()) < m.height + 1)
+        faults.push_back(who + ": the collision layer has " + std::to_string(m.collision.size()) +
+                         " rows, height " + std::to_string(m.height) + " needs " +
+                         std::to_string(m.height + 1));
+    for (std::size_t y = 0; y < m.collision.size() && static_cast<int>(y) <= m.height; ++y)
+        if (static_cast<int>(m.collision[y].size()) < m.width + 1)
+            faults.push_back(who + ": collision row " + std::to_string(y) + " has " +
+                             std::to_string(m.collision[y].size()) + " columns, width " +
+                             std::to_string(m.width) + " needs " + std::to_string(m.width + 1));
+
+    const auto cells = renderRows(m.lines);
+    if (m.lines.size() > 20)
+        faults.push_back(who + ": the picture has " + std::to_string(m.lines.size()) +
+                         " rows; the map owns screen rows 0-19");
+    for (std::size_t y = 0; y < cells.size(); ++y) {
+        if (cells[y].size() > 80)
+            faults.push_back(who + ": picture row " + std::to_string(y) + " is " +
+                             std::to_string(cells[y].size()) + " cells wide");
+        for (const Cell& c : cells[y])
+            if (c.ch == '\t' || c.ch == '\r' || c.ch == 0x1A || c.ch == 0x1B || c.ch == 0) {
+                faults.push_back(who + ": picture row " + std::to_string(y) +
+                                 " holds a control byte that cannot be shown");
+                break;
+            }
+    }
+
+    bool enemyFloor = false;
+    for (std::size_t yy = 0; yy < m.collision.size(); ++yy) {
+        for (std::size_t xx = 0; xx < m.collision[yy].size(); ++xx) {
+            const int x = static_cast<int>(xx), y = static_cast<int>(yy);
+            const char t = m.collision[yy][xx];
+            if (isDigitTile(t) && static_cast<std::size_t>(t - '0') >= m.links.size())
+                faults.push_back(at(m, x, y) + ": link tile " + std::string(1, t) +
+                                 " has no link entry (the map lists " +
+                                 std::to_string(m.links.size()) + ")");
+            if (t != ' ' && !isDigitTile(t)) continue;
+            const bool drawn = yy < cells.size() && xx < cells[yy].size();
+            if (!drawn)
+                faults.push_back(at(m, x, y) + ": a figure can stand or look here but the picture "
+                                 "does not cover it, so nothing redraws it");
+            if (t != ' ') continue;
+            if (x < 1 || y < 1 || x >= m.width || y >= m.height)
+                faults.push_back(at(m, x, y) + ": floor outside 1..width-1 x 1..height-1");
+            else enemyFloor = true;
+            for (int d = 0; d < 4; ++d)
+                if (!m.inLayer(x + kDx[d], y + kDy[d])) {
+                    faults.push_back(at(m, x, y) + ": floor not enclosed: (" +
+                                     std::to_string(x + kDx[d]) + ", " + std::to_string(y + kDy[d]) +
+                                     ") lies outside the collision layer");
+                    break;
+                }
+        }
+    }
+    if (!enemyFloor && m.name != "map airport")
+        faults.push_back(who + ": no floor with 1 <= x < width and 1 <= y < height for enemies");
+    return faults;
+}
+
+std::vector<std::string> checkPanel(const GameMap& panel) {
+    std::vector<std::string> faults;
+    const auto cells = renderRows(panel.lines);
+    if (cells.size() != 5) faults.push_back("stats.map: the panel needs 5 rows (screen rows 20-24)");
+    for (std::size_t y = 0; y < cells.size(); ++y)
+        if (cells[y].size() > 80)
+            faults.push_back("stats.map: row " + std::to_string(y) + " is wider than 80 cells");
+    // Where the exploration loop writes its texts: (x, screen row, cells).
+    struct Span {
+        int x, row, length;
+        const char* text;
+    };
+    const Span spans[] = {{2, 21, 20, "HP"},        {25, 21, 16, "Strength"},
+                          {44, 21, 30, "Current Money"}, {2, 22, 22, "Wanted Level"},
+                          {25, 22, 16, "Accuracy"},  {44, 22, 30, "Account Balance"}};
+    for (const Span& s : spans) {
+        const auto y = static_cast<std::size_t>(s.row - 20);
+        if (y >= cells.size()) continue;
+        for (int x = s.x; x < s.x + s.length; ++x)
+            if (static_cast<std::size_t>(x) < cells[y].size() && cells[y][static_cast<std::size_t>(x)].ch != ' ') {
+                faults.push_back("stats.map: the " + std::string(s.text) + " text at (" +
+                                 std::to_string(s.x) + ", " + std::to_string(s.row) +
+                                 ") would be written over the frame at column " + std::to_string(x));
+                break;
+            }
+    }
+    // The texts come after the frame, in the colour its rows leave in force;
+    // the frame itself starts in the colour of the player's figure.
+    const int last = finalAttr(panel.lines, 0x0E);
+    if ((last >> 4) == (last & 0xF))
+        faults.push_back("stats.map: the texts would be written in the colour of their background");
+    return faults;
+}
+
+std::vector<std::string> checkWorld(const World& w) {
+    std::vector<std::string> faults = w.loadProblems;
+    if (!w.hasPanel) faults.push_back("stats.map: missing or unreadable");
+    else {
+        auto p = checkPanel(w.panel);
+        faults.insert(faults.end(), p.begin(), p.end());
+    }
+    for (const auto& m : w.maps) {
+        auto f = checkMap(m);
+        faults.insert(faults.end(), f.begin(), f.end());
+    }
+
+    // Names: unique, the ones the game looks up present, load order.
+    std::map<std::string, int> count;
+    for (const auto& m : w.maps) ++count[m.name];
+    for (const auto& [name, n] : count)
+        if (n > 1) faults.push_back("\"" + name + "\" is the name of " + std::to_string(n) +
+                                    " maps; only the first can be reached");
+    std::vector<std::string> required = {"map airport"};
+    for (int c = 1; c <= 5; ++c)
+        for (int n = 1; n <= 3; ++n) required.push_back(std::string(streetPrefix(c)) + " " + std::to_string(n));
+    for (int n = 1; n <= 3; ++n) required.push_back("DC " + std::to_string(n));
+    const int series[] = {0, 15, 9, 16, 14, 0, 1};
+    for (int c = 1; c <= 6; ++c)
+        for (int n = 1; n <= series[c]; ++n)
+            required.push_back("map " + std::to_string(c) + "-" + std::to_string(n));
+    for (const auto& name : required)
+        if (!count.count(name)) faults.push_back("\"" + name + "\": no map has this name, which the game looks up");
+    if (w.maps.size() < 2 || w.maps[1].name != "Vancouver 1")
+        faults.push_back("the map at index 1 (where a new game starts) must be \"Vancouver 1\"");
+    for (const auto& m : w.maps) {
+        if (m.file.rfind("map 0-", 0) == 0) {
+            if (m.name.rfind("map ", 0) == 0 && m.name != "map airport")
+                faults.push_back(m.file + ": series 0 holds the airport and the streets, not \"" + m.name + "\"");
+        } else if (m.file != m.name + ".map") {
+            faults.push_back(m.file + ": a mission map is named after its file, not \"" + m.name + "\"");
+        }
+    }
+
+    // Positions the game sets by table.
+    auto standable = [&](const std::string& mapName, int x, int y, const std::string& what) {
+        const int k = w.indexOf(mapName);
+        if (k < 0) return;  // reported above
+        if (!w.maps[static_cast<std::size_t>(k)].isStandable(x, y))
+            faults.push_back(what + ": " + at(w.maps[static_cast<std::size_t>(k)], x, y) + " is not floor");
+    };
+    for (const auto& p : tablePlaces()) standable(p.map, p.x, p.y, p.what);
+    if (w.maps.size() > 1 && !w.maps[1].isStandable(20, 10))
+        faults.push_back("new game start: (20, 10) on the map at index 1 is not floor");
+
+    // Links: arrivals on floor, near misses of event and map names.
+    auto arrive = [&](const GameMap& from, int lx, int ly, const std::string& text, const GameMap& to,
+                      Target t, const std::string& how) {
+        for (auto [px, py] : approaches(from, lx, ly)) {
+            const int nx = t.x != 0 ? t.x : px, ny = t.y != 0 ? t.y : py;
+            if (!to.isStandable(nx, ny))
+                faults.push_back(at(from, lx, ly) + ": " + how + " \"" + text + "\" from (" +
+                                 std::to_string(px) + ", " + std::to_string(py) + ") lands on (" +
+                                 std::to_string(nx) + ", " + std::to_string(ny) + ") of \"" + to.name +
+                                 "\", which is not floor");
+        }
+    };
+    std::set<std::string> eventsOnTiles;
+    for (const auto& m : w.maps) {
+        forEachLinkTile(m, [&](int x, int y, const std::string& text) {
+            if (isEventName(text)) eventsOnTiles.insert(text);
+            if (approaches(m, x, y).empty())
+                faults.push_back(at(m, x, y) + ": link \"" + text + "\" has no floor next to it");
+            const int k = w.indexOf(text);
+            if (k >= 0) {
+                const auto& target = m.targets[static_cast<std::size_t>(m.linkIndex(text))];
+                arrive(m, x, y, text, w.maps[static_cast<std::size_t>(k)], target, "link");
+                return;
+            }
+            if (text == "city" || text == "police" || isEventName(text)) return;
+            for (const auto& name : eventNames())
+                if (folded(name) == folded(text))
+                    faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + name + "\"?");
+            for (const auto& other : w.maps)
+                if (folded(other.name) == folded(text))
+                    faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + other.name + "\"?");
+            if (folded(text) == "city" || folded(text) == "police")
+                faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + folded(text) + "\"?");
+        });
+    }
+    for (const auto& name : eventNames())
+        if (!eventsOnTiles.count(name)) faults.push_back("no link tile carries the event \"" + name + "\"");
+
+    // Elevators list their destinations; the crack drops onto floor.
+    const std::map<std::string, std::vector<std::string>> elevators = {
+        {"silicon elevator 1", {"map 3-4", "map 3-6"}},
+        {"silicon elevator 2", {"map 3-1", "map 3-6"}},
+        {"silicon elevator 3", {"map 3-1", "map 3-4"}}};
+    const int below = w.indexOf("map 3-11");
+    for (const auto& m : w.maps) {
+        forEachLinkTile(m, [&](int x, int y, const std::string& text) {
+            auto e = elevators.find(text);
+            if (e != elevators.end()) {
+                for (const auto& dest : e->second) {
+                    const int li = m.linkIndex(dest), k = w.indexOf(dest);
+                    if (li < 0) faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
+                                                 "\", which this map does not list among its links");
+                    else if (k >= 0)
+                        arrive(m, x, y, dest, w.maps[static_cast<std::size_t>(k)],
+                               m.targets[static_cast<std::size_t>(li)], text + " to");
+                }
+            }
+            if (text == "map 3 boom" && below >= 0)
+                arrive(m, x, y, text, w.maps[static_cast<std::size_t>(below)], Target{0, 0}, "the crack");
+        });
+    }
+
+    // The airport: gates lead through to a departure area that only boards.
+    const int ai = w.indexOf("map airport");
+    if (ai >= 0) {
+        const GameMap& a = w.maps[static_cast<std::size_t>(ai)];
+        std::set<std::pair<int, int>> hall, hallLinkTiles;
+        std::set<std::string> hallLinks;
+        region(a, 31, 9, hall, hallLinks, hallLinkTiles);
+        for (const char* need : {"city", "buyticketmenu", "baggage", "gate1", "gate2", "gate3"})
+            if (!hallLinks.count(need))
+                faults.push_back("map airport: the main hall around (31, 9) does not reach \"" + std::string(need) + "\"");
+        forEachLinkTile(a, [&](int x, int y, const std::string& text) {
+            if (text != "gate1" && text != "gate2" && text != "gate3") return;
+            const auto from = approaches(a, x, y);
+            const bool onlySides = from.size() == 2 && a.isFloor(x - 1, y) && a.isFloor(x + 1, y);
+            if (!onlySides) {
+                faults.push_back(at(a, x, y) + ": \"" + text + "\" must be walked into from the left only, "
+                                 "with the departure area right behind it");
+                return;
+            }
+            if (!hall.count({x - 1, y}))
+                faults.push_back(at(a, x, y) + ": \"" + text + "\" is not entered from the main hall");
+            std::set<std::pair<int, int>> dep, depTiles;
+            std::set<std::string> depLinks;
+            region(a, x + 1, y, dep, depLinks, depTiles);
+            if (!a.isStandable(x + 1, y))
+                faults.push_back(at(a, x, y) + ": stepping through \"" + text + "\" does not land on floor");
+            if (dep.count({31, 9}))
+                faults.push_back(at(a, x, y) + ": behind \"" + text + "\" lies the main hall, not a departure area");
+            if (!depLinks.count("airportcity"))
+                faults.push_back(at(a, x, y) + ": the departure area behind \"" + text + "\" has no \"airportcity\"");
+            for (const auto& l : depLinks)
+                if (l != "airportcity" && l != "gate1" && l != "gate2" && l != "gate3")
+                    faults.push_back(at(a, x, y) + ": the departure area behind \"" + text +
+                                     "\" has another way on: \"" + l + "\"");
+        });
+    }
+
+    // Each city's streets hold its services; hospital and police stand by the
+    // places deaths and arrests put the player.
+    for (int c = 1; c <= 6; ++c) {
+        std::map<std::string, int> kinds;
+        int ambushes = 0;
+        for (int n = 1; n <= 3; ++n) {
+            const int k = w.indexOf(std::string(streetPrefix(c)) + " " + std::to_string(n));
+            if (k < 0) continue;
+            forEachLinkTile(w.maps[static_cast<std::size_t>(k)], [&](int, int, const std::string& text) {
+                ++kinds[text];
+                if (text != "city" && text != "police" && !isEventName(text) && w.indexOf(text) < 0) ++ambushes;
+            });
+        }
+        const std::string mission = "map " + std::to_string(c) + "-1";
+        for (const std::string need : {"internetcafemenu", "hospitalmenu", "macromaxmenu", "barmenu",
+                                       "map airport", "police", mission.c_str()})
+            if (!kinds.count(need))
+                faults.push_back(std::string(cityName(c)) + ": the streets have no \"" + need + "\"");
+        if (ambushes == 0) faults.push_back(std::string(cityName(c)) + ": the streets have no back alley");
+    }
+    auto near = [&](const std::string& mapName, int x, int y, const std::string& link, int within,
+                    const std::string& what) {
+        const int k = w.indexOf(mapName);
+        if (k < 0) return;
+        const GameMap& m = w.maps[static_cast<std::size_t>(k)];
+        bool found = false;
+        forEachLinkTile(m, [&](int lx, int ly, const std::string& text) {
+            if (text == link && std::abs(lx - x) + std::abs(ly - y) <= within) found = true;
+        });
+        if (!found)
+            faults.push_back(what + ": no \"" + link + "\" within " + std::to_string(within) +
+                             " steps of " + at(m, x, y));
+    };
+    for (const auto& p : tablePlaces()) {
+        if (p.what.rfind("wake-up", 0) == 0) near(p.map, p.x, p.y, "hospitalmenu", 12, p.what);
+        if (p.what.rfind("arrest", 0) == 0) near(p.map, p.x, p.y, "police", 12, p.what);
+    }
+    near("Vancouver 1", 20, 10, "internetcafemenu", 4, "new game start");
+    return faults;
+}
+
+}  // namespace maptools

@@ -1,0 +1,399 @@
+#include "tools/maps/story.h"
+
+#include <deque>
+#include <map>
+#include <set>
+#include <unordered_set>
+
+#include "tools/maps/check.h"
+
+namespace maptools {
+namespace {
+
+const char* const kKeys[] = {"level 1 bomb",    "map 2 key",       "shuttle plans",   "map 3 switch 1",
+                             "map 3 switch 2",  "map 3 keycard 1", "map 3 keycard 2", "map 3 keycard 3",
+                             "map 3 master key", "map 3 boom",     "map 3 mod chip",  "map 4 power 1",
+                             "map 4 power 2",   "map 4 power 3",   "map 4 data disk"};
+constexpr int kKeyCount = 15;
+
+int keyBit(const std::string& name) {
+    for (int i = 0; i < kKeyCount; ++i)
+        if (name == kKeys[i]) return i;
+    return -1;
+}
+
+struct State {
+    int map = 0, x = 0, y = 0;
+    int city = 1, mission = 0;
+    bool mail = true;
+    int ticket = 0;  // destination city of the ticket held, 0 for none
+    bool c4 = false, bagC4 = false;
+    unsigned keys = 0;
+
+    bool has(const char* key) const { return (keys >> keyBit(key)) & 1u; }
+
+    // The state as one number; place is the walkable area the player is in.
+    std::uint64_t pack(int place) const {
+        std::uint64_t v = static_cast<std::uint64_t>(map);
+        v = v << 14 | static_cast<std::uint64_t>(place);
+        v = v << 3 | static_cast<std::uint64_t>(city);
+        v = v << 3 | static_cast<std::uint64_t>(mission);
+        v = v << 1 | (mail ? 1u : 0u);
+        v = v << 3 | static_cast<std::uint64_t>(ticket);
+        v = v << 1 | (c4 ? 1u : 0u);
+        v = v << 1 | (bagC4 ? 1u : 0u);
+        v = v << 15 | keys;
+        return v;
+    }
+};
+
+const int kDx[4] = {-1, 1, 0, 0};
+const int kDy[4] = {0, 0, -1, 1};
+
+class Walk {
+public:
+    Walk(const World& w, int g) : world(w), gate(g) {}
+
+    StoryResult run() {
+        buildRegions();
+        State start;
+        start.map = 1;
+        start.x = 20;
+        start.y = 10;
+        if (world.maps.size() < 2 || !world.maps[1].isStandable(20, 10)) {
+            result.problems.push_back("the new game's start (20, 10) on map index 1 is not floor");
+            return result;
+        }
+        push(start);
+        while (!queue.empty()) {
+            const State s = queue.front();
+            queue.pop_front();
+            // Within a region every tile can be walked to, so every link tile
+            // on its edge can be touched from each floor tile next to it.
+            const Region& r = regions[static_cast<std::size_t>(s.map)][static_cast<std::size_t>(regionOf(s))];
+            for (const Touch& t : r.touches) {
+                State n = s;
+                n.x = t.fromX;
+                n.y = t.fromY;
+                touched.insert(tileKey(n.map, t.linkX, t.linkY));
+                handle(n, current(n).linkAt(t.linkX, t.linkY));
+            }
+        }
+        finish();
+        return result;
+    }
+
+private:
+    struct Touch {
+        int fromX, fromY, linkX, linkY;
+    };
+    struct Region {
+        std::vector<Touch> touches;
+    };
+
+    // Splits each map's floor into the areas a figure can walk between.
+    void buildRegions() {
+        regions.resize(world.maps.size());
+        regionIds.resize(world.maps.size());
+        for (std::size_t k = 0; k < world.maps.size(); ++k) {
+            const GameMap& m = world.maps[k];
+            auto& ids = regionIds[k];
+            ids.assign(m.collision.size(), {});
+            for (std::size_t y = 0; y < m.collision.size(); ++y) ids[y].assign(m.collision[y].size(), -1);
+            for (std::size_t y0 = 0; y0 < m.collision.size(); ++y0)
+                for (std::size_t x0 = 0; x0 < m.collision[y0].size(); ++x0) {
+                    if (ids[y0][x0] >= 0 || !walkable(m, static_cast<int>(x0), static_cast<int>(y0))) continue;
+                    const int id = static_cast<int>(regions[k].size());
+                    regions[k].emplace_back();
+                    std::vector<std::pair<int, int>> todo{{static_cast<int>(x0), static_cast<int>(y0)}};
+                    ids[y0][x0] = id;
+                    while (!todo.empty()) {
+                        const auto [x, y] = todo.back();
+                        todo.pop_back();
+                        for (int d = 0; d < 4; ++d) {
+                            const int nx = x + kDx[d], ny = y + kDy[d];
+                            if (walkable(m, nx, ny)) {
+                                int& cell = ids[static_cast<std::size_t>(ny)][static_cast<std::size_t>(nx)];
+                                if (cell < 0) {
+                                    cell = id;
+                                    todo.emplace_back(nx, ny);
+                                }
+                            } else if (!m.linkAt(nx, ny).empty()) {
+                                regions[k][static_cast<std::size_t>(id)].touches.push_back(Touch{x, y, nx, ny});
+                            }
+                        }
+                    }
+                }
+        }
+    }
+
+    static bool walkable(const GameMap& m, int x, int y) { return m.isFloor(x, y) && x <= m.width && y <= m.height; }
+
+    int regionOf(const State& s) const {
+        return regionIds[static_cast<std::size_t>(s.map)][static_cast<std::size_t>(s.y)][static_cast<std::size_t>(s.x)];
+    }
+
+    static std::uint32_t tileKey(int map, int x, int y) {
+        return static_cast<std::uint32_t>(map) << 16 | static_cast<std::uint32_t>(y) << 8 |
+               static_cast<std::uint32_t>(x);
+    }
+
+    // Key items of a building no longer matter once its mission is over (its
+    // entrance stays shut), and C4 matters only in the two missions that use
+    // it: dropping them keeps the search small without losing a way.
+    static State canonical(State s) {
+        static const unsigned missionKeys[7] = {0, 0x1u, 0x6u, 0x7F8u, 0x7800u, 0, 0};
+        s.keys &= s.mission <= 6 ? missionKeys[s.mission] : 0;
+        if (s.mission != 1 && s.mission != 3) s.c4 = s.bagC4 = false;
+        return s;
+    }
+
+    void push(const State& raw) {
+        const State s = canonical(raw);
+        if (!walkable(current(s), s.x, s.y)) return;
+        if (seen.insert(s.pack(regionOf(s))).second) queue.push_back(s);
+    }
+
+    void milestone(const std::string& what) {
+        if (reached.insert(what).second) result.milestones.push_back(what);
+    }
+
+    const GameMap& current(const State& s) const { return world.maps[static_cast<std::size_t>(s.map)]; }
+
+    // The loop's move to the map of that name, with the current map's link target.
+    void goTo(State s, const std::string& name) {
+        const int k = world.indexOf(name);
+        if (k < 0) {
+            push(s);  // an ambush: the fight happens where the player stands
+            return;
+        }
+        const GameMap& from = current(s);
+        const int li = from.linkIndex(name);
+        if (li < 0) {
+            problem("\"" + from.name + "\" sends the player to \"" + name + "\" but does not list it among its links");
+            return;
+        }
+        const Target t = from.targets[static_cast<std::size_t>(li)];
+        const GameMap& to = world.maps[static_cast<std::size_t>(k)];
+        const int nx = t.x != 0 ? t.x : s.x, ny = t.y != 0 ? t.y : s.y;
+        s.map = k;
+        if (to.isStandable(nx, ny)) {
+            s.x = nx;
+            s.y = ny;
+        } else {
+            problem("\"" + from.name + "\" to \"" + name + "\" lands on (" + std::to_string(nx) + ", " +
+                    std::to_string(ny) + "), which is not floor");
+            if (!to.isFloor(s.x, s.y)) return;
+        }
+        push(s);
+    }
+
+    void problem(const std::string& p) {
+        if (problemsSeen.insert(p).second) result.problems.push_back(p);
+    }
+
+    void gain(State& s, const char* key) {
+        if (!s.has(key)) milestone(std::string("key item \"") + key + "\"");
+        s.keys |= 1u << keyBit(key);
+    }
+
+    void door(const State& s, const std::string& link, const char* key) {
+        if (s.has(key)) goTo(s, link);
+        else push(s);
+    }
+
+    void handle(State s, const std::string& link) {
+        const GameMap& m = current(s);
+        if (link == "city") {
+            const TablePlace& e = cityEntries()[static_cast<std::size_t>(s.city - 1)];
+            const int k = world.indexOf(e.map);
+            if (k < 0) return;
+            s.map = k;
+            const GameMap& to = world.maps[static_cast<std::size_t>(k)];
+            if (to.isStandable(e.x, e.y)) {
+                s.x = e.x;
+                s.y = e.y;
+            } else if (!to.isFloor(s.x, s.y)) {
+                return;
+            }
+            push(s);
+            return;
+        }
+        if (link == "police" || link == "hospitalmenu" || link == "macromaxmenu" || link == "barmenu" ||
+            link == "map 4 railgun") {
+            if (link == "map 4 railgun") milestone("the railgun");
+            push(s);
+            return;
+        }
+        if (link == "internetcafemenu") {
+            push(s);
+            State bought = s;  // the iBay sells C4
+            bought.c4 = true;
+            push(bought);
+            if (s.mail && s.mission >= 0 && s.mission <= 4) {
+                static const int next[] = {1, 2, 3, 4, 6};
+                State read = bought;
+                read.mission = next[s.mission];
+                read.mail = false;
+                milestone("mission " + std::to_string(read.mission) + " mail read");
+                push(read);
+            }
+            return;
+        }
+        if (link == "buyticketmenu") {
+            push(s);
+            if (s.ticket == 0)
+                for (int dest = 1; dest <= 6; ++dest) {
+                    if (dest == s.city) continue;
+                    State t = s;
+                    t.ticket = dest;
+                    t.bagC4 = t.bagC4 || t.c4;  // checked in with the rest of the baggage
+                    t.c4 = false;
+                    push(t);
+                }
+            return;
+        }
+        if (link == "baggage") {
+            if (s.ticket == 0 && s.bagC4) {
+                s.c4 = true;
+                s.bagC4 = false;
+            }
+            push(s);
+            return;
+        }
+        if (link == "gate1" || link == "gate2" || link == "gate3") {
+            if (s.ticket != 0 && (gate == 0 || link.back() - '0' == gate)) {
+                s.city = s.ticket;
+                s.ticket = 0;
+                if (m.isStandable(s.x + 2, s.y)) s.x += 2;
+                milestone(std::string("flight to ") + cityName(s.city));
+            }
+            push(s);
+            return;
+        }
+        if (link == "airportcity") {
+            if (m.isStandable(31, 9)) {
+                s.x = 31;
+                s.y = 9;
+            }
+            push(s);
+            return;
+        }
+        if (link.size() == 7 && link.rfind("map ", 0) == 0 && link.substr(5) == "-1" && link[4] >= '1' &&
+            link[4] <= '6') {
+            if (s.mission == link[4] - '0') goTo(s, link);
+            else push(s);
+            return;
+        }
+        if (link == "silicon elevator 1" || link == "silicon elevator 2" || link == "silicon elevator 3") {
+            push(s);
+            if (link == "silicon elevator 1" && !(s.has("map 3 switch 1") && s.has("map 3 switch 2"))) return;
+            const char* floors[3] = {"map 3-1", "map 3-4", "map 3-6"};
+            const int here = link.back() - '1';
+            for (int f = 0; f < 3; ++f)
+                if (f != here) goTo(s, floors[f]);
+            return;
+        }
+        if (link == "level 1 bomb") {
+            if (!s.has("level 1 bomb") && s.c4) {
+                s.mail = true;
+                s.c4 = false;
+                gain(s, "level 1 bomb");
+            }
+            push(s);
+            return;
+        }
+        if (link == "map 2 key" || link == "map 3 switch 1" || link == "map 3 switch 2" ||
+            link == "map 3 keycard 1" || link == "map 3 keycard 2" || link == "map 3 keycard 3" ||
+            link == "map 3 master key" || link == "map 4 power 1" || link == "map 4 power 2" ||
+            link == "map 4 power 3") {
+            gain(s, link.c_str());
+            push(s);
+            return;
+        }
+        if (link == "map 2-9") return door(s, link, "map 2 key");
+        if (link == "boom" || link == "map 3 mod chip" || link == "map 4 data disk") {
+            const char* key = link == "boom" ? "shuttle plans" : link.c_str();
+            if (!s.has(key)) {
+                gain(s, key);
+                s.mail = true;
+            }
+            push(s);
+            return;
+        }
+        if (link == "map 3-12" || link == "map 3-11") return door(s, link, "map 3 master key");
+        if (link == "map 3-9") return door(s, link, "map 3 keycard 2");
+        if (link == "map 3-10") return door(s, link, "map 3 keycard 3");
+        if (link == "map 3-8" || link == "map 3-7") return door(s, link, "map 3 keycard 1");
+        if (link == "map 3 boom") {
+            push(s);
+            State down = s;
+            if (!s.has("map 3 boom")) {
+                if (!s.c4) return;
+                down.c4 = false;
+                gain(down, "map 3 boom");
+            }
+            const int k = world.indexOf("map 3-11");
+            if (k < 0) return;
+            down.map = k;  // the player keeps his coordinates
+            if (world.maps[static_cast<std::size_t>(k)].isStandable(down.x, down.y)) push(down);
+            else problem("the crack drops the player onto a wall of \"map 3-11\"");
+            return;
+        }
+        if (link == "map 4-10") return door(s, link, "map 4 power 1");
+        if (link == "map 4-8") return door(s, link, "map 4 power 2");
+        if (link == "map 4-13" || link == "map 4-14") return door(s, link, "map 4 power 3");
+        if (link == "abbott gates") {
+            milestone("the final confrontation with Abbott Gates");
+            push(s);  // the world restarts after it: nothing new lies beyond
+            return;
+        }
+        goTo(s, link);  // a map name (map 4-3 included), or an ambush
+    }
+
+    void finish() {
+        result.states = seen.size();
+        for (const char* need : {"mission 1 mail read", "mission 2 mail read", "mission 3 mail read",
+                                 "mission 4 mail read", "mission 6 mail read", "the railgun",
+                                 "the final confrontation with Abbott Gates"})
+            if (!reached.count(need)) problem(std::string("never reached: ") + need);
+        for (const char* key : kKeys)
+            if (!reached.count(std::string("key item \"") + key + "\""))
+                problem(std::string("never reached: key item \"") + key + "\"");
+        if (gate != 0) return;  // one gate alone never reaches the other lounges
+        for (std::size_t k = 0; k < world.maps.size(); ++k) {
+            const GameMap& m = world.maps[k];
+            for (std::size_t y = 0; y < m.collision.size(); ++y)
+                for (std::size_t x = 0; x < m.collision[y].size(); ++x) {
+                    const std::string link = m.linkAt(static_cast<int>(x), static_cast<int>(y));
+                    if (link.empty()) continue;
+                    if (!touched.count(tileKey(static_cast<int>(k), static_cast<int>(x), static_cast<int>(y))))
+                        problem("never reached: link \"" + link + "\" at (" + std::to_string(x) + ", " +
+                                std::to_string(y) + ") of \"" + m.name + "\"");
+                }
+        }
+    }
+
+    const World& world;
+    int gate;
+    StoryResult result;
+    std::deque<State> queue;
+    std::unordered_set<std::uint64_t> seen;
+    std::set<std::string> reached, problemsSeen;
+    std::unordered_set<std::uint32_t> touched;
+    std::vector<std::vector<Region>> regions;
+    std::vector<std::vector<std::vector<int>>> regionIds;
+};
+
+}  // namespace
+
+StoryResult walkStory(const World& world, int gate) {
+    if (world.maps.size() > 255) {
+        StoryResult r;
+        r.problems.push_back("too many maps for the story walk");
+        return r;
+    }
+    return Walk(world, gate).run();
+}
+
+}  // namespace maptools

@@ -1,0 +1,100 @@
+// mapview: draws one map and the status panel through the game's console
+// layer, as the exploration loop does, and prints the screen as UTF-8 text
+// (with ANSI colours unless --plain), for looking at maps outside the game.
+//   mapview [--plain] MAPS_DIR "MAP NAME" [X Y]   X Y: where to draw the player
+
+#include <cstdio>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "console/console.h"
+#include "console/host.h"
+#include "console/screen.h"
+#include "tools/maps/cp437.h"
+#include "tools/maps/world.h"
+
+namespace {
+
+Array<String> toRows(const std::vector<std::string>& lines) {
+    Array<String> rows;
+    for (const auto& l : lines) rows.append(String(l.c_str()));
+    return rows;
+}
+
+int ansi(int c) { return ((c & 1) << 2) | (c & 2) | ((c >> 2) & 1); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int arg = 1;
+    bool plain = false;
+    if (argc > 1 && std::string(argv[1]) == "--plain") {
+        plain = true;
+        ++arg;
+    }
+    if (argc - arg != 2 && argc - arg != 4) {
+        std::cerr << "usage: mapview [--plain] MAPS_DIR \"MAP NAME\" [X Y]\n";
+        return 2;
+    }
+    const maptools::World world = maptools::loadWorld(argv[arg]);
+    const int k = world.indexOf(argv[arg + 1]);
+    if (k < 0) {
+        std::cerr << "no map named \"" << argv[arg + 1] << "\"\n";
+        return 1;
+    }
+    const maptools::GameMap& map = world.maps[static_cast<std::size_t>(k)];
+
+    // The exploration loop's drawing, step by step.
+    setColor(0, 15);
+    clearScreen();
+    gotoXY(0, 0);
+    setColor(0, 8);
+    printBlock(std::cout, toRows(map.lines));
+    std::cout << '\n';
+    if (argc - arg == 4) {
+        gotoXY(std::stoi(argv[arg + 2]), std::stoi(argv[arg + 3]));
+        setColor(0, 14);
+        std::cout << '\x02';
+    } else {
+        setColor(0, 14);
+    }
+    gotoXY(0, 20);
+    printBlock(std::cout, toRows(world.panel.lines));
+    gotoXY(2, 21);
+    std::cout << "HP: 500/500";
+    gotoXY(25, 22);
+    std::cout << "Accuracy: 10";
+    gotoXY(25, 21);
+    std::cout << "Strength: 10";
+    gotoXY(2, 22);
+    std::cout << "Wanted Level: ";
+    gotoXY(44, 21);
+    std::cout << "Current Money:   $0";
+    gotoXY(44, 22);
+    std::cout << "Account Balance: $0";
+    std::cout.flush();
+
+    const ScreenModel& s = screen();
+    std::string out;
+    int last = -1;
+    for (int y = 0; y < ScreenModel::height; ++y) {
+        for (int x = 0; x < ScreenModel::width; ++x) {
+            const int a = s.attrAt(x, y);
+            if (!plain && a != last) {
+                const int fg = a & 0xF, bg = a >> 4;
+                out += "\x1b[0;" + std::to_string((fg & 8 ? 90 : 30) + ansi(fg & 7)) + ";" +
+                       std::to_string((bg & 8 ? 100 : 40) + ansi(bg & 7)) + "m";
+                last = a;
+            }
+            out += maptools::cp437ToUtf8(s.charAt(x, y));
+        }
+        if (!plain) {
+            out += "\x1b[0m";
+            last = -1;
+        }
+        out += "\n";
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return 0;
+}
