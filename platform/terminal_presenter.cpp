@@ -26,7 +26,7 @@ int TerminalPresenter::ansiBackground(int colour) { return ((colour & 8) ? 100 :
 void TerminalPresenter::moveTo(std::string& out, int x, int y) {
     if (x == cursorX && y == cursorY) return;
     out += "\x1b[";
-    appendNumber(out, y + 1);
+    if (x > 0 || y > 0) appendNumber(out, y + 1);
     if (x > 0) {
         out += ';';
         appendNumber(out, x + 1);

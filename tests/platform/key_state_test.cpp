@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include "console/keys.h"
+#include "platform/key_state.h"
+
+namespace {
+
+InputEvent event(int key, std::int64_t t, KeyAction action = KeyAction::Press, bool legacy = false) {
+    InputEvent e;
+    e.key = key;
+    e.time = t;
+    e.action = action;
+    e.legacy = legacy;
+    return e;
+}
+
+// A keyboard's auto-repeat: the key's events from `from` every `every` ms until `until`.
+void repeat(KeyState& s, int key, std::int64_t from, std::int64_t until, std::int64_t every) {
+    for (std::int64_t t = from; t <= until; t += every) s.record(event(key, t));
+}
+
+TEST(EmulatedKeys, ATapCountsOnceForWhicheverViewReadsItFirst) {
+    KeyState s;
+    s.record(event(Key::Right, 0));
+    EXPECT_TRUE(s.held(Key::Right, 20));  // walks one tile
+    EXPECT_FALSE(s.held(Key::Right, 110));
+    EXPECT_FALSE(s.pressed(Key::Right, 110));
+
+    s.record(event(Key::Enter, 1000));
+    EXPECT_FALSE(s.pressed(Key::Down, 1010));
+    EXPECT_TRUE(s.pressed(Key::Enter, 1010));
+    EXPECT_FALSE(s.down(Key::Enter, 1010));  // nothing to wait for
+    EXPECT_FALSE(s.pressed(Key::Enter, 1085));
+    EXPECT_FALSE(s.held(Key::Enter, 1085));
+}
+
+TEST(EmulatedKeys, HoldingWalksOnceThenEveryTickWhileRepeatsComeAndStopsAfterTheQuietWindow) {
+    KeyState s;
+    s.record(event(Key::Right, 0));
+    repeat(s, Key::Right, 500, 2000, 33);  // the keyboard's repeat delay, then 30 per second
+    // The ticks of a walk, as the exploration loop would poll them.
+    KeyState walk;
+    walk.record(event(Key::Right, 0));
+    EXPECT_TRUE(walk.held(Key::Right, 5));
+    EXPECT_FALSE(walk.held(Key::Right, 95));   // before the keyboard repeats: one step only
+    EXPECT_FALSE(walk.held(Key::Right, 185));
+    repeat(walk, Key::Right, 500, 2000, 33);
+    for (std::int64_t t = 545; t <= 1985; t += 90) EXPECT_TRUE(walk.held(Key::Right, t)) << t;
+
+    // The last repeat came at 1985; the key counts as up after the quiet window.
+    EXPECT_EQ(s.quietWindow(), KeyState::minQuietMs);
+    EXPECT_TRUE(s.held(Key::Right, 1985 + KeyState::minQuietMs - 1));
+    EXPECT_FALSE(s.held(Key::Right, 1985 + KeyState::minQuietMs));
+}
+
+TEST(EmulatedKeys, RepeatsOfAHeldKeyAreNoNewPressesButTheNextPressIs) {
+    KeyState s;
+    s.record(event(Key::Down, 0));
+    EXPECT_TRUE(s.pressed(Key::Down, 10));
+    // The first repeat cannot be told from a second press; the ones after it can.
+    repeat(s, Key::Down, 600, 1400, 40);
+    s.pressed(Key::Down, 610);
+    for (std::int64_t t = 700; t <= 1500; t += 75) EXPECT_FALSE(s.pressed(Key::Down, t)) << t;
+    s.record(event(Key::Down, 1700));  // pressed again after a quiet moment
+    EXPECT_TRUE(s.pressed(Key::Down, 1705));
+}
+
+TEST(EmulatedKeys, QuickTapsAreTwoPresses) {
+    KeyState s;
+    s.record(event(Key::Down, 0));
+    s.record(event(Key::Down, 150));
+    EXPECT_TRUE(s.pressed(Key::Down, 75));
+    EXPECT_TRUE(s.pressed(Key::Down, 150));
+    // A double digit typed fast is still two digits, and three in a row three.
+    KeyState digits;
+    digits.record(event('0', 0));
+    digits.record(event('0', 100));
+    digits.record(event('0', 190));
+    int taken = 0;
+    for (std::int64_t t = 0; t <= 400; t += 80) taken += digits.pressed('0', t) ? 1 : 0;
+    EXPECT_EQ(taken, 3);
+}
+
+TEST(EmulatedKeys, ASlowerRepeatRateWidensTheQuietWindow) {
+    KeyState s;
+    s.record(event(Key::Left, 0));
+    repeat(s, Key::Left, 400, 1000, 60);
+    EXPECT_GE(s.quietWindow(), 170);
+    EXPECT_TRUE(s.held(Key::Left, 1000 + 160));  // the last repeat came at 1000
+    EXPECT_FALSE(s.held(Key::Left, 1000 + s.quietWindow()));
+}
+
+TEST(KeyPresses, ABurstIsHandedOutInTypedOrderAndOldPressesAreForgotten) {
+    KeyState s;
+    // "321" and Enter arrive in one read; the number field polls the digits
+    // in the order 0-9, one digit per pass, then Enter.
+    for (int key : {int('3'), int('2'), int('1'), Key::Enter}) s.record(event(key, 0));
+    std::string typed;
+    for (std::int64_t t = 0; t <= 400 && typed.size() < 4; t += 80) {
+        for (int key = '0'; key <= '9'; ++key)
+            if (s.pressed(key, t)) {
+                typed += static_cast<char>(key);
+                break;
+            }
+        if (s.pressed(Key::Enter, t)) typed += 'E';
+    }
+    EXPECT_EQ(typed, "321E");
+
+    KeyState old;
+    old.record(event(Key::Enter, 0));
+    EXPECT_FALSE(old.pressed(Key::Enter, KeyState::pressLifetimeMs + 1));
+}
+
+TEST(ExactKeys, DownFromPressToRelease) {
+    KeyState s;
+    s.setExact(true);
+    s.record(event(Key::Up, 0));
+    for (std::int64_t t = 10; t < 800; t += 90) EXPECT_TRUE(s.held(Key::Up, t)) << t;
+    s.record(event(Key::Up, 800, KeyAction::Release));
+    EXPECT_FALSE(s.held(Key::Up, 810));
+
+    // The press view reports a held key once and then waits for its release.
+    s.record(event(Key::Enter, 1000));
+    s.record(event(Key::Enter, 1500, KeyAction::Repeat));
+    EXPECT_TRUE(s.pressed(Key::Enter, 1010));
+    EXPECT_TRUE(s.down(Key::Enter, 1600));
+    EXPECT_FALSE(s.pressed(Key::Enter, 1600));
+    s.record(event(Key::Enter, 1700, KeyAction::Release));
+    EXPECT_FALSE(s.down(Key::Enter, 1700));
+}
+
+TEST(ExactKeys, ATapBetweenTwoPollsStillCountsOnce) {
+    KeyState s;
+    s.setExact(true);
+    s.record(event(Key::Right, 0));
+    s.record(event(Key::Right, 40, KeyAction::Release));
+    EXPECT_TRUE(s.held(Key::Right, 90));
+    EXPECT_FALSE(s.held(Key::Right, 180));
+    EXPECT_FALSE(s.pressed(Key::Right, 180));
+}
+
+TEST(ExactKeys, KeysWithoutReleasesNeverStickDown) {
+    KeyState s;
+    s.setExact(true);
+    // A plain byte (no release will follow) is a press and nothing more.
+    s.record(event(Key::Enter, 0, KeyAction::Press, true));
+    EXPECT_TRUE(s.pressed(Key::Enter, 10));
+    EXPECT_FALSE(s.down(Key::Enter, 10));
+    // A release that got lost ends after a while without news.
+    s.record(event(Key::Left, 100));
+    EXPECT_TRUE(s.held(Key::Left, 100 + KeyState::staleDownMs - 1));
+    EXPECT_FALSE(s.held(Key::Left, 100 + KeyState::staleDownMs));
+    // After a stop nothing counts as down.
+    s.record(event(Key::Down, 5000));
+    s.forget();
+    EXPECT_FALSE(s.held(Key::Down, 5001));
+}
+
+}  // namespace
