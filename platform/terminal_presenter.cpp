@@ -25,13 +25,27 @@ int TerminalPresenter::ansiBackground(int colour) { return ((colour & 8) ? 100 :
 
 void TerminalPresenter::moveTo(std::string& out, int x, int y) {
     if (x == cursorX && y == cursorY) return;
-    out += "\x1b[";
-    if (x > 0 || y > 0) appendNumber(out, y + 1);
+    std::string move = "\x1b[";
+    if (x > 0 || y > 0) appendNumber(move, y + 1);
     if (x > 0) {
-        out += ';';
-        appendNumber(out, x + 1);
+        move += ';';
+        appendNumber(move, x + 1);
     }
-    out += 'H';
+    move += 'H';
+    // A short gap on the same row is crossed by writing its unchanged cells
+    // again, when they are in the colour in force and that is shorter.
+    if (y == cursorY && cursorX >= 0 && x > cursorX) {
+        std::string fill;
+        for (int i = cursorX; i < x && fill.size() < move.size(); ++i) {
+            if (shown[y][i].attr != attr) {
+                fill = move;
+                break;
+            }
+            putGlyph(fill, shown[y][i].ch);
+        }
+        if (fill.size() < move.size()) move = fill;
+    }
+    out += move;
     cursorX = x;
     cursorY = y;
 }

@@ -49,6 +49,28 @@ TEST(TerminalPresenter, SendsOnlyWhatChanged) {
     EXPECT_EQ(p.frame(m), "");
 }
 
+TEST(TerminalPresenter, CrossesShortGapsByWritingThemWhenThatIsShorter) {
+    ScreenModel m;
+    put(m, 10, 11, 0x0F, "\xCD\xCD\xCD");
+    TerminalPresenter p;
+    p.frame(m);
+    // Two blanks in the colour in force cost less than a cursor move.
+    put(m, 0, 10, 0x0F, "ab");
+    put(m, 4, 10, 0x0F, "cd");
+    put(m, 20, 10, 0x0F, "e");
+    EXPECT_EQ(p.frame(m), "\x1b[11Hab  cd\x1b[11;21He");
+    // Three double lines are 9 bytes in UTF-8: the move is shorter.
+    put(m, 9, 11, 0x0F, "f");
+    put(m, 13, 11, 0x0F, "g");
+    EXPECT_EQ(p.frame(m), "\x1b[12;10Hf\x1b[12;14Hg");
+    // A gap in another colour is never written over in the wrong one.
+    put(m, 30, 12, 0x1F, " ");
+    p.frame(m);
+    put(m, 29, 12, 0x0F, "h");
+    put(m, 31, 12, 0x0F, "i");
+    EXPECT_EQ(p.frame(m), "\x1b[13;30H\x1b[40mh\x1b[13;32Hi");
+}
+
 TEST(TerminalPresenter, ConsoleColoursMapToAnsi) {
     // The console's blue is ANSI's 4, its red ANSI's 1; bright colours use 90-97 and 100-107.
     const int fg[16] = {30, 34, 32, 36, 31, 35, 33, 37, 90, 94, 92, 96, 91, 95, 93, 97};
