@@ -20,7 +20,7 @@ void KeyState::record(const InputEvent& e) {
         case KeyAction::Press:
             s.down = true;
             s.pressTaken = false;
-            addPress(e.key, e.time);
+            addPress(e.key, e.time, 0);
             break;
         case KeyAction::Repeat: s.down = true; break;
         case KeyAction::Release: s.down = false; break;
@@ -35,27 +35,45 @@ void KeyState::recordEmulated(const InputEvent& e) {
     } else {
         // An event soon after the last one is an auto-repeat when the key is
         // already repeating, or when the last event came a keyboard's repeat
-        // delay after its press (that one could not yet be told from a tap).
+        // delay after its press: that one was the first auto-repeat.
         const bool startsRepeat = s.gapBefore >= minRepeatDelayMs && s.gapBefore <= maxRepeatDelayMs;
         const bool isRepeat =
             e.action == KeyAction::Repeat || (gap < quietWindow() && (s.repeating || startsRepeat));
         if (isRepeat) {
+            if (!s.repeating && startsRepeat) {
+                // The first auto-repeat was taken for a press: withdraw it if
+                // no view has taken it yet, and learn the keyboard's delay.
+                withdrawPress(e.key, s.lastEvent);
+                repeatDelay = s.gapBefore;
+            }
             if (gap > 0 && gap < quietWindow()) interval = interval == 0 ? gap : (3 * interval + gap) / 4;
             s.repeating = true;
         } else {
             s.repeating = false;
-            addPress(e.key, e.time);
+            // An event just the keyboard's repeat delay after the last one may
+            // be the first auto-repeat: it waits to see whether more follow.
+            const bool maybeRepeat = repeatDelay > 0 && gap >= repeatDelay - repeatDelayTolerance &&
+                                     gap <= repeatDelay + repeatDelayTolerance;
+            addPress(e.key, e.time, maybeRepeat ? quietWindow() : 0);
         }
     }
     s.gapBefore = gap;
     s.lastEvent = e.time;
 }
 
-void KeyState::addPress(int key, std::int64_t at) {
-    const std::int64_t visible = std::max(at, lastVisible + pressSpacingMs);
+void KeyState::addPress(int key, std::int64_t at, std::int64_t holdBack) {
+    const std::int64_t visible = std::max(at + holdBack, lastVisible + pressSpacingMs);
     lastVisible = visible;
-    pending.push_back(Pending{key, visible});
+    pending.push_back(Pending{key, at, visible});
     if (pending.size() > maxPending) pending.pop_front();
+}
+
+void KeyState::withdrawPress(int key, std::int64_t at) {
+    for (auto it = pending.begin(); it != pending.end(); ++it)
+        if (it->key == key && it->at == at) {
+            pending.erase(it);
+            return;
+        }
 }
 
 bool KeyState::takePress(int key, std::int64_t now, bool evenIfHidden) {

@@ -11,7 +11,10 @@
 // a press counts once, taken by whichever view reads it first; a key whose
 // auto-repeats keep coming counts as held until it has been quiet for
 // max(3 x the measured repeat interval, 120 ms), and those repeats are never
-// new presses. So a tap walks one tile, and holding an arrow walks one step
+// new presses. (The first auto-repeat, which comes the keyboard's repeat
+// delay after the press, looks like a second press until the next one
+// follows; it is withdrawn then, and once the delay is known such an event
+// waits that long before it counts.) So a tap walks one tile, and holding an arrow walks one step
 // at once and then, once the keyboard starts repeating, one step every tick.
 //
 // In both modes a press is kept until a view takes it, even when its release
@@ -34,6 +37,10 @@ public:
     // (keyboards default to 250-660 ms); faster events are taps.
     static constexpr std::int64_t minRepeatDelayMs = 200;
     static constexpr std::int64_t maxRepeatDelayMs = 1000;
+    // Once a hold has shown the keyboard's repeat delay, an event this close
+    // to that delay after the last one waits a quiet window before it counts
+    // as a press: if auto-repeats follow, it was the first of them.
+    static constexpr std::int64_t repeatDelayTolerance = 50;
     // In exact mode a key with no news for this long is taken as released, in
     // case a release got lost (keys that are held keep sending repeats).
     static constexpr std::int64_t staleDownMs = 1500;
@@ -65,12 +72,14 @@ private:
     };
     struct Pending {
         int key;
-        std::int64_t visibleAt;
+        std::int64_t at;         // when the press came
+        std::int64_t visibleAt;  // from when the views see it
     };
 
     Slot& slot(int key) { return slots[static_cast<std::size_t>(key) & 0xFF]; }
     const Slot& slot(int key) const { return slots[static_cast<std::size_t>(key) & 0xFF]; }
-    void addPress(int key, std::int64_t at);
+    void addPress(int key, std::int64_t at, std::int64_t holdBack);
+    void withdrawPress(int key, std::int64_t at);
     bool takePress(int key, std::int64_t now, bool evenIfHidden);
     void recordEmulated(const InputEvent& e);
     bool physicallyDown(int key, std::int64_t now) const;
@@ -78,6 +87,7 @@ private:
     std::array<Slot, 256> slots{};
     std::deque<Pending> pending;
     std::int64_t lastVisible = -1000000;
-    std::int64_t interval = 0;  // measured auto-repeat interval; 0 until known
+    std::int64_t interval = 0;     // measured auto-repeat interval; 0 until known
+    std::int64_t repeatDelay = 0;  // measured delay before auto-repeat starts; 0 until known
     bool exactMode = false;
 };
