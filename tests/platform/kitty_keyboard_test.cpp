@@ -81,20 +81,6 @@ TEST(KittyTerminal, WithoutReleaseEventsTheKeysAreEmulatedAndCtrlCStillStopsTheG
     EXPECT_NE(term.sinceLastMatch().find("\x1b[?1049l"), std::string::npos);
 }
 
-TEST(LegacyTerminal, ATerminalThatAnswersOnlyTheAttributesGetsNoFlags) {
-    PseudoTerminal term(DRIFTER_GAME_BINARY, 80, 25, {"LC_ALL=C.UTF-8"});
-    ASSERT_TRUE(term.waitFor(query, patienceMs));
-    term.type(attributes);
-    ASSERT_TRUE(term.waitFor("Keys: presses and repeats", patienceMs)) << term.transcript();
-    EXPECT_EQ(term.transcript().find("\x1b[>"), std::string::npos);
-    // Arrows in application cursor mode, Enter as CR: the menu answers at once.
-    term.type("\x1bOB");
-    ASSERT_TRUE(term.waitFor("42m Quit", patienceMs));
-    term.type("\r");
-    EXPECT_EQ(term.waitForExit(patienceMs), 0);
-    EXPECT_EQ(term.transcript().find("\x1b[<u"), std::string::npos);
-}
-
 TEST(LegacyTerminal, ASilentTerminalIsGivenUpOnAndAsciiLocalesGetAsciiGlyphs) {
     PseudoTerminal term(DRIFTER_GAME_BINARY, 80, 25, {"LC_ALL=C"});
     ASSERT_TRUE(term.waitFor(query, patienceMs));
