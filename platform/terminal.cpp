@@ -121,6 +121,14 @@ void onSuspend(int) {
     ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
     ::raise(SIGTSTP);  // stops here until SIGCONT
     setHandler(SIGTSTP, onSuspend, SA_RESTART);
+    // SIGCONT's handler has entered the game's mode again. Where the stop was
+    // not carried out (an orphaned process group may not stop), no SIGCONT
+    // comes, and the game must not go on with the terminal restored.
+    if (!state.active) {
+        reenterTerminal();
+        state.resumed = 1;
+        wake();
+    }
     errno = savedErrno;
 }
 

@@ -81,12 +81,18 @@ TEST(KittyTerminal, WithoutReleaseEventsTheKeysAreEmulatedAndCtrlCStillStopsTheG
     EXPECT_NE(term.sinceLastMatch().find("\x1b[?1049l"), std::string::npos);
 }
 
-TEST(LegacyTerminal, ASilentTerminalIsGivenUpOnAndAsciiLocalesGetAsciiGlyphs) {
+TEST(LegacyTerminal, ASilentTerminalIsGivenUpOnAsciiLocalesGetAsciiGlyphsAndAFailedStopComesBack) {
     PseudoTerminal term(DRIFTER_GAME_BINARY, 80, 25, {"LC_ALL=C"});
     ASSERT_TRUE(term.waitFor(query, patienceMs));
     // No answer at all: the game starts after the detection gives up.
     ASSERT_TRUE(term.waitFor("@@v :%# # -|++=|", patienceMs)) << term.transcript();
     for (unsigned char c : term.transcript()) EXPECT_LT(c, 0x80);
+    // Ctrl+Z where stopping is not possible (this group has no shell to
+    // return to): the terminal is restored, then taken back and redrawn.
+    term.signal(SIGTSTP);
+    ASSERT_TRUE(term.waitFor("\x1b[?1049l", patienceMs));
+    ASSERT_TRUE(term.waitFor("\x1b[?1049h", patienceMs));
+    EXPECT_TRUE(term.waitFor("DRIFTER", patienceMs)) << term.sinceLastMatch();
     term.signal(SIGTERM);
     EXPECT_EQ(term.waitForExit(patienceMs), 128 + SIGTERM);
 }
