@@ -54,27 +54,47 @@ bool eventually(const std::function<bool()>& condition) {
     return condition();
 }
 
+// The text as one word for the shell, nothing in it expanded.
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 bool hasTmux() { return std::system("command -v tmux > /dev/null 2>&1") == 0; }
 
 // A folder for the run's files and a tmux server of its own, both removed at the end.
 class GameInTmux {
 public:
-    GameInTmux(int columns, int rows) : dir(fs::temp_directory_path() / uniqueName()), socket(uniqueName()) {
+    // With a plain shell the game runs as its script's child; with an
+    // interactive bash (job control) Ctrl+Z really stops it and `fg` resumes it.
+    enum class Shell { Script, Interactive };
+
+    GameInTmux(int columns, int rows, Shell shell = Shell::Script)
+        : dir(fs::temp_directory_path() / uniqueName()), socket(uniqueName()) {
         fs::create_directories(dir);
-        // The shell notes the settings, runs the game (whose pid it notes),
-        // notes its status and the settings again, then stays so the window lives.
+        const std::string size = "-x " + std::to_string(columns) + " -y " + std::to_string(rows);
+        // The game notes its pid and is then replaced by the game itself.
+        const std::string game = "sh -c 'echo $$ > pid; exec \"" + std::string(DRIFTER_GAME_BINARY) + "\"'";
+        if (shell == Shell::Interactive) {
+            tmux("new-session -d " + size + " -s game \"env PS1='$ ' LC_ALL=C.UTF-8 bash --norc --noprofile --noediting -i\"");
+            type("cd '" + dir.string() + "'; stty -g > before; " + game);
+            keys("Enter");
+            return;
+        }
+        // The shell notes the settings, runs the game, notes its status and
+        // the settings again, then stays so the window lives.
         std::ofstream script(dir / "run.sh");
         script << "export LC_ALL=C.UTF-8\n"
                << "cd '" << dir.string() << "'\n"
                << "stty -g > before\n"
-               << "sh -c 'echo $$ > pid; exec \"" << DRIFTER_GAME_BINARY << "\"'\n"
+               << game << "\n"
                << "code=$?\n"
                << "stty -g > after\n"
                << "echo $code > status\n"
                << "sleep 60\n";
         script.close();
-        tmux("new-session -d -x " + std::to_string(columns) + " -y " + std::to_string(rows) + " -s game 'sh " +
-             (dir / "run.sh").string() + "'");
+        tmux("new-session -d " + size + " -s game 'sh " + (dir / "run.sh").string() + "'");
     }
     ~GameInTmux() {
         tmux("kill-server");
@@ -89,6 +109,8 @@ public:
     std::string colouredScreen() { return tmux("capture-pane -p -e -t game"); }
     bool shows(const std::string& text) { return screen().find(text) != std::string::npos; }
     void keys(const std::string& names) { tmux("send-keys -t game " + names); }
+    // Types text as it stands (no key names).
+    void type(const std::string& text) { tmux("send-keys -t game -l " + shellQuoted(text)); }
     // The pane terminal's settings, read from outside while the game runs.
     std::string settings() { return output("stty -g -F " + tmux("display -p -t game '#{pane_tty}'")); }
     std::string file(const std::string& name) { return readFile(dir / name); }
@@ -146,23 +168,36 @@ TEST_F(RealTerminal, ShowsGlyphsAndColoursRunsTheMenuAndQuitsCleanly) {
     EXPECT_FALSE(game.shows("DRIFTER")) << "the game's screen stays behind:\n" << game.screen();
 }
 
-TEST_F(RealTerminal, SuspendResumeAndSigtermLeaveTheTerminalAsItWas) {
+TEST_F(RealTerminal, SigtermLeavesTheTerminalAsItWas) {
     GameInTmux game(80, 25);
     ASSERT_TRUE(eventually([&] { return game.shows("Type a number"); })) << game.screen();
     const std::string before = game.file("before");
-
-    game.signal("TSTP");
-    EXPECT_TRUE(eventually([&] { return !game.shows("Type a number"); })) << game.screen();
-    EXPECT_TRUE(eventually([&] { return game.settings() == before; }));
-    game.signal("CONT");
-    EXPECT_TRUE(eventually([&] { return game.shows("Type a number") && game.shows("☺☻♥"); })) << game.screen();
-    EXPECT_NE(game.settings(), before);
-
     game.signal("TERM");
     ASSERT_TRUE(eventually([&] { return game.has("status") && !game.file("status").empty(); }));
     EXPECT_EQ(game.file("status"), "143\n");  // ended by SIGTERM itself
     EXPECT_EQ(game.file("after"), before);
     EXPECT_FALSE(game.shows("DRIFTER")) << game.screen();
+}
+
+TEST_F(RealTerminal, StoppedTheShellComesBackAndResumedTheGameIsRedrawnWhole) {
+    GameInTmux game(80, 25, GameInTmux::Shell::Interactive);
+    ASSERT_TRUE(eventually([&] { return game.shows("Type a number"); })) << game.screen();
+    game.signal("TSTP");
+    EXPECT_TRUE(eventually([&] { return game.shows("Stopped") && !game.shows("Type a number"); })) << game.screen();
+    game.type("fg");
+    game.keys("Enter");
+    EXPECT_TRUE(eventually([&] { return game.shows("Type a number") && game.shows("☺☻♥"); })) << game.screen();
+    EXPECT_FALSE(game.shows("Stopped"));
+    EXPECT_NE(game.settings(), game.file("before"));
+    // The game goes on: Quit ends it as usual.
+    game.keys("Down");
+    EXPECT_TRUE(eventually([&] { return game.colouredLineWith("Quit").find("42m Quit") != std::string::npos; }));
+    game.keys("Enter");
+    EXPECT_TRUE(eventually([&] { return !game.shows("DRIFTER"); }));
+    game.type("echo $? > status");
+    game.keys("Enter");
+    ASSERT_TRUE(eventually([&] { return game.has("status") && !game.file("status").empty(); }));
+    EXPECT_EQ(game.file("status"), "0\n");
 }
 
 TEST_F(RealTerminal, ASmallWindowIsAskedToGrowAndTheGameGoesOnWhenItFits) {
