@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "console/keys.h"
 #include "platform/key_decoder.h"
 
 namespace {
+
+// The virtual keys the decoder reports (the codes the game polls).
+enum Vk : int { Backspace = 8, Enter = 13, Escape = 27, Left = 37, Up = 38, Right = 39, Down = 40 };
 
 using Kind = InputEvent::Kind;
 
@@ -30,8 +32,8 @@ std::vector<int> keysOf(const std::vector<InputEvent>& events) {
 
 TEST(KeyDecoder, LegacyArrowsInBothCursorModesAndWithModifiers) {
     const auto events = decode("\x1b[A\x1b[B\x1b[C\x1b[D\x1bOA\x1bOB\x1bOC\x1bOD\x1b[1;5A\x1b[1;2D");
-    EXPECT_EQ(keysOf(events), (std::vector<int>{Key::Up, Key::Down, Key::Right, Key::Left, Key::Up, Key::Down,
-                                                Key::Right, Key::Left, Key::Up, Key::Left}));
+    EXPECT_EQ(keysOf(events), (std::vector<int>{Vk::Up, Vk::Down, Vk::Right, Vk::Left, Vk::Up, Vk::Down,
+                                                Vk::Right, Vk::Left, Vk::Up, Vk::Left}));
     for (const InputEvent& e : events) EXPECT_EQ(e.action, KeyAction::Press);
     EXPECT_EQ(events[8].mods, 4);  // Ctrl
 }
@@ -41,7 +43,7 @@ TEST(KeyDecoder, EnterBackspaceAndDigitsFromPlainBytes) {
     // Backspace; letters and other control keys are no keys of the game.
     const auto events = decode("\r\n\rx\n\x7f\x08" "09a\t");
     EXPECT_EQ(keysOf(events),
-              (std::vector<int>{Key::Enter, Key::Enter, Key::Enter, Key::Backspace, Key::Backspace, '0', '9'}));
+              (std::vector<int>{Vk::Enter, Vk::Enter, Vk::Enter, Vk::Backspace, Vk::Backspace, '0', '9'}));
     for (const InputEvent& e : events) EXPECT_TRUE(e.legacy);
 }
 
@@ -53,7 +55,7 @@ TEST(KeyDecoder, LoneEscapeNeedsTheTimeoutButASplitSequenceDecodes) {
     d.expire(100 + KeyDecoder::escapeTimeoutMs - 1, out);
     EXPECT_TRUE(out.empty());
     d.expire(100 + KeyDecoder::escapeTimeoutMs, out);
-    ASSERT_EQ(keysOf(out), std::vector<int>{Key::Escape});
+    ASSERT_EQ(keysOf(out), std::vector<int>{Vk::Escape});
     EXPECT_EQ(out[0].time, 100);  // the time the key came, not when it was settled
     EXPECT_EQ(d.deadline(), -1);
 
@@ -61,14 +63,14 @@ TEST(KeyDecoder, LoneEscapeNeedsTheTimeoutButASplitSequenceDecodes) {
     KeyDecoder split;
     EXPECT_TRUE(decode(split, "\x1b", 0).empty());
     EXPECT_TRUE(decode(split, "[", 10).empty());
-    EXPECT_EQ(keysOf(decode(split, "A", 20)), std::vector<int>{Key::Up});
+    EXPECT_EQ(keysOf(decode(split, "A", 20)), std::vector<int>{Vk::Up});
     out.clear();
     split.expire(1000, out);
     EXPECT_TRUE(out.empty());
 
     // Escape pressed twice, or Escape then an arrow, or Alt with a digit.
-    EXPECT_EQ(keysOf(decode("\x1b\x1b[A")), (std::vector<int>{Key::Escape, Key::Up}));
-    EXPECT_EQ(keysOf(decode("\x1b" "5")), (std::vector<int>{Key::Escape, '5'}));
+    EXPECT_EQ(keysOf(decode("\x1b\x1b[A")), (std::vector<int>{Vk::Escape, Vk::Up}));
+    EXPECT_EQ(keysOf(decode("\x1b" "5")), (std::vector<int>{Vk::Escape, '5'}));
 }
 
 TEST(KeyDecoder, KittyEventsWithTypesModifiersAndLockKeys) {
@@ -79,8 +81,8 @@ TEST(KeyDecoder, KittyEventsWithTypesModifiersAndLockKeys) {
         "\x1b[49;2u"                        // Shift+1 is still the 1 key
         "\x1b[27;1:3u\x1b[127;1:2u"         // Escape release, Backspace repeat
         "\x1b[57414u\x1b[57419;1:3u");      // keypad Enter, keypad Up released
-    ASSERT_EQ(keysOf(events), (std::vector<int>{Key::Enter, Key::Enter, Key::Enter, Key::Up, '1', '1', Key::Escape,
-                                                Key::Backspace, Key::Enter, Key::Up}));
+    ASSERT_EQ(keysOf(events), (std::vector<int>{Vk::Enter, Vk::Enter, Vk::Enter, Vk::Up, '1', '1', Vk::Escape,
+                                                Vk::Backspace, Vk::Enter, Vk::Up}));
     const KeyAction expected[] = {KeyAction::Press,   KeyAction::Repeat,  KeyAction::Release, KeyAction::Release,
                                   KeyAction::Press,   KeyAction::Press,   KeyAction::Release, KeyAction::Repeat,
                                   KeyAction::Press,   KeyAction::Release};
@@ -117,9 +119,9 @@ TEST(KeyDecoder, QueryRepliesAreReported) {
 }
 
 TEST(KeyDecoder, ControlBytesBreakSequencesOffAndStillCount) {
-    EXPECT_EQ(keysOf(decode("\x1b[1\r")), std::vector<int>{Key::Enter});
-    EXPECT_EQ(keysOf(decode("\x1b[1;\x1b[B")), std::vector<int>{Key::Down});
-    EXPECT_EQ(keysOf(decode("\x1b]0;title\x1b[C")), std::vector<int>{Key::Right});
+    EXPECT_EQ(keysOf(decode("\x1b[1\r")), std::vector<int>{Vk::Enter});
+    EXPECT_EQ(keysOf(decode("\x1b[1;\x1b[B")), std::vector<int>{Vk::Down});
+    EXPECT_EQ(keysOf(decode("\x1b]0;title\x1b[C")), std::vector<int>{Vk::Right});
 
     // An unfinished sequence is dropped after its timeout; the next bytes are keys again.
     KeyDecoder d;
