@@ -1,0 +1,264 @@
+#include "platform/key_decoder.h"
+
+#include <array>
+
+namespace {
+
+constexpr unsigned char ESC = 0x1B;
+constexpr std::size_t maxSequenceLength = 64;
+
+// Kitty's codes for keys of the numeric keypad that the game treats as the
+// main keys (Enter and the arrows), and the range of the modifier keys.
+constexpr int kittyKeypadEnter = 57414;
+constexpr int kittyKeypadLeft = 57417;
+constexpr int kittyKeypadDown = 57420;
+constexpr int kittyFirstModifier = 57441;
+constexpr int kittyLastModifier = 57454;
+
+constexpr int lockBits = 64 | 128;  // caps lock and num lock
+constexpr int ctrlBit = 4;
+
+InputEvent keyEvent(int key, KeyAction action, int mods, bool legacy, std::int64_t now) {
+    InputEvent e;
+    e.kind = InputEvent::Kind::Key;
+    e.key = key;
+    e.action = action;
+    e.mods = mods;
+    e.legacy = legacy;
+    e.time = now;
+    return e;
+}
+
+InputEvent replyEvent(InputEvent::Kind kind, int flags, std::int64_t now) {
+    InputEvent e;
+    e.kind = kind;
+    e.flags = flags;
+    e.time = now;
+    return e;
+}
+
+// The numbers of a sequence's parameters: fields split by ';', each split
+// into sub-fields by ':'. An empty number is -1 (the default).
+struct Params {
+    static constexpr int maxFields = 4;
+    static constexpr int maxSub = 3;
+    std::array<std::array<int, maxSub>, maxFields> value{};
+    int fields = 0;
+
+    int at(int field, int sub, int fallback) const {
+        if (field >= fields) return fallback;
+        const int v = value[static_cast<std::size_t>(field)][static_cast<std::size_t>(sub)];
+        return v < 0 ? fallback : v;
+    }
+};
+
+bool parseParams(const std::string& text, Params& p) {
+    for (auto& f : p.value) f.fill(-1);
+    int field = 0;
+    int sub = 0;
+    p.fields = 1;
+    for (char c : text) {
+        if (c == ';') {
+            if (++field >= Params::maxFields) return false;
+            sub = 0;
+            p.fields = field + 1;
+        } else if (c == ':') {
+            if (++sub >= Params::maxSub) return false;
+        } else if (c >= '0' && c <= '9') {
+            int& v = p.value[static_cast<std::size_t>(field)][static_cast<std::size_t>(sub)];
+            if (v < 0) v = 0;
+            if (v < 1000000) v = v * 10 + (c - '0');
+        } else {
+            return false;  // intermediate bytes or private markers in the middle
+        }
+    }
+    return true;
+}
+
+// The modifier bits of a key event, without the lock keys.
+int modsOf(const Params& p) {
+    const int mods = p.at(1, 0, 1) - 1;
+    return mods < 0 ? 0 : mods & ~lockBits;
+}
+
+bool actionOf(int eventType, KeyAction& action) {
+    switch (eventType) {
+        case 1: action = KeyAction::Press; return true;
+        case 2: action = KeyAction::Repeat; return true;
+        case 3: action = KeyAction::Release; return true;
+        default: return false;
+    }
+}
+
+// The virtual key of a kitty key code, or 0 for keys the game does not read.
+int keyOfKittyCode(int code) {
+    if (code == 13 || code == kittyKeypadEnter) return 13;
+    if (code == 27) return 27;
+    if (code == 127 || code == 8) return 8;
+    if (code >= '0' && code <= '9') return code;
+    if (code >= kittyKeypadLeft && code <= kittyKeypadDown) {
+        static const int keypadArrows[] = {37, 39, 38, 40};  // left, right, up, down
+        return keypadArrows[code - kittyKeypadLeft];
+    }
+    return 0;
+}
+
+int keyOfArrow(char final) {
+    switch (final) {
+        case 'A': return 38;
+        case 'B': return 40;
+        case 'C': return 39;
+        case 'D': return 37;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+void KeyDecoder::start(State s, std::int64_t now) {
+    state = s;
+    params.clear();
+    since = now;
+}
+
+void KeyDecoder::feed(std::string_view bytes, std::int64_t now, std::vector<InputEvent>& out) {
+    for (char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        switch (state) {
+            case State::Ground: ground(c, now, out); break;
+            case State::Escape: escape(c, now, out); break;
+            default: sequence(c, now, out); break;
+        }
+    }
+}
+
+void KeyDecoder::ground(unsigned char c, std::int64_t now, std::vector<InputEvent>& out) {
+    const bool afterCr = lastWasCr;
+    lastWasCr = false;
+    if (c == ESC) {
+        start(State::Escape, now);
+    } else if (c == '\r') {
+        lastWasCr = true;
+        out.push_back(keyEvent(13, KeyAction::Press, 0, true, now));
+    } else if (c == '\n') {
+        // A terminal that ends Enter with CR LF sends one key, not two.
+        if (!afterCr) out.push_back(keyEvent(13, KeyAction::Press, 0, true, now));
+    } else if (c == 0x7F || c == 0x08) {
+        out.push_back(keyEvent(8, KeyAction::Press, 0, true, now));
+    } else if (c >= '0' && c <= '9') {
+        out.push_back(keyEvent(c, KeyAction::Press, 0, true, now));
+    }
+    // Every other byte (letters, other control keys, the bytes of UTF-8
+    // characters) is no key of the game.
+}
+
+void KeyDecoder::escape(unsigned char c, std::int64_t now, std::vector<InputEvent>& out) {
+    switch (c) {
+        case '[': start(State::Csi, since); return;
+        case 'O': start(State::Ss3, since); return;
+        case ']': case 'P': case '_': case '^': case 'X':
+            // Strings (operating system commands, device control, ...) run to
+            // BEL or ESC \ and mean nothing to the game.
+            start(State::String, since);
+            return;
+        default: break;
+    }
+    // ESC followed by anything else: the Escape key, then that byte on its own
+    // (Alt with a key sends ESC before the key).
+    out.push_back(keyEvent(27, KeyAction::Press, 0, true, now));
+    state = State::Ground;
+    ground(c, now, out);
+}
+
+void KeyDecoder::sequence(unsigned char c, std::int64_t now, std::vector<InputEvent>& out) {
+    if (state == State::String || state == State::StringEscape) {
+        if (state == State::StringEscape) {
+            if (c == '\\') {
+                state = State::Ground;
+                return;
+            }
+            // A new sequence starts without the string being ended.
+            state = State::Escape;
+            escape(c, now, out);
+            return;
+        }
+        if (c == 0x07) state = State::Ground;
+        else if (c == ESC) state = State::StringEscape;
+        return;
+    }
+    if (c >= 0x20 && c <= 0x3F) {
+        // Parameter and intermediate bytes; a sequence too long to be one we
+        // know is read to its end and dropped.
+        if (params.size() <= maxSequenceLength) params += static_cast<char>(c);
+        return;
+    }
+    if (c >= 0x40 && c <= 0x7E) {
+        const State was = state;
+        state = State::Ground;
+        if (params.size() > maxSequenceLength) return;
+        if (was == State::Ss3) {
+            // Application cursor mode: ESC O A..D; ESC O M is the keypad's Enter.
+            const int key = c == 'M' ? 13 : keyOfArrow(static_cast<char>(c));
+            if (key != 0) out.push_back(keyEvent(key, KeyAction::Press, 0, true, now));
+            return;
+        }
+        finishCsi(static_cast<char>(c), now, out);
+        return;
+    }
+    // A control byte breaks the sequence off; the byte itself still counts
+    // (a new ESC starts a new sequence, CR is Enter).
+    state = State::Ground;
+    ground(c, now, out);
+}
+
+void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>& out) {
+    if (!params.empty() && params[0] == '?') {
+        // Replies to our queries: CSI ? flags u and CSI ? ... c.
+        Params p;
+        const bool ok = parseParams(params.substr(1), p);
+        if (final == 'u' && ok) out.push_back(replyEvent(InputEvent::Kind::KeyboardFlags, p.at(0, 0, 0), now));
+        if (final == 'c') out.push_back(replyEvent(InputEvent::Kind::DeviceAttributes, 0, now));
+        return;
+    }
+    Params p;
+    if (!parseParams(params, p)) return;  // other private sequences, e.g. CSI > ... c
+    int key = 0;
+    if (final == 'u') {
+        const int code = p.at(0, 0, 0);
+        if (code >= kittyFirstModifier && code <= kittyLastModifier) return;
+        key = keyOfKittyCode(code);
+        const int mods = modsOf(p);
+        KeyAction action;
+        if (!actionOf(p.at(1, 1, 1), action)) return;
+        // With every key reported as a sequence, Ctrl+C and Ctrl+Z reach us as
+        // keys; they still stop or suspend the game as they would elsewhere.
+        if ((mods & ctrlBit) && action == KeyAction::Press && (code == 'c' || code == 'z')) {
+            out.push_back(replyEvent(code == 'c' ? InputEvent::Kind::Interrupt : InputEvent::Kind::Suspend, 0, now));
+            return;
+        }
+        if (key == 0) return;
+        out.push_back(keyEvent(key, action, mods, false, now));
+        return;
+    }
+    key = keyOfArrow(final);
+    if (key == 0) return;  // function keys, Home, End, focus reports, ...
+    KeyAction action;
+    if (!actionOf(p.at(1, 1, 1), action)) return;
+    out.push_back(keyEvent(key, action, modsOf(p), false, now));
+}
+
+std::int64_t KeyDecoder::deadline() const {
+    switch (state) {
+        case State::Ground: return -1;
+        case State::Escape: return since + escapeTimeoutMs;
+        default: return since + sequenceTimeoutMs;
+    }
+}
+
+void KeyDecoder::expire(std::int64_t now, std::vector<InputEvent>& out) {
+    const std::int64_t due = deadline();
+    if (due < 0 || now < due) return;
+    if (state == State::Escape) out.push_back(keyEvent(27, KeyAction::Press, 0, true, since));
+    state = State::Ground;
+    params.clear();
+}

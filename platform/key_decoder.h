@@ -1,0 +1,65 @@
+#pragma once
+// Turns the bytes a terminal sends into key events. A pure class: it is fed
+// bytes with the time they were read and never touches a terminal, so every
+// sequence can be tested as a byte string.
+//
+// Understood: the legacy encodings (arrows as ESC [ A..D or ESC O A..D, with
+// modifiers as ESC [ 1 ; m A; Enter as CR or LF; Backspace as DEL or BS; the
+// digits; a lone ESC), the kitty keyboard protocol's key events with their
+// press / repeat / release types, and the replies to the kitty and device
+// attribute queries. Every other sequence is read to its end and dropped.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+enum class KeyAction { Press, Repeat, Release };
+
+struct InputEvent {
+    enum class Kind {
+        Key,               // key, action, mods and legacy are set
+        KeyboardFlags,     // reply to the kitty query: flags holds the flags in force
+        DeviceAttributes,  // reply to the primary device attributes query
+        Interrupt,         // Ctrl+C reported as a key (the terminal sends no signal then)
+        Suspend,           // Ctrl+Z reported as a key
+    };
+    Kind kind = Kind::Key;
+    int key = 0;  // virtual key: 13 Enter, 27 Escape, 8 Backspace, 37-40 arrows, '0'-'9'
+    KeyAction action = KeyAction::Press;
+    int mods = 0;         // shift 1, alt 2, ctrl 4, super 8, ...; the lock keys are left out
+    bool legacy = false;  // a plain byte encoding, which never reports a release
+    int flags = 0;
+    std::int64_t time = 0;  // when the bytes were read (ms)
+};
+
+class KeyDecoder {
+public:
+    // How long a lone ESC waits for the rest of a sequence before it counts as
+    // the Escape key.
+    static constexpr std::int64_t escapeTimeoutMs = 40;
+    // How long any other unfinished sequence may wait for its end.
+    static constexpr std::int64_t sequenceTimeoutMs = 500;
+
+    // Feeds bytes read at time now; decoded events are appended to out.
+    void feed(std::string_view bytes, std::int64_t now, std::vector<InputEvent>& out);
+    // Settles what waits for more bytes when it has waited long enough: a
+    // lone ESC becomes Escape, a broken sequence is dropped.
+    void expire(std::int64_t now, std::vector<InputEvent>& out);
+    // When expire() has something to settle; -1 when nothing waits.
+    std::int64_t deadline() const;
+
+private:
+    enum class State { Ground, Escape, Csi, Ss3, String, StringEscape };
+
+    void ground(unsigned char c, std::int64_t now, std::vector<InputEvent>& out);
+    void escape(unsigned char c, std::int64_t now, std::vector<InputEvent>& out);
+    void sequence(unsigned char c, std::int64_t now, std::vector<InputEvent>& out);
+    void finishCsi(char final, std::int64_t now, std::vector<InputEvent>& out);
+    void start(State s, std::int64_t now);
+
+    State state = State::Ground;
+    std::string params;  // parameter and intermediate bytes of the sequence
+    std::int64_t since = 0;  // when the unfinished sequence began
+    bool lastWasCr = false;
+};

@@ -1,0 +1,321 @@
+#include "platform/terminal.h"
+
+#include <fcntl.h>
+#include <langinfo.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+// Everything the signal handlers need, kept in plain static storage: a
+// handler may only call async-signal-safe functions (write, tcsetattr,
+// sigaction, raise ...), so the bytes it writes are prepared in advance.
+struct Bytes {
+    char data[96];
+    std::size_t size = 0;
+    void set(const char* text) {
+        size = std::strlen(text);
+        std::memcpy(data, text, size);
+    }
+};
+
+struct SessionState {
+    volatile sig_atomic_t active = 0;     // the terminal is in the game's mode now
+    volatile sig_atomic_t exists = 0;     // a session is open (even while stopped)
+    volatile sig_atomic_t resized = 0;
+    volatile sig_atomic_t resumed = 0;
+    termios saved{};  // the settings found at the start
+    termios raw{};
+    int wakeRead = -1;  // the self-pipe
+    int wakeWrite = -1;
+    Bytes enter;    // into the game's mode (alternate screen, hidden cursor, keyboard flags)
+    Bytes leave;    // back out of it, in reverse order
+};
+
+SessionState state;
+std::terminate_handler previousTerminate = nullptr;
+
+constexpr int in = STDIN_FILENO;
+constexpr int out = STDOUT_FILENO;
+
+const char enterScreen[] = "\x1b[?1049h\x1b[?25l";
+const char clearScreen[] = "\x1b[0m\x1b[2J";
+// The Linux console has no alternate screen: the game's picture is cleared
+// before leaving so that it never stays behind under the shell.
+const char leaveScreen[] = "\x1b[0m\x1b[2J\x1b[H\x1b[?25h\x1b[?1049l";
+const char popKeyboard[] = "\x1b[<u";
+
+void writeRaw(const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(out, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            if (errno == EAGAIN) {
+                pollfd p{out, POLLOUT, 0};
+                ::poll(&p, 1, 100);
+                continue;
+            }
+            return;  // the terminal is gone; nothing more can be shown
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+}
+
+// Async-signal-safe: leaves the game's mode if it is on.
+void restoreTerminal() {
+    if (!state.active) return;
+    state.active = 0;
+    writeRaw(state.leave.data, state.leave.size);
+    ::tcsetattr(in, TCSAFLUSH, &state.saved);
+}
+
+// Async-signal-safe: enters the game's mode again.
+void reenterTerminal() {
+    if (!state.exists || state.active) return;
+    ::tcsetattr(in, TCSAFLUSH, &state.raw);
+    writeRaw(state.enter.data, state.enter.size);
+    writeRaw(clearScreen, sizeof clearScreen - 1);
+    state.active = 1;
+}
+
+void wake() {
+    const int savedErrno = errno;
+    const char byte = 1;
+    if (state.wakeWrite >= 0) (void)!::write(state.wakeWrite, &byte, 1);
+    errno = savedErrno;
+}
+
+void setHandler(int sig, void (*handler)(int), int flags) {
+    struct sigaction sa{};
+    sa.sa_handler = handler;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = flags;
+    ::sigaction(sig, &sa, nullptr);
+}
+
+// SIGINT, SIGTERM, SIGHUP, SIGQUIT and the crash signals: restore, then let
+// the signal do what it would have done (the handler is reset on entry).
+void onFatalSignal(int sig) {
+    restoreTerminal();
+    ::raise(sig);
+}
+
+void onSuspend(int) {
+    const int savedErrno = errno;
+    restoreTerminal();
+    setHandler(SIGTSTP, SIG_DFL, 0);
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, SIGTSTP);
+    ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
+    ::raise(SIGTSTP);  // stops here until SIGCONT
+    setHandler(SIGTSTP, onSuspend, SA_RESTART);
+    // SIGCONT's handler has entered the game's mode again. Where the stop was
+    // not carried out (an orphaned process group may not stop), no SIGCONT
+    // comes, and the game must not go on with the terminal restored.
+    if (!state.active) {
+        reenterTerminal();
+        state.resumed = 1;
+        wake();
+    }
+    errno = savedErrno;
+}
+
+void onContinue(int) {
+    const int savedErrno = errno;
+    if (state.exists) {
+        // Stopped by us: enter again. Stopped by SIGSTOP: the shell may have
+        // changed the settings meanwhile, so set them again all the same.
+        if (state.active) {
+            ::tcsetattr(in, TCSAFLUSH, &state.raw);
+            writeRaw(enterScreen, sizeof enterScreen - 1);
+        } else {
+            reenterTerminal();
+        }
+        state.resumed = 1;
+        wake();
+    }
+    errno = savedErrno;
+}
+
+void onResize(int) {
+    state.resized = 1;
+    wake();
+}
+
+void onTerminate() {
+    restoreTerminal();
+    if (previousTerminate) previousTerminate();
+    std::abort();
+}
+
+const int fatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+
+void installHandlers() {
+    for (int sig : fatalSignals) setHandler(sig, onFatalSignal, SA_RESETHAND | SA_NODEFER);
+    setHandler(SIGTSTP, onSuspend, SA_RESTART);
+    setHandler(SIGCONT, onContinue, SA_RESTART);
+    setHandler(SIGWINCH, onResize, SA_RESTART);
+    static bool atexitDone = false;
+    if (!atexitDone) {
+        std::atexit(restoreTerminal);
+        atexitDone = true;
+    }
+    previousTerminate = std::set_terminate(onTerminate);
+}
+
+void removeHandlers() {
+    for (int sig : fatalSignals) setHandler(sig, SIG_DFL, 0);
+    setHandler(SIGTSTP, SIG_DFL, 0);
+    setHandler(SIGCONT, SIG_DFL, 0);
+    setHandler(SIGWINCH, SIG_DFL, 0);
+    std::set_terminate(previousTerminate);
+}
+
+// Changes the prepared bytes with the signals held back, so that no handler
+// sees them half written.
+template <typename F>
+void withSignalsBlocked(F change) {
+    sigset_t all, old;
+    sigfillset(&all);
+    ::sigprocmask(SIG_BLOCK, &all, &old);
+    change();
+    ::sigprocmask(SIG_SETMASK, &old, nullptr);
+}
+
+std::string errorText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+
+}  // namespace
+
+TerminalSession::TerminalSession() {
+    if (state.exists) throw std::logic_error("a terminal session is already open");
+    if (!::isatty(in) || !::isatty(out))
+        throw std::runtime_error(
+            "DRIFTER must be run in a terminal: its standard input and output are not a terminal");
+    std::setlocale(LC_CTYPE, "");
+    const char* codeset = ::nl_langinfo(CODESET);
+    utf8Locale = codeset && (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
+
+    if (::tcgetattr(in, &state.saved) != 0) throw std::runtime_error(errorText("cannot read the terminal's settings"));
+    // Raw input, except that Ctrl+C, Ctrl+Z and Ctrl+\ keep their signals.
+    termios raw = state.saved;
+    raw.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON);
+    raw.c_oflag &= ~static_cast<tcflag_t>(OPOST);
+    raw.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | IEXTEN);
+    raw.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB);
+    raw.c_cflag |= CS8;
+    raw.c_cc[VMIN] = 0;  // reads never block: poll() does the waiting
+    raw.c_cc[VTIME] = 0;
+    state.raw = raw;
+
+    int fds[2];
+    if (::pipe(fds) != 0) throw std::runtime_error(errorText("cannot create a pipe"));
+    for (int fd : fds) {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
+        ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    }
+    state.wakeRead = fds[0];
+    state.wakeWrite = fds[1];
+    state.resized = state.resumed = 0;
+    state.enter.set(enterScreen);
+    state.leave.set(leaveScreen);
+
+    installHandlers();
+    withSignalsBlocked([] {
+        state.exists = 1;
+        if (::tcsetattr(in, TCSAFLUSH, &state.raw) == 0) state.active = 1;
+    });
+    if (!state.active) {
+        const std::string message = errorText("cannot put the terminal into raw mode");
+        state.exists = 0;
+        removeHandlers();
+        throw std::runtime_error(message);
+    }
+    writeRaw(enterScreen, sizeof enterScreen - 1);
+    writeRaw(clearScreen, sizeof clearScreen - 1);
+}
+
+TerminalSession::~TerminalSession() {
+    withSignalsBlocked([] {
+        restoreTerminal();
+        state.exists = 0;
+    });
+    removeHandlers();
+    ::close(state.wakeRead);
+    ::close(state.wakeWrite);
+    state.wakeRead = state.wakeWrite = -1;
+}
+
+void TerminalSession::write(std::string_view bytes) { writeRaw(bytes.data(), bytes.size()); }
+
+std::string TerminalSession::readAvailable() {
+    std::string input;
+    char buffer[4096];
+    while (input.size() < 65536) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n > 0) {
+            input.append(buffer, static_cast<std::size_t>(n));
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN)
+            throw std::runtime_error(errorText("the terminal cannot be read any more"));
+        break;  // nothing more waiting
+    }
+    return input;
+}
+
+void TerminalSession::waitForInput(int timeoutMs) {
+    pollfd fds[2] = {{in, POLLIN, 0}, {state.wakeRead, POLLIN, 0}};
+    const int n = ::poll(fds, 2, timeoutMs < 0 ? -1 : timeoutMs);
+    if (n <= 0) return;  // time is up, or a signal came (it wrote to the pipe too)
+    if (fds[1].revents & POLLIN) {
+        char drain[64];
+        while (::read(state.wakeRead, drain, sizeof drain) > 0) {
+        }
+    }
+    // A terminal that hung up would wake every poll at once; a game that
+    // waited on it would spin instead of sleeping.
+    if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[0].revents & POLLIN))
+        throw std::runtime_error("the terminal was closed");
+}
+
+bool TerminalSession::size(int& columns, int& rows) const {
+    winsize ws{};
+    if (::ioctl(out, TIOCGWINSZ, &ws) != 0 || ws.ws_col == 0 || ws.ws_row == 0) return false;
+    columns = ws.ws_col;
+    rows = ws.ws_row;
+    return true;
+}
+
+TerminalSession::Events TerminalSession::takeEvents() {
+    Events e;
+    withSignalsBlocked([&e] {
+        e.resized = state.resized != 0;
+        e.resumed = state.resumed != 0;
+        state.resized = state.resumed = 0;
+    });
+    return e;
+}
+
+void TerminalSession::pushKeyboardFlags(int flags) {
+    const std::string push = "\x1b[>" + std::to_string(flags) + "u";
+    withSignalsBlocked([&push] {
+        // After a stop the flags are pushed again on the alternate screen's
+        // own stack; leaving pops them before the main screen comes back.
+        state.enter.set((std::string(enterScreen) + push).c_str());
+        state.leave.set((std::string(popKeyboard) + leaveScreen).c_str());
+    });
+    write(push);
+}

@@ -1,0 +1,52 @@
+#pragma once
+// The real terminal while the game runs: raw input, the alternate screen and
+// a hidden cursor, all undone in reverse order on every way out: the end of
+// the session, exit(), an uncaught exception, SIGINT, SIGTERM, SIGHUP, SIGQUIT
+// and the crash signals (the terminal is restored, then the signal ends the
+// program as it would have). Ctrl+Z (SIGTSTP) restores the terminal and stops;
+// on SIGCONT the game's terminal comes back and the screen is redrawn whole.
+// A change of size (SIGWINCH) wakes a sleeping wait through a self-pipe.
+//
+// Only one session exists at a time.
+
+#include <string>
+#include <string_view>
+
+class TerminalSession {
+public:
+    // Takes over standard input and output. Throws std::runtime_error when
+    // they are not a terminal or the terminal cannot be set up.
+    TerminalSession();
+    ~TerminalSession();
+    TerminalSession(const TerminalSession&) = delete;
+    TerminalSession& operator=(const TerminalSession&) = delete;
+
+    // True when the terminal's locale speaks UTF-8.
+    bool utf8() const { return utf8Locale; }
+
+    // Sends the bytes with one write (repeated only if the terminal takes
+    // them in parts).
+    void write(std::string_view bytes);
+    // Whatever input is waiting, without waiting for more; empty when none.
+    std::string readAvailable();
+    // Sleeps until input arrives, a signal wants attention, or timeoutMs have
+    // passed (a negative timeout waits without limit). Never spins.
+    void waitForInput(int timeoutMs);
+
+    // The terminal's size in character cells; false when it cannot be read.
+    bool size(int& columns, int& rows) const;
+
+    // What the signals asked for since the last call.
+    struct Events {
+        bool resized = false;  // the window changed its size
+        bool resumed = false;  // the game came back from a stop: redraw everything
+    };
+    Events takeEvents();
+
+    // Pushes kitty keyboard protocol flags; they are popped on every way out
+    // and pushed again after a stop.
+    void pushKeyboardFlags(int flags);
+
+private:
+    bool utf8Locale = false;
+};

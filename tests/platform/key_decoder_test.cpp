@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/key_decoder.h"
+
+namespace {
+
+// The virtual keys the decoder reports (the codes the game polls).
+enum Vk : int { Backspace = 8, Enter = 13, Escape = 27, Left = 37, Up = 38, Right = 39, Down = 40 };
+
+using Kind = InputEvent::Kind;
+
+std::vector<InputEvent> decode(KeyDecoder& d, const std::string& bytes, std::int64_t t = 0) {
+    std::vector<InputEvent> out;
+    d.feed(bytes, t, out);
+    return out;
+}
+
+std::vector<InputEvent> decode(const std::string& bytes) {
+    KeyDecoder d;
+    return decode(d, bytes);
+}
+
+// The keys of the events, in order; other kinds show as negative numbers.
+std::vector<int> keysOf(const std::vector<InputEvent>& events) {
+    std::vector<int> keys;
+    for (const InputEvent& e : events) keys.push_back(e.kind == Kind::Key ? e.key : -static_cast<int>(e.kind));
+    return keys;
+}
+
+TEST(KeyDecoder, LegacyArrowsInBothCursorModesAndWithModifiers) {
+    const auto events = decode("\x1b[A\x1b[B\x1b[C\x1b[D\x1bOA\x1bOB\x1bOC\x1bOD\x1b[1;5A\x1b[1;2D");
+    EXPECT_EQ(keysOf(events), (std::vector<int>{Vk::Up, Vk::Down, Vk::Right, Vk::Left, Vk::Up, Vk::Down,
+                                                Vk::Right, Vk::Left, Vk::Up, Vk::Left}));
+    for (const InputEvent& e : events) EXPECT_EQ(e.action, KeyAction::Press);
+    EXPECT_EQ(events[8].mods, 4);  // Ctrl
+}
+
+TEST(KeyDecoder, EnterBackspaceAndDigitsFromPlainBytes) {
+    // CR and LF are Enter, CR LF together is one Enter; DEL and BS are
+    // Backspace; letters and other control keys are no keys of the game.
+    const auto events = decode("\r\n\rx\n\x7f\x08" "09a\t");
+    EXPECT_EQ(keysOf(events),
+              (std::vector<int>{Vk::Enter, Vk::Enter, Vk::Enter, Vk::Backspace, Vk::Backspace, '0', '9'}));
+    for (const InputEvent& e : events) EXPECT_TRUE(e.legacy);
+}
+
+TEST(KeyDecoder, LoneEscapeNeedsTheTimeoutButASplitSequenceDecodes) {
+    KeyDecoder d;
+    std::vector<InputEvent> out;
+    EXPECT_TRUE(decode(d, "\x1b", 100).empty());
+    EXPECT_EQ(d.deadline(), 100 + KeyDecoder::escapeTimeoutMs);
+    d.expire(100 + KeyDecoder::escapeTimeoutMs - 1, out);
+    EXPECT_TRUE(out.empty());
+    d.expire(100 + KeyDecoder::escapeTimeoutMs, out);
+    ASSERT_EQ(keysOf(out), std::vector<int>{Vk::Escape});
+    EXPECT_EQ(out[0].time, 100);  // the time the key came, not when it was settled
+    EXPECT_EQ(d.deadline(), -1);
+
+    // The same ESC followed by the rest of an arrow in a later read.
+    KeyDecoder split;
+    EXPECT_TRUE(decode(split, "\x1b", 0).empty());
+    EXPECT_TRUE(decode(split, "[", 10).empty());
+    EXPECT_EQ(keysOf(decode(split, "A", 20)), std::vector<int>{Vk::Up});
+    out.clear();
+    split.expire(1000, out);
+    EXPECT_TRUE(out.empty());
+
+    // Escape pressed twice, or Escape then an arrow, or Alt with a digit.
+    EXPECT_EQ(keysOf(decode("\x1b\x1b[A")), (std::vector<int>{Vk::Escape, Vk::Up}));
+    EXPECT_EQ(keysOf(decode("\x1b" "5")), (std::vector<int>{Vk::Escape, '5'}));
+}
+
+TEST(KeyDecoder, KittyEventsWithTypesModifiersAndLockKeys) {
+    const auto events = decode(
+        "\x1b[13u\x1b[13;1:2u\x1b[13;1:3u"  // Enter press, repeat, release
+        "\x1b[1;129:3A"                     // Up released with Num Lock on
+        "\x1b[49;65u"                       // 1 with Caps Lock on
+        "\x1b[49;2u"                        // Shift+1 is still the 1 key
+        "\x1b[27;1:3u\x1b[127;1:2u"         // Escape release, Backspace repeat
+        "\x1b[57414u\x1b[57419;1:3u");      // keypad Enter, keypad Up released
+    ASSERT_EQ(keysOf(events), (std::vector<int>{Vk::Enter, Vk::Enter, Vk::Enter, Vk::Up, '1', '1', Vk::Escape,
+                                                Vk::Backspace, Vk::Enter, Vk::Up}));
+    const KeyAction expected[] = {KeyAction::Press,   KeyAction::Repeat,  KeyAction::Release, KeyAction::Release,
+                                  KeyAction::Press,   KeyAction::Press,   KeyAction::Release, KeyAction::Repeat,
+                                  KeyAction::Press,   KeyAction::Release};
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        EXPECT_EQ(events[i].action, expected[i]) << "event " << i;
+        EXPECT_FALSE(events[i].legacy);
+    }
+    EXPECT_EQ(events[3].mods, 0);
+    EXPECT_EQ(events[4].mods, 0);
+    EXPECT_EQ(events[5].mods, 1);
+}
+
+TEST(KeyDecoder, ModifierKeysAndUnknownSequencesAreDroppedWithoutLosingWhatFollows) {
+    const auto events = decode(
+        "\x1b[57441u\x1b[57442;5:3u"           // Shift and Ctrl themselves
+        "\x1b[97u\x1b[15~\x1b[2;1R\x1b[1;5H"   // a letter, F5, a cursor report, Ctrl+Home
+        "\x1b[>1;4000;29c"                     // secondary device attributes
+        "\x1b]11;rgb:0000/0000/0000\x07"       // a colour reply ended by BEL
+        "\x1bP>|kitty(0.26)\x1b\\"             // a version reply ended by ESC backslash
+        "\x1bOP\x1b[9;9;9;9;9u"                // F1, a sequence with too many fields
+        + std::string("\x1b[") + std::string(200, '1') + "A"  // far too long
+        + "7");
+    EXPECT_EQ(keysOf(events), std::vector<int>{'7'});
+}
+
+TEST(KeyDecoder, QueryRepliesAreReported) {
+    const auto events = decode("\x1b[?11u\x1b[?62;22;52c\x1b[?0u");
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[0].kind, Kind::KeyboardFlags);
+    EXPECT_EQ(events[0].flags, 11);
+    EXPECT_EQ(events[1].kind, Kind::DeviceAttributes);
+    EXPECT_EQ(events[2].kind, Kind::KeyboardFlags);
+    EXPECT_EQ(events[2].flags, 0);
+}
+
+TEST(KeyDecoder, ControlBytesBreakSequencesOffAndStillCount) {
+    EXPECT_EQ(keysOf(decode("\x1b[1\r")), std::vector<int>{Vk::Enter});
+    EXPECT_EQ(keysOf(decode("\x1b[1;\x1b[B")), std::vector<int>{Vk::Down});
+    EXPECT_EQ(keysOf(decode("\x1b]0;title\x1b[C")), std::vector<int>{Vk::Right});
+
+    // An unfinished sequence is dropped after its timeout; the next bytes are keys again.
+    KeyDecoder d;
+    std::vector<InputEvent> out;
+    decode(d, "\x1b[1;", 0);
+    d.expire(KeyDecoder::sequenceTimeoutMs, out);
+    EXPECT_TRUE(out.empty());
+    EXPECT_EQ(keysOf(decode(d, "2", 600)), std::vector<int>{'2'});
+}
+
+TEST(KeyDecoder, CtrlCAndCtrlZReportedAsKeysBecomeSignalRequests) {
+    const auto events = decode("\x1b[99;5u\x1b[99;5:3u\x1b[122;5u\x1b[99u");
+    ASSERT_EQ(events.size(), 2u);
+    EXPECT_EQ(events[0].kind, Kind::Interrupt);
+    EXPECT_EQ(events[1].kind, Kind::Suspend);
+}
+
+}  // namespace

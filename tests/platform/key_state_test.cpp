@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "platform/key_state.h"
+
+namespace {
+
+// The virtual keys the decoder reports (the codes the game polls).
+enum Vk : int { Backspace = 8, Enter = 13, Escape = 27, Left = 37, Up = 38, Right = 39, Down = 40 };
+
+InputEvent event(int key, std::int64_t t, KeyAction action = KeyAction::Press, bool legacy = false) {
+    InputEvent e;
+    e.key = key;
+    e.time = t;
+    e.action = action;
+    e.legacy = legacy;
+    return e;
+}
+
+// A keyboard's auto-repeat: the key's events from `from` every `every` ms until `until`.
+void repeat(KeyState& s, int key, std::int64_t from, std::int64_t until, std::int64_t every) {
+    for (std::int64_t t = from; t <= until; t += every) s.record(event(key, t));
+}
+
+TEST(EmulatedKeys, ATapCountsOnceForWhicheverViewReadsItFirst) {
+    KeyState s;
+    s.record(event(Vk::Right, 0));
+    EXPECT_TRUE(s.held(Vk::Right, 20));  // walks one tile
+    EXPECT_FALSE(s.held(Vk::Right, 110));
+    EXPECT_FALSE(s.pressed(Vk::Right, 110));
+
+    s.record(event(Vk::Enter, 1000));
+    EXPECT_FALSE(s.pressed(Vk::Down, 1010));
+    EXPECT_TRUE(s.pressed(Vk::Enter, 1010));
+    EXPECT_FALSE(s.down(Vk::Enter, 1010));  // nothing to wait for
+    EXPECT_FALSE(s.pressed(Vk::Enter, 1085));
+    EXPECT_FALSE(s.held(Vk::Enter, 1085));
+}
+
+TEST(EmulatedKeys, HoldingWalksOnceThenEveryTickWhileRepeatsComeAndStopsAfterTheQuietWindow) {
+    KeyState s;
+    s.record(event(Vk::Right, 0));
+    repeat(s, Vk::Right, 500, 2000, 33);  // the keyboard's repeat delay, then 30 per second
+    // The ticks of a walk, as the exploration loop would poll them.
+    KeyState walk;
+    walk.record(event(Vk::Right, 0));
+    EXPECT_TRUE(walk.held(Vk::Right, 5));
+    EXPECT_FALSE(walk.held(Vk::Right, 95));   // before the keyboard repeats: one step only
+    EXPECT_FALSE(walk.held(Vk::Right, 185));
+    repeat(walk, Vk::Right, 500, 2000, 33);
+    for (std::int64_t t = 545; t <= 1985; t += 90) EXPECT_TRUE(walk.held(Vk::Right, t)) << t;
+
+    // The last repeat came at 1985; the key counts as up after the quiet window.
+    EXPECT_EQ(s.quietWindow(), KeyState::minQuietMs);
+    EXPECT_TRUE(s.held(Vk::Right, 1985 + KeyState::minQuietMs - 1));
+    EXPECT_FALSE(s.held(Vk::Right, 1985 + KeyState::minQuietMs));
+}
+
+TEST(EmulatedKeys, RepeatsOfAHeldKeyAreNoNewPressesButTheNextPressIs) {
+    KeyState s;
+    s.record(event(Vk::Down, 0));
+    EXPECT_TRUE(s.pressed(Vk::Down, 10));
+    // The first repeat looks like a second press until the next one follows
+    // 40 ms later; by the menu's next poll it has been withdrawn.
+    repeat(s, Vk::Down, 600, 1400, 40);
+    for (std::int64_t t = 610; t <= 1500; t += 75) EXPECT_FALSE(s.pressed(Vk::Down, t)) << t;
+    s.record(event(Vk::Down, 1700));  // pressed again after a quiet moment
+    EXPECT_TRUE(s.pressed(Vk::Down, 1705));
+
+    // The keyboard's repeat delay is known now: the next hold's first repeat
+    // is never a press, even for a view that polls right when it comes.
+    s.record(event(Vk::Down, 5000));
+    EXPECT_TRUE(s.pressed(Vk::Down, 5000));
+    s.record(event(Vk::Down, 5600));
+    EXPECT_FALSE(s.pressed(Vk::Down, 5601));
+    repeat(s, Vk::Down, 5640, 6000, 40);
+    for (std::int64_t t = 5641; t <= 6100; t += 20) EXPECT_FALSE(s.pressed(Vk::Down, t)) << t;
+
+    // A real second tap at that moment still counts, a quiet window later.
+    s.record(event(Vk::Down, 8000));
+    EXPECT_TRUE(s.pressed(Vk::Down, 8000));
+    s.record(event(Vk::Down, 8600));
+    EXPECT_FALSE(s.pressed(Vk::Down, 8601));
+    EXPECT_TRUE(s.pressed(Vk::Down, 8600 + s.quietWindow()));
+    // Taps at other moments are not held back.
+    s.record(event(Vk::Down, 9000));
+    EXPECT_TRUE(s.pressed(Vk::Down, 9000));
+}
+
+TEST(EmulatedKeys, QuickTapsAreTwoPresses) {
+    KeyState s;
+    s.record(event(Vk::Down, 0));
+    s.record(event(Vk::Down, 150));
+    EXPECT_TRUE(s.pressed(Vk::Down, 75));
+    EXPECT_TRUE(s.pressed(Vk::Down, 150));
+    // A double digit typed fast is still two digits, and three in a row three.
+    KeyState digits;
+    digits.record(event('0', 0));
+    digits.record(event('0', 100));
+    digits.record(event('0', 190));
+    int taken = 0;
+    for (std::int64_t t = 0; t <= 400; t += 80) taken += digits.pressed('0', t) ? 1 : 0;
+    EXPECT_EQ(taken, 3);
+}
+
+TEST(EmulatedKeys, ASlowerRepeatRateWidensTheQuietWindow) {
+    KeyState s;
+    s.record(event(Vk::Left, 0));
+    repeat(s, Vk::Left, 400, 1000, 60);
+    EXPECT_GE(s.quietWindow(), 170);
+    EXPECT_TRUE(s.held(Vk::Left, 1000 + 160));  // the last repeat came at 1000
+    EXPECT_FALSE(s.held(Vk::Left, 1000 + s.quietWindow()));
+}
+
+TEST(KeyPresses, ABurstIsHandedOutInTypedOrderAndOldPressesAreForgotten) {
+    KeyState s;
+    // "321" and Enter arrive in one read; the number field polls the digits
+    // in the order 0-9, one digit per pass, then Enter.
+    for (int key : {int('3'), int('2'), int('1'), int(Vk::Enter)}) s.record(event(key, 0));
+    std::string typed;
+    for (std::int64_t t = 0; t <= 400 && typed.size() < 4; t += 80) {
+        for (int key = '0'; key <= '9'; ++key)
+            if (s.pressed(key, t)) {
+                typed += static_cast<char>(key);
+                break;
+            }
+        if (s.pressed(Vk::Enter, t)) typed += 'E';
+    }
+    EXPECT_EQ(typed, "321E");
+
+    KeyState old;
+    old.record(event(Vk::Enter, 0));
+    EXPECT_FALSE(old.pressed(Vk::Enter, KeyState::pressLifetimeMs + 1));
+}
+
+TEST(ExactKeys, DownFromPressToRelease) {
+    KeyState s;
+    s.setExact(true);
+    s.record(event(Vk::Up, 0));
+    for (std::int64_t t = 10; t < 800; t += 90) EXPECT_TRUE(s.held(Vk::Up, t)) << t;
+    s.record(event(Vk::Up, 800, KeyAction::Release));
+    EXPECT_FALSE(s.held(Vk::Up, 810));
+
+    // The press view reports a held key once and then waits for its release.
+    s.record(event(Vk::Enter, 1000));
+    s.record(event(Vk::Enter, 1500, KeyAction::Repeat));
+    EXPECT_TRUE(s.pressed(Vk::Enter, 1010));
+    EXPECT_TRUE(s.down(Vk::Enter, 1600));
+    EXPECT_FALSE(s.pressed(Vk::Enter, 1600));
+    s.record(event(Vk::Enter, 1700, KeyAction::Release));
+    EXPECT_FALSE(s.down(Vk::Enter, 1700));
+}
+
+TEST(ExactKeys, ATapBetweenTwoPollsStillCountsOnce) {
+    KeyState s;
+    s.setExact(true);
+    s.record(event(Vk::Right, 0));
+    s.record(event(Vk::Right, 40, KeyAction::Release));
+    EXPECT_TRUE(s.held(Vk::Right, 90));
+    EXPECT_FALSE(s.held(Vk::Right, 180));
+    EXPECT_FALSE(s.pressed(Vk::Right, 180));
+}
+
+TEST(ExactKeys, KeysWithoutReleasesNeverStickDown) {
+    KeyState s;
+    s.setExact(true);
+    // A plain byte (no release will follow) is a press and nothing more.
+    s.record(event(Vk::Enter, 0, KeyAction::Press, true));
+    EXPECT_TRUE(s.pressed(Vk::Enter, 10));
+    EXPECT_FALSE(s.down(Vk::Enter, 10));
+    // A release that got lost ends after a while without news.
+    s.record(event(Vk::Left, 100));
+    EXPECT_TRUE(s.held(Vk::Left, 100 + KeyState::staleDownMs - 1));
+    EXPECT_FALSE(s.held(Vk::Left, 100 + KeyState::staleDownMs));
+    // After a stop nothing counts as down.
+    s.record(event(Vk::Down, 5000));
+    s.forget();
+    EXPECT_FALSE(s.held(Vk::Down, 5001));
+}
+
+}  // namespace
