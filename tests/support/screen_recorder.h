@@ -17,9 +17,11 @@ struct Shot {
     int key = 0;
     std::int64_t time = 0;
     std::vector<std::string> rows;
+    std::vector<std::vector<int>> attrs;  // attrs[y][x]
 
     // The text of length n at (x, y).
     std::string at(int x, int y, std::size_t n) const { return rows[y].substr(static_cast<std::size_t>(x), n); }
+    int attrAt(int x, int y) const { return attrs[y][x]; }
     bool shows(const std::string& text) const {
         for (const auto& row : rows)
             if (row.find(text) != std::string::npos) return true;
@@ -28,8 +30,12 @@ struct Shot {
 };
 
 inline Shot takeShot(int key, std::int64_t time) {
-    Shot shot{key, time, {}};
-    for (int y = 0; y < ScreenModel::height; ++y) shot.rows.push_back(screen().rowText(y));
+    Shot shot{key, time, {}, {}};
+    for (int y = 0; y < ScreenModel::height; ++y) {
+        shot.rows.push_back(screen().rowText(y));
+        shot.attrs.emplace_back();
+        for (int x = 0; x < ScreenModel::width; ++x) shot.attrs.back().push_back(screen().attrAt(x, y));
+    }
     return shot;
 }
 
