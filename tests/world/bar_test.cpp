@@ -1,11 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "game/game_values.h"
 #include "possessions/possessions.h"
-#include "support/console_fixture.h"
 #include "support/screen_recorder.h"
 #include "world/bar.h"
 #include "world/character.h"
@@ -14,80 +10,59 @@
 
 namespace {
 
-// What the stand-in fight saw of each opponent; the player loses the fight
-// whose number is losingFight (from 1).
+// The stand-in fight notes each opponent; the player loses the second one.
 struct Opponent {
-    std::string name;
     int strength;
     int hp;
     bool barMusic;
 };
 std::vector<Opponent> opponents;
-int losingFight = 0;
 
 void fakeFight(Character& player, Enemy& enemy, Possessions&) {
-    opponents.push_back({enemy.getName().str(), enemy.getStrength(), enemy.getHp(), battleMusicPlaying});
-    if (static_cast<int>(opponents.size()) == losingFight)
-        player.setHp(0);
-    else
-        enemy.setHp(0);
+    opponents.push_back({enemy.getStrength(), enemy.getHp(), battleMusicPlaying});
+    if (opponents.size() == 2) player.setHp(0);
 }
 
-class Bar : public ConsoleTest {
+class Bar : public ScreenTest {
 protected:
     void SetUp() override {
-        ConsoleTest::SetUp();
-        setHost(&script);
-        resetGameValues();
+        ScreenTest::SetUp();
         opponents.clear();
-        losingFight = 0;
         setBarFight(fakeFight);
     }
     void TearDown() override {
         setBarFight(nullptr);
-        resetGameValues();
-        ConsoleTest::TearDown();
+        ScreenTest::TearDown();
     }
 
-    ScreenRecorder script;
     RecordingMusic music;
     Character player{20, 10};
     Possessions possessions;
 };
 
-TEST_F(Bar, LeavingRestoresTheStreetMusicAfterTheFlagIsDown) {
-    script.tap(VK::Down).tap(VK::Enter);
+TEST_F(Bar, LeavingLowersTheFlagBeforeTheStreetMusicReturns) {
+    script.choose(1);
     visitBar(player, possessions);
-    const Shot& bar = script.shots.front();
-    EXPECT_EQ(bar.at(0, 0, 4), "Bar ");
-    EXPECT_EQ(bar.at(0, 2, 14), " Pick a fight ");
-    EXPECT_EQ(bar.at(0, 3, 14), " Leave        ");
+    EXPECT_EQ(script.shots[0].rows[3].find(" Leave        "), 0u);
     EXPECT_EQ(music.calls, (std::vector<std::string>{"stop", "play .\\Music\\battle.wav", "stop",
                                                      "play .\\Music\\moody2.wav"}));
-    EXPECT_EQ(music.barFlags, (std::vector<bool>{false, false, false, false}));
-    EXPECT_FALSE(battleMusicPlaying);
-    EXPECT_EQ(row(0), std::string(80, ' '));
-    EXPECT_TRUE(opponents.empty());
+    EXPECT_FALSE(music.barFlags[3]);
+    EXPECT_TRUE(screenIsBlank());
 }
 
 TEST_F(Bar, FightsGoOnToTheBarsMusicUntilOneIsLost) {
-    ScriptedRandom rolls({4, 99, 0, 0, 0, 0, 0, 0});  // strength, hit points, then the enemy's position
-    losingFight = 2;
-    script.tap(VK::Enter);  // pick a fight, and win
-    script.tap(VK::Enter);  // pick another, and lose: out at once
+    ScriptedRandom rolls({4, 99, 0, 0, 0, 0, 0, 0});  // strength, hit points, the enemy's position
+    script.choose(0).choose(0);                       // a won fight, then a lost one: out at once
     barMenu(player, possessions);
     ASSERT_EQ(opponents.size(), 2u);
-    EXPECT_EQ(opponents[0].name, "Bounty Hunter");
     EXPECT_EQ(opponents[0].strength, 9);
     EXPECT_EQ(opponents[0].hp, 349);
     EXPECT_EQ(opponents[1].strength, 5);
     EXPECT_EQ(opponents[1].hp, 250);
-    EXPECT_TRUE(opponents[0].barMusic);
-    EXPECT_TRUE(opponents[1].barMusic);
+    EXPECT_TRUE(opponents[0].barMusic && opponents[1].barMusic);
     EXPECT_FALSE(battleMusicPlaying);
-    EXPECT_EQ(music.calls, (std::vector<std::string>{"stop", "play .\\Music\\battle.wav"}));
+    EXPECT_EQ(music.calls.size(), 2u);  // the bar's music was started once
     EXPECT_TRUE(script.scriptDone());
-    EXPECT_TRUE(rolls.allUsed());
 }
 
 }  // namespace
