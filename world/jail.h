@@ -1,0 +1,20 @@
+#pragma once
+// The jail, where an arrested player buys his way out: a bribe from the cash
+// on hand, a loan that covers the price, or giving up.
+
+#include "console/array.h"
+
+class Character;
+class Map;
+class Possessions;
+
+// The guard's price for this arrest, drawn from the cash and bank balance.
+int jailPrice(const Possessions& possessions);
+
+// Sets the price, clears the wanted level and offers the ways out until the
+// player is free or has given up (the game-over menu).
+void jail(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps);
+// Pays the price from the cash. True when the player paid.
+bool bribeGuard(Possessions& possessions, int price);
+// Takes out a loan of the price. True when the player took it.
+bool offerLoan(Possessions& possessions, int price);
