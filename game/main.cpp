@@ -1,124 +1,29 @@
-// DRIFTER's entry point. For now it shows the console layer on the real
-// terminal: the title, a colour test card with code page 437 glyphs, a menu
-// and the number field. Choosing Quit ends the program.
+// DRIFTER: the program's entry. The game runs on the real terminal with its
+// music; every way out restores the terminal (game/program.h).
 
-#include <exception>
-#include <iostream>
-#include <string>
-
-#include "console/console.h"
-#include "console/errors.h"
 #include "console/host.h"
-#include "console/menu.h"
-#include "console/quit.h"
+#include "console/music.h"
+#include "game/program.h"
+#include "game/start_up.h"
+#include "platform/music_device.h"
 #include "platform/terminal_host.h"
 
 namespace {
 
-// Installs a host for the lifetime of a scope.
-class HostInstallation {
-public:
-    explicit HostInstallation(Host& h) { setHost(&h); }
-    ~HostInstallation() { setHost(nullptr); }
-    HostInstallation(const HostInstallation&) = delete;
-    HostInstallation& operator=(const HostInstallation&) = delete;
-};
-
-void drawTestCard(bool exactKeys) {
-    setColor(0, 15);
-    clearScreen();
-    gotoXY(36, 1);
-    setColor(0, 14);
-    std::cout << "DRIFTER";
-
-    // Every background with its number, then every foreground on black.
-    gotoXY(4, 3);
-    for (int c = 0; c < 16; ++c) {
-        setColor(c, c == 0 || c == 8 ? 15 : 0);
-        std::cout << ' ' << (c < 10 ? " " : "") << c << ' ';
-    }
-    gotoXY(4, 4);
-    for (int c = 0; c < 16; ++c) {
-        setColor(0, c);
-        std::cout << "\xDB\xDB\xB2\xB1";
-    }
-
-    // Faces and hearts, shades, a block, single and double lines.
-    const char glyphs[] = "\x01\x02\x03 \xB0\xB1\xB2 \xDB \xC4\xB3\xDA\xC9\xCD\xBA";
-    setColor(0, 7);
-    gotoXY(4, 6);
-    std::cout << "Glyphs: ";
-    setColor(0, 15);
-    std::cout << glyphs;
-
-    // A double-lined frame around the menu.
-    setColor(0, 9);
-    gotoXY(26, 9);
-    std::cout << '\xC9' << std::string(26, '\xCD') << '\xBB';
-    for (int y = 10; y < 16; ++y) {
-        gotoXY(26, y);
-        std::cout << '\xBA' << std::string(26, ' ') << '\xBA';
-    }
-    gotoXY(26, 16);
-    std::cout << '\xC8' << std::string(26, '\xCD') << '\xBC';
-
-    setColor(0, 8);
-    gotoXY(4, 23);
-    std::cout << (exactKeys ? "Keys: exact (the terminal reports releases)" : "Keys: presses and repeats");
-    setColor(0, 15);
-}
-
-void askForNumber() {
-    setColor(0, 15);
-    gotoXY(4, 18);
-    std::cout << "Type a number and press Enter (Escape gives 0):                            ";
-    gotoXY(4, 20);
-    std::cout << std::string(70, ' ');
-    const std::uint32_t n = readNumber(52, 18);
-    gotoXY(4, 20);
-    std::cout << "You typed " << n << '.';
-}
-
-void runDemo() {
+int play() {
     TerminalHost terminal;
-    HostInstallation installed(terminal);
-    drawTestCard(terminal.exactKeys());
-    for (;;) {
-        Array<String> options;
-        options.append(" Type a number ");
-        options.append(" Quit          ");
-        gotoXY(29, 11);
-        const int choice = menu("%C0BChoose with the arrows", options, false);
-        if (choice == 1) throw QuitGame{};
-        askForNumber();
-    }
+    setHost(&terminal);
+    const auto music = makeMusicPlayer();
+    setMusicPlayer(music.get());
+    struct Uninstall {
+        ~Uninstall() {
+            setMusicPlayer(nullptr);
+            setHost(nullptr);
+        }
+    } uninstall;
+    return startUp();
 }
-
-// The one line that tells the player why the game stopped.
-void report(const std::string& what) { std::cerr << "DRIFTER stopped: " << what << std::endl; }
 
 }  // namespace
 
-int main() {
-    // Every way out unwinds first, so the terminal is restored before a
-    // message is written.
-    try {
-        runDemo();
-        return 0;
-    } catch (const QuitGame&) {
-        return 0;
-    } catch (const errorBounds& e) {
-        if (e.max == 4294967295u)
-            report("index " + std::to_string(e.index) + " was used on an empty list");
-        else
-            report("index " + std::to_string(e.index) + " is out of range (the largest valid index is " +
-                   std::to_string(e.max) + ")");
-    } catch (const errorOverflow&) {
-        report("out of memory (a text or list could not grow)");
-    } catch (const std::exception& e) {
-        report(e.what());
-    } catch (...) {
-        report("an unexpected internal error");
-    }
-    return 1;
-}
+int main() { return runOnTerminal(play); }

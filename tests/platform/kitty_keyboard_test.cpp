@@ -31,7 +31,7 @@ void startKitty(PseudoTerminal& term, int granted) {
 }
 
 TEST(KittyTerminal, HeldKeysAreExactAndTheFlagsArePoppedOnTheWayOut) {
-    PseudoTerminal term(DRIFTER_GAME_BINARY, 80, 25, {"LC_ALL=C.UTF-8"});
+    PseudoTerminal term(DRIFTER_DEMO_BINARY, 80, 25, {"LC_ALL=C.UTF-8"});
     startKitty(term, 11);
     // The whole first frame, ending with the line that tells the key mode.
     ASSERT_TRUE(term.waitFor("Keys: exact", patienceMs)) << term.transcript();
@@ -72,7 +72,7 @@ TEST(KittyTerminal, HeldKeysAreExactAndTheFlagsArePoppedOnTheWayOut) {
 }
 
 TEST(KittyTerminal, WithoutReleaseEventsTheKeysAreEmulatedAndCtrlCStillStopsTheGame) {
-    PseudoTerminal term(DRIFTER_GAME_BINARY, 80, 25, {"LC_ALL=C.UTF-8"});
+    PseudoTerminal term(DRIFTER_DEMO_BINARY, 80, 25, {"LC_ALL=C.UTF-8"});
     startKitty(term, 1);  // disambiguation only
     ASSERT_TRUE(term.waitFor("Keys: presses and repeats", patienceMs)) << term.transcript();
     term.type("\x1b[99;5u");  // Ctrl+C as a key
@@ -82,7 +82,7 @@ TEST(KittyTerminal, WithoutReleaseEventsTheKeysAreEmulatedAndCtrlCStillStopsTheG
 }
 
 TEST(LegacyTerminal, ASilentTerminalIsGivenUpOnAsciiLocalesGetAsciiGlyphsAndAFailedStopComesBack) {
-    PseudoTerminal term(DRIFTER_GAME_BINARY, 80, 25, {"LC_ALL=C"});
+    PseudoTerminal term(DRIFTER_DEMO_BINARY, 80, 25, {"LC_ALL=C"});
     ASSERT_TRUE(term.waitFor(query, patienceMs));
     // No answer at all: the game starts after the detection gives up.
     ASSERT_TRUE(term.waitFor("@@v :%# # -|++=|", patienceMs)) << term.transcript();

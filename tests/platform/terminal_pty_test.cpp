@@ -75,7 +75,7 @@ public:
         fs::create_directories(dir);
         const std::string size = "-x " + std::to_string(columns) + " -y " + std::to_string(rows);
         // The game notes its pid and is then replaced by the game itself.
-        const std::string game = "sh -c 'echo $$ > pid; exec \"" + std::string(DRIFTER_GAME_BINARY) + "\"'";
+        const std::string game = "sh -c 'echo $$ > pid; exec \"" + std::string(DRIFTER_DEMO_BINARY) + "\"'";
         if (shell == Shell::Interactive) {
             tmux("new-session -d " + size + " -s game \"env PS1='$ ' LC_ALL=C.UTF-8 bash --norc --noprofile --noediting -i\"");
             type("cd '" + dir.string() + "'; stty -g > before; " + game);
@@ -214,7 +214,7 @@ TEST(NoTerminal, TheProgramSaysSoInOneLineAndFails) {
     const fs::path dir = fs::temp_directory_path() / uniqueName();
     fs::create_directories(dir);
     const std::string d = dir.string();
-    std::system(("cd '" + d + "' && '" DRIFTER_GAME_BINARY "' < /dev/null > out 2> err; echo $? > code").c_str());
+    std::system(("cd '" + d + "' && '" DRIFTER_DEMO_BINARY "' < /dev/null > out 2> err; echo $? > code").c_str());
     EXPECT_EQ(readFile(dir / "code"), "1\n");
     EXPECT_EQ(readFile(dir / "out"), "");
     const std::string err = readFile(dir / "err");
