@@ -70,7 +70,8 @@ bool titleMenu(GameState& state) {
     switch (menu("  DRIFTER", options, false)) {
         case 0:
             clearScreen();
-            fadeText(introductionLines, 30000, 200, VK::Escape);
+            // The press that cuts the story short must not also pause the game.
+            if (fadeText(introductionLines, 30000, 200, VK::Escape)) keyPressed(VK::Escape, false);
             clearScreen();
             return true;
         case 1:
@@ -89,6 +90,10 @@ void enterGame(GameState& state) {
 
 int startUp() {
     GameState state;
+    return startUp(state);
+}
+
+int startUp(GameState& state) {
     resetToNewGame(state);
     seedRandomFromClock();
     for (const char* tune : warmUpMusic) {

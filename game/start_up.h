@@ -7,6 +7,8 @@ struct GameState;
 // Runs the whole game; returns 0 when the player quits from the title menu
 // (the other menus end the program by throwing QuitGame).
 int startUp();
+// The same on a game state of the caller's (tests look into it afterwards).
+int startUp(GameState& state);
 
 void splashScreen();
 // Loads the status panel and every map, then places the Bounty Hunters.
