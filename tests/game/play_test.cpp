@@ -101,6 +101,7 @@ TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
     setHost(&recorder);
     recorder.hold(VK::Escape, 500);  // held through both splash fades
     recorder.tap(VK::Enter);         // " New Game  "
+    recorder.pause(600);
     recorder.tap(VK::Escape);        // ends the introduction
     recorder.pause(100);
     recorder.setIdleLimit(3000);
