@@ -46,6 +46,9 @@ void drawFrame(GameState& state) {
     const String here = map.getName();
     for (const Enemy& enemy : state.enemies)
         if (enemy.getMapName() == here) drawCharacter(std::cout, enemy);
+    // The screens that open from the tick clear in the current colour: black,
+    // not whatever colour the panel's last escape left behind.
+    setColor(0, 15);
 }
 
 // A "city" link leads out to the streets of the city the player is in.

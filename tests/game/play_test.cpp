@@ -168,6 +168,9 @@ TEST_F(Play, ThePauseMenuOffersItsFiveChoices) {
     state.possessions.addItem(std::make_unique<Medkit>());
     script.tap(VK::Escape);
     script.choose(0);  // Continue
+    script.pause(10);  // the pause menu stands on black, whatever colours the panel leaves behind
+    script.tap(VK::Escape);
+    script.choose(0);
     script.tap(VK::Escape);
     script.choose(1).choose(1).choose(0).tap(VK::Enter);  // Inventory: use the medkit, read the result
     script.choose(2);                                      // and leave the inventory
@@ -179,6 +182,9 @@ TEST_F(Play, ThePauseMenuOffersItsFiveChoices) {
     EXPECT_EQ(state.player.getHp(), 500);
     EXPECT_EQ(state.possessions.itemCount(), 0);
     EXPECT_TRUE(script.saw("Mission Info: Vancouver"));
+    for (const Shot& shot : script.shots) {
+        if (shot.shows("   PAUSED")) EXPECT_EQ(shot.attrs[0][0], 0x0F);
+    }
     EXPECT_TRUE(script.saw("Save 10: "));
     EXPECT_EQ(state.player.getX(), 20);  // the game goes on where it was
 

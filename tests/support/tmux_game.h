@@ -1,0 +1,130 @@
+#pragma once
+// A program on a real pseudo-terminal: tmux runs it in a detached window,
+// the test types keys and reads the window back, glyphs and colours included,
+// and compares the terminal's settings before and after.
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace fs = std::filesystem;
+
+constexpr auto patience = std::chrono::seconds(6);
+
+inline std::string uniqueName() {
+    static std::atomic<int> counter{0};
+    return "drifter-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count() % 1000000007) +
+           "-" + std::to_string(counter++);
+}
+
+inline std::string output(const std::string& command) {
+    std::string result;
+    if (FILE* p = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        std::size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) result.append(buffer, n);
+        ::pclose(p);
+    }
+    return result;
+}
+
+inline std::string readFile(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+inline bool eventually(const std::function<bool()>& condition, std::chrono::seconds wait = patience) {
+    const auto end = std::chrono::steady_clock::now() + wait;
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return condition();
+}
+
+// The text as one word for the shell, nothing in it expanded.
+inline std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+inline bool hasTmux() { return std::system("command -v tmux > /dev/null 2>&1") == 0; }
+
+// A folder for the run's files and a tmux server of its own, both removed at the end.
+class GameInTmux {
+public:
+    // With a plain shell the game runs as its script's child; with an
+    // interactive bash (job control) Ctrl+Z really stops it and `fg` resumes it.
+    enum class Shell { Script, Interactive };
+
+    // program is a shell command; it runs in a fresh folder of the run's files.
+    GameInTmux(const std::string& program, int columns, int rows, Shell shell = Shell::Script)
+        : dir(fs::temp_directory_path() / uniqueName()), socket(uniqueName()) {
+        fs::create_directories(dir);
+        const std::string size = "-x " + std::to_string(columns) + " -y " + std::to_string(rows);
+        // The game notes its pid and is then replaced by the game itself.
+        const std::string game = "sh -c 'echo $$ > pid; exec " + program + "'";
+        if (shell == Shell::Interactive) {
+            tmux("new-session -d " + size + " -s game \"env PS1='$ ' LC_ALL=C.UTF-8 bash --norc --noprofile --noediting -i\"");
+            type("cd '" + dir.string() + "'; stty -g > before; " + game);
+            keys("Enter");
+            return;
+        }
+        // The shell notes the settings, runs the game, notes its status and
+        // the settings again, then stays so the window lives.
+        std::ofstream script(dir / "run.sh");
+        script << "export LC_ALL=C.UTF-8\n"
+               << "cd '" << dir.string() << "'\n"
+               << "stty -g > before\n"
+               << game << "\n"
+               << "code=$?\n"
+               << "stty -g > after\n"
+               << "echo $code > status\n"
+               << "sleep 60\n";
+        script.close();
+        tmux("new-session -d " + size + " -s game 'sh " + (dir / "run.sh").string() + "'");
+    }
+    ~GameInTmux() {
+        tmux("kill-server");
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+
+    std::string tmux(const std::string& arguments) {
+        return output("env -u TMUX LC_ALL=C.UTF-8 tmux -u -L " + socket + " -f /dev/null " + arguments + " 2>&1");
+    }
+    std::string screen() { return tmux("capture-pane -p -t game"); }
+    std::string colouredScreen() { return tmux("capture-pane -p -e -t game"); }
+    bool shows(const std::string& text) { return screen().find(text) != std::string::npos; }
+    void keys(const std::string& names) { tmux("send-keys -t game " + names); }
+    // Types text as it stands (no key names).
+    void type(const std::string& text) { tmux("send-keys -t game -l " + shellQuoted(text)); }
+    // The pane terminal's settings, read from outside while the game runs.
+    std::string settings() { return output("stty -g -F " + tmux("display -p -t game '#{pane_tty}'")); }
+    std::string file(const std::string& name) { return readFile(dir / name); }
+    bool has(const std::string& name) { return fs::exists(dir / name); }
+    void signal(const std::string& name) { std::system(("kill -" + name + " " + file("pid")).c_str()); }
+
+    // The line of the coloured capture that holds text.
+    std::string colouredLineWith(const std::string& text) {
+        std::istringstream lines(colouredScreen());
+        std::string line;
+        while (std::getline(lines, line))
+            if (line.find(text) != std::string::npos) return line;
+        return "";
+    }
+
+private:
+    fs::path dir;
+    std::string socket;
+};
