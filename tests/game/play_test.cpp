@@ -183,7 +183,9 @@ TEST_F(Play, ThePauseMenuOffersItsFiveChoices) {
     EXPECT_EQ(state.possessions.itemCount(), 0);
     EXPECT_TRUE(script.saw("Mission Info: Vancouver"));
     for (const Shot& shot : script.shots) {
-        if (shot.shows("   PAUSED")) EXPECT_EQ(shot.attrs[0][0], 0x0F);
+        if (shot.shows("   PAUSED")) {
+            EXPECT_EQ(shot.attrs[0][0], 0x0F);
+        }
     }
     EXPECT_TRUE(script.saw("Save 10: "));
     EXPECT_EQ(state.player.getX(), 20);  // the game goes on where it was
