@@ -1,7 +1,7 @@
 // Time of the start-up map load: loadAllMaps over 80 full-size maps (80 x 20
 // tiles, coloured pictures, ten links each), written to a temporary folder.
 
-#include <benchmark/benchmark.h>
+#include "bench/bench_support.h"
 
 #include <chrono>
 #include <filesystem>
@@ -76,16 +76,4 @@ BENCHMARK(BM_LoadAllMaps)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-// std::cout belongs to the game's screen model, so the results go straight to
-// the process's standard output.
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    std::ofstream out("/dev/stdout");
-    benchmark::ConsoleReporter reporter;
-    reporter.SetOutputStream(&out);
-    reporter.SetErrorStream(&std::cerr);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

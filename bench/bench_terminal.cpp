@@ -15,6 +15,7 @@
 #include <string>
 #include <thread>
 
+#include "bench/bench_support.h"
 #include "console/screen.h"
 #include "platform/terminal_presenter.h"
 
@@ -97,72 +98,10 @@ void BM_FrameAllCellsChanged(benchmark::State& state) {
 }
 BENCHMARK(BM_FrameAllCellsChanged);
 
-std::string output(const std::string& command) {
-    std::string result;
-    if (FILE* p = ::popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) result.append(buffer, n);
-        ::pclose(p);
-    }
-    return result;
-}
-
-// User plus system time of a process, in clock ticks (fields 14 and 15 of /proc/pid/stat).
-long cpuTicks(const std::string& pid) {
-    std::ifstream in("/proc/" + pid + "/stat");
-    std::string stat;
-    std::getline(in, stat);
-    std::istringstream fields(stat.substr(stat.rfind(')') + 2));
-    std::string field;
-    long utime = 0, stime = 0;
-    for (int i = 3; i <= 15 && fields >> field; ++i) {
-        if (i == 14) utime = std::stol(field);
-        if (i == 15) stime = std::stol(field);
-    }
-    return utime + stime;
-}
-
-// The game is built beside this program.
-void measureWaitingMenu(const std::string& game) {
-    if (std::system("command -v tmux > /dev/null 2>&1") != 0) {
-        std::printf("waiting menu: tmux is not installed, not measured\n");
-        return;
-    }
-    const std::string dir = "/tmp/drifter-bench-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
-    const std::string tmux = "env -u TMUX LC_ALL=C.UTF-8 tmux -u -L " + dir.substr(5) + " -f /dev/null ";
-    std::system(("mkdir -p " + dir).c_str());
-    std::system((tmux + "new-session -d -x 80 -y 25 -s game \"sh -c 'echo \\$\\$ > " + dir + "/pid; exec " + game +
-                 "'\"").c_str());
-    std::string pid;
-    for (int i = 0; i < 200 && output(tmux + "capture-pane -p -t game").find("Quit") == std::string::npos; ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    std::ifstream(dir + "/pid") >> pid;
-    if (pid.empty()) {
-        std::printf("waiting menu: the game did not start, not measured\n");
-    } else {
-        const double ticksPerSecond = std::atof(output("getconf CLK_TCK").c_str());
-        const long start = cpuTicks(pid);
-        const auto t0 = std::chrono::steady_clock::now();
-        std::this_thread::sleep_for(std::chrono::seconds(10));
-        const long used = cpuTicks(pid) - start;
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        std::printf("waiting menu: %.2f s of CPU in %.1f s = %.3f%% of a core\n", static_cast<double>(used) / ticksPerSecond,
-                    seconds, 100.0 * static_cast<double>(used) / ticksPerSecond / seconds);
-    }
-    std::system((tmux + "kill-server").c_str());
-    std::system(("rm -rf " + dir).c_str());
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string self = argv[0];
-    const auto slash = self.rfind('/');
-    measureWaitingMenu((slash == std::string::npos ? std::string(".") : self.substr(0, slash)) + "/drifter");
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    const std::string here = bench::folderOf(argv[0]);
+    bench::measureIdleCpu("waiting menu", "'" + here + "/console_demo'", "/tmp", {{"Quit", ""}});
+    return bench::runBenchmarks(argc, argv);
 }
