@@ -2,7 +2,7 @@
 #include "game/pause_menu.h"
 #include "possessions/possessions.h"
 #include "support/screen_recorder.h"
-#include "support/temp_dir.h"
+#include "support/temp_folder.h"
 #include "world/character.h"
 #include "world/map.h"
 
@@ -16,7 +16,8 @@ protected:
     }
     void pause() { pauseMenu(player, possessions, currentMap, maps); }
 
-    TempDir folder;  // no saved games
+    TempFolder folder;  // no saved games
+    WorkingFolder inFolder{folder.path()};
     Character player{20, 10};
     Possessions possessions;
     Array<Map> maps;

@@ -1,14 +1,26 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "platform/files.h"
-#include "support/temp_dir.h"
+#include "support/temp_folder.h"
 
 namespace {
 
+// A temporary folder that is the working folder while the test runs.
+struct InTempFolder {
+    TempFolder dir;
+    WorkingFolder here{dir.path()};
+    std::string read(const std::string& name) const {
+        std::ifstream in(dir / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
 TEST(GamePaths, BackslashesAndLetterCaseAreResolved) {
-    TempDir dir;
+    InTempFolder t;
+    const TempFolder& dir = t.dir;
     dir.write("Music/Wolfman.wav", "x");
     dir.write("maps/map 0-1.map", "y");
     EXPECT_EQ(resolveGamePath(".\\Music\\wolfman.wav"), "Music/Wolfman.wav");
@@ -20,14 +32,16 @@ TEST(GamePaths, BackslashesAndLetterCaseAreResolved) {
 }
 
 TEST(GamePaths, NamesDifferingOnlyInCaseResolveTheSameWayEveryTime) {
-    TempDir dir;
+    InTempFolder t;
+    const TempFolder& dir = t.dir;
     dir.write("Music/b.wav", "upper");
     dir.write("Music/B.WAV", "lower");
     EXPECT_EQ(resolveGamePath("Music/b.Wav"), "Music/B.WAV");  // the smallest name wins
 }
 
 TEST(TextFiles, ReadLikeAWindowsTextStream) {
-    TempDir dir;
+    InTempFolder t;
+    const TempFolder& dir = t.dir;
     dir.write("a.txt", "one\r\ntwo\rthree\r\n\r\n");
     std::string text;
     ASSERT_TRUE(readTextFile("a.txt", text));
@@ -36,17 +50,18 @@ TEST(TextFiles, ReadLikeAWindowsTextStream) {
 }
 
 TEST(AtomicWrites, ReplaceTheFileWholeOrLeaveItAlone) {
-    TempDir dir;
+    InTempFolder t;
+    const TempFolder& dir = t.dir;
     makeDirectory("save");
     ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "first"));
     ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "second"));
-    EXPECT_EQ(dir.read("save/save1.sav"), "second");
-    EXPECT_FALSE(std::filesystem::exists(dir.path / "save/save1.sav.tmp"));
+    EXPECT_EQ(t.read("save/save1.sav"), "second");
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "save/save1.sav.tmp"));
 
     // A slot whose name is taken by a folder cannot be written: nothing is lost.
-    std::filesystem::create_directories(dir.path / "save/save2.sav/inside");
+    std::filesystem::create_directories(dir.path() / "save/save2.sav/inside");
     EXPECT_FALSE(writeFileAtomically("save\\save2.sav", "data"));
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path / "save/save2.sav/inside"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "save/save2.sav/inside"));
     EXPECT_FALSE(writeFileAtomically("nofolder\\save1.sav", "data"));
 }
 

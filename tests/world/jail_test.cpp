@@ -1,6 +1,6 @@
 #include "possessions/possessions.h"
 #include "support/screen_recorder.h"
-#include "support/temp_dir.h"
+#include "support/temp_folder.h"
 #include "world/character.h"
 #include "world/jail.h"
 #include "world/world_support.h"
@@ -17,7 +17,8 @@ protected:
         return jailPrice(possessions);  // one roll, or the script runs out
     }
 
-    TempDir folder;  // no saved games
+    TempFolder folder;  // no saved games
+    WorkingFolder inFolder{folder.path()};
     Character player{20, 10};
     Possessions possessions;
     Array<Map> maps;
