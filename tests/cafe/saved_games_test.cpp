@@ -7,25 +7,10 @@
 #include "cafe/save_screens.h"
 #include "possessions/possessions.h"
 #include "world/character.h"
+#include "support/screen_recorder.h"
 #include "world/world_support.h"
 
 namespace {
-
-// Notes the top row of the screen whenever a key goes down.
-class TopRowRecorder : public HeadlessHost {
-public:
-    bool keyDown(int key) override {
-        const bool down = HeadlessHost::keyDown(key);
-        if (down) rows.push_back(screen().rowText(0));
-        return down;
-    }
-    bool saw(const std::string& text) const {
-        for (const auto& row : rows)
-            if (row.find(text) != std::string::npos) return true;
-        return false;
-    }
-    std::vector<std::string> rows;
-};
 
 // The example of a player in Roswell, as the file's first fourteen lines.
 const char* const roswellStart =
@@ -104,7 +89,7 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     // The temporary file cannot be written: the player is told, nothing is lost.
     std::filesystem::remove(folder / "save" / "save1.sav.tmp");
     std::filesystem::create_directories(folder / "save" / "save1.sav.tmp" / "blocked");
-    TopRowRecorder script;
+    ScreenRecorder script;
     setHost(&script);
     chooseSlotOn(script, 1);
     script.tap(VK::Enter);  // " Yes "
@@ -250,7 +235,7 @@ TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
     player.setX(3);
     for (const std::string& text : damaged) {
         writeSlot(2, text);
-        TopRowRecorder script;
+        ScreenRecorder script;
         setHost(&script);
         script.tap(VK::Enter);  // slot 1: empty, the list comes back
         chooseSlotOn(script, 2);

@@ -40,20 +40,6 @@ protected:
     GameState state;
 };
 
-TEST_F(Exploration, AHeldArrowWalksATileEveryTick) {
-    keys.hold(VK::Right, 275);  // seen by the ticks at 0, 90, 180 and 270 ms
-    play();
-    EXPECT_EQ(player().getX(), 7);
-    EXPECT_EQ(player().getY(), 3);
-}
-
-TEST_F(Exploration, TwoArrowsHeldTogetherStepDiagonally) {
-    keys.hold({VK::Left, VK::Up}, 50);
-    play();
-    EXPECT_EQ(player().getX(), 2);
-    EXPECT_EQ(player().getY(), 2);
-}
-
 TEST_F(Exploration, AMapLinkWithTargetZeroKeepsTheCoordinates) {
     player().setX(2);
     keys.tap(VK::Left);  // steps to (1, 3), facing the link at (0, 3)
