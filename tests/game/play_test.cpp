@@ -279,3 +279,51 @@ TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
 }
 
 }  // namespace
+
+namespace {
+
+// Keys mashed at random: every 120 ms of virtual time one key (or none) is
+// down, chosen from a fixed seed, until the time is up.
+class KeyMasher : public HeadlessHost {
+public:
+    explicit KeyMasher(std::int64_t minutes) : end(minutes * 60000) { setIdleLimit(end); }
+    void waitUntil(std::int64_t deadline) override {
+        if (deadline > end) throw ScriptEnded("time is up");
+        HeadlessHost::waitUntil(deadline);
+    }
+    bool keyHeld(int key) override { return keyAt(now()) == key; }
+    bool keyDown(int key) override {
+        if (keyAt(now()) != key || taken == now() / window) return false;
+        taken = now() / window;  // one press per window
+        return true;
+    }
+    void waitForRelease(int) override { HeadlessHost::waitUntil((now() / window + 1) * window); }
+
+private:
+    static constexpr std::int64_t window = 120;
+    int keyAt(std::int64_t t) const {
+        static const int keys[] = {VK::Left, VK::Right, VK::Up, VK::Down, VK::Enter, VK::Enter, VK::Enter, 0, 0, 0};
+        std::uint32_t h = static_cast<std::uint32_t>(t / window) * 2654435761u;
+        h ^= h >> 15;
+        return keys[h % 10];
+    }
+    std::int64_t end;
+    std::int64_t taken = -1;
+};
+
+// Whatever the player does, the game never fails; it only ends when he quits.
+TEST_F(Play, HalfAnHourOfMashedKeysNeverBreaksTheGame) {
+    newGame();
+    spawnBountyHunters(state.maps, state.enemies);
+    KeyMasher masher(30);
+    setHost(&masher);
+    try {
+        explorationLoop(state);
+    } catch (const ScriptEnded&) {
+    }
+    EXPECT_GE(masher.now(), 30 * 60000 - 1000);
+    EXPECT_GE(state.currentMap, 0);
+    EXPECT_LT(state.currentMap, static_cast<int>(state.maps.size()));
+}
+
+}  // namespace
