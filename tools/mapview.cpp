@@ -16,12 +16,6 @@
 
 namespace {
 
-Array<String> toRows(const std::vector<std::string>& lines) {
-    Array<String> rows;
-    for (const auto& l : lines) rows.append(String(l.c_str()));
-    return rows;
-}
-
 int ansi(int c) { return ((c & 1) << 2) | (c & 2) | ((c >> 2) & 1); }
 
 }  // namespace
@@ -43,14 +37,14 @@ int main(int argc, char** argv) {
         std::cerr << "no map named \"" << argv[arg + 1] << "\"\n";
         return 1;
     }
-    const maptools::GameMap& map = world.maps[static_cast<std::size_t>(k)];
+    const Map& map = world.map(k);
 
     // The exploration loop's drawing, step by step.
     setColor(0, 15);
     clearScreen();
     gotoXY(0, 0);
     setColor(0, 8);
-    printBlock(std::cout, toRows(map.lines));
+    printBlock(std::cout, map.getLines());
     std::cout << '\n';
     if (argc - arg == 4) {
         gotoXY(std::stoi(argv[arg + 2]), std::stoi(argv[arg + 3]));
@@ -60,7 +54,7 @@ int main(int argc, char** argv) {
         setColor(0, 14);
     }
     gotoXY(0, 20);
-    printBlock(std::cout, toRows(world.panel.lines));
+    printBlock(std::cout, world.panel.getLines());
     gotoXY(2, 21);
     std::cout << "HP: 500/500";
     gotoXY(25, 22);

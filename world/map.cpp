@@ -20,29 +20,46 @@ std::string shownName(const char* path) {
 
 }  // namespace
 
-void Map::loadFromFile(const char* path) { load(path, false); }
-
-void Map::loadPlayableFromFile(const char* path) { load(path, true); }
-
-void Map::load(const char* path, bool playable) {
+bool Map::read(const char* path, MapSourceLines& where) {
     name = String();
     lines.clear();
     collision.clear();
     links.clear();
     linkTargets.clear();
-    const std::string shown = shownName(path);
     std::string contents;
-    if (!readTextFile(path, contents)) {
-        if (playable) throw MapError(shown + ": the file cannot be read");
-        return;
-    }
+    if (!readTextFile(path, contents)) return false;
+    MapParser(contents, shownName(path)).parse(*this, where);
+    return true;
+}
+
+void Map::loadFromFile(const char* path) {
     MapSourceLines where;
-    MapParser(contents, shown).parse(*this, where);
-    if (playable) checkPlayableMap(*this, where, shown);
+    read(path, where);
+}
+
+void Map::loadPlayableFromFile(const char* path) {
+    const std::vector<std::string> faults = loadCheckedFromFile(path);
+    if (!faults.empty()) throw MapError(faults.front());
+}
+
+std::vector<std::string> Map::loadCheckedFromFile(const char* path) {
+    MapSourceLines where;
+    try {
+        if (!read(path, where)) return {shownName(path) + ": the file cannot be read"};
+    } catch (const MapError& e) {
+        return {e.what()};
+    }
+    return playableMapFaults(*this, where, shownName(path));
 }
 
 char Map::tile(int x, int y) const {
     return collision.at(static_cast<std::uint32_t>(y)).at(static_cast<std::uint32_t>(x));
+}
+
+char Map::tileAt(int x, int y) const {
+    if (x < 0 || y < 0 || static_cast<std::uint32_t>(y) >= collision.size()) return 0;
+    const String& row = collision.at(static_cast<std::uint32_t>(y));
+    return static_cast<std::uint32_t>(x) < row.length() ? row.at(static_cast<std::uint32_t>(x)) : '\0';
 }
 
 bool Map::isWalkable(int x, int y) const {
@@ -61,24 +78,24 @@ LinkTarget Map::linkTarget(const String& link) const {
     return linkTargets.at(static_cast<std::uint32_t>(links.indexOf(link)));
 }
 
-String mapFileName(int city, int number) {
-    String path("maps\\map ");
-    path += city;
-    path += '-';
-    path += number;
-    path += ".map";
-    return path;
-}
-
-void loadAllMaps(Array<Map>& maps, Array<String>& mapNames) {
-    // Both passes walk the same names: every city's series up to its first gap.
+Array<String> findMapFiles(const String& folder) {
     Array<String> paths;
     for (int city = 0; city <= 6; ++city)
         for (int number = 1;; ++number) {
-            const String path = mapFileName(city, number);
+            String path = folder + "\\map ";
+            path += city;
+            path += '-';
+            path += number;
+            path += ".map";
             if (!fileExists(path.str())) break;
             paths.append(path);
         }
+    return paths;
+}
+
+void loadAllMaps(Array<Map>& maps, Array<String>& mapNames) {
+    // Every city's series up to its first gap.
+    const Array<String> paths = findMapFiles("maps");
     if (paths.size() == 0)
         throw MapError(
             "No map files found in maps/ (the game looks for \"maps/map 0-1.map\" and the files after it "

@@ -8,9 +8,12 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "console/array.h"
 #include "console/text.h"
+
+struct MapSourceLines;
 
 // Where a link leads: a 0 keeps the figure's own coordinate on that axis.
 struct LinkTarget {
@@ -35,8 +38,14 @@ public:
     // the status panel's frame is read this way and has no collision layer.
     void loadFromFile(const char* path);
     // loadFromFile for a map that figures walk on, which must also pass every
-    // check of map_check.h. A file that cannot be read is a MapError here.
+    // check of map_check.h: MapError with the first fault found. A file that
+    // cannot be read is a MapError here.
     void loadPlayableFromFile(const char* path);
+    // loadPlayableFromFile that lists every fault (one line each, naming the
+    // file and the line) instead of throwing the first; empty when the map is
+    // playable. A file or a number that cannot be read is the only fault
+    // listed, and the map keeps what was read before it.
+    std::vector<std::string> loadCheckedFromFile(const char* path);
 
     String getName() const { return name; }
     const Array<String>& getLines() const { return lines; }
@@ -53,10 +62,16 @@ public:
     String linkAt(int x, int y) const;
     // Where the first link with this text leads; the map must list the text.
     LinkTarget linkTarget(const String& link) const;
+    // The index of the first link with this text, -1 when the map has none.
+    int linkIndex(const String& link) const { return links.indexOf(link); }
+    // The collision character at (x, y), or 0 where the layer has none
+    // (negative coordinates included): for checks on maps not yet proven sound.
+    char tileAt(int x, int y) const;
 
 private:
     friend class MapParser;
-    void load(const char* path, bool playable);
+    // Empties the map and reads the file into it; false when it cannot be read.
+    bool read(const char* path, MapSourceLines& where);
     char tile(int x, int y) const;
 
     Array<String> lines;
@@ -68,11 +83,14 @@ private:
     int height = 0;
 };
 
+// The map files the game reads from folder, in the order it reads them: for
+// each city 0 to 6, "folder\map C-1.map", "folder\map C-2.map", ... up to
+// the first number whose file is missing.
+Array<String> findMapFiles(const String& folder);
+
 // Reads every map file, "maps\map 0-1.map" onwards: for each city 0 to 6,
 // map numbers 1, 2, ... until a file is missing. Shows its progress at (15, 1)
 // and fills mapNames in step with maps. Throws MapError for a file the game
 // cannot use and when there are no map files at all.
 void loadAllMaps(Array<Map>& maps, Array<String>& mapNames);
 
-// The name of map file n of city c as the game spells it: "maps\map c-n.map".
-String mapFileName(int city, int number);

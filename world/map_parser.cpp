@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <climits>
 
+std::string mapFaultAt(const std::string& file, int line, const std::string& what) {
+    return file + ", line " + std::to_string(line) + ": " + what;
+}
+
 MapError mapErrorAt(const std::string& file, int line, const std::string& what) {
-    return MapError(file + ", line " + std::to_string(line) + ": " + what);
+    return MapError(mapFaultAt(file, line, what));
 }
 
 MapParser::MapParser(const std::string& text, const std::string& fileName)

@@ -27,6 +27,8 @@ struct MapSourceLines {
     int lastLine = 0;                // the last line of the file
 };
 
+// A fault at a line of a file as one message: "maps/map 1-3.map, line 27: ...".
+std::string mapFaultAt(const std::string& file, int line, const std::string& what);
 // The MapError for a fault at a line of a file.
 MapError mapErrorAt(const std::string& file, int line, const std::string& what);
 

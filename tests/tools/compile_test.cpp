@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "tools/maps/cp437.h"
-#include "tools/maps/gamemap.h"
+#include "tools/maps/picture.h"
 #include "tools/maps/source.h"
 #include "map_test_support.h"
 
@@ -81,15 +81,16 @@ TEST(MapCompiler, WritesTheGameFormatWithEscapesOnlyWhereTheColourChanges) {
 }
 
 TEST(MapCompiler, CompiledMapsReadBackToTheirPictureAndColours) {
-    GameMap m;
-    std::string error;
-    ASSERT_TRUE(parseGameMap(compiled(kRoom), m, error)) << error;
-    EXPECT_EQ(m.name, "Test Room");
-    EXPECT_EQ(m.width, 4);
-    ASSERT_EQ(m.links.size(), 2u);
-    EXPECT_EQ(m.linkAt(3, 1), "map 9-2");
+    TempFolder folder;
+    const std::string path = folder.write("map 9-1.map", compiled(kRoom)).string();
+    Map m;
+    m.loadFromFile(path.c_str());
+    EXPECT_TRUE(m.getName() == "Test Room");
+    EXPECT_EQ(m.getWidth(), 4);
+    ASSERT_EQ(m.getLinks().size(), 2u);
+    EXPECT_TRUE(m.linkAt(3, 1) == "map 9-2");
     EXPECT_EQ(m.linkIndex("map 9-3"), 1);
-    const auto rows = renderRows(m.lines);
+    const auto rows = renderRows(m.getLines());
     EXPECT_EQ(bytesToUtf8(std::string(1, static_cast<char>(rows[2][1].ch))), "≈");
     EXPECT_EQ(rows[2][1].attr, 0x19);
     EXPECT_EQ(rows[1][2].attr, 0x08);

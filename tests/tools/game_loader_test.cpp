@@ -19,11 +19,7 @@ TEST_F(ShippedMapsInTheGame, LoadWithoutFaultInTheToolsOrder) {
     ASSERT_NO_THROW(loadAllMaps(maps, names));
     const maptools::World& w = maptest::shippedWorld();
     ASSERT_EQ(maps.size(), w.maps.size());
-    for (std::uint32_t i = 0; i < maps.size(); ++i) {
-        EXPECT_EQ(names.at(i).str(), w.maps[i].name);
-        EXPECT_EQ(maps.at(i).getWidth(), w.maps[i].width);
-        EXPECT_EQ(maps.at(i).getLinks().size(), w.maps[i].links.size());
-    }
+    for (std::uint32_t i = 0; i < maps.size(); ++i) EXPECT_EQ(names.at(i).str(), w.names[i]);
     Map panel;
     panel.loadFromFile("maps\\stats.map");
     EXPECT_EQ(panel.getLines().size(), 5u);

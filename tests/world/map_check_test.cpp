@@ -62,6 +62,30 @@ TEST_F(MapCheck, EnemiesNeedFloorInsideWidthAndHeight) {
     EXPECT_EQ(playableError(mapText("map airport", 3, 2, walls)), "(no error)");
 }
 
+TEST_F(MapCheck, EveryFaultIsListedAndTheFirstIsThrown) {
+    // Too few rows, two short rows, open floor, a digit without its link and
+    // a negative target; loading for play throws the first.
+    const std::string text = mapText("m", 4, 3, {"#####", "#  1", "##"}, {{"a", "-1 2"}});
+    writeMap("map 0-1.map", text);
+    Map map;
+    const std::vector<std::string> faults = map.loadCheckedFromFile("maps\\map 0-1.map");
+    const std::vector<std::string> expected = {
+        "maps/map 0-1.map, line 10: the collision layer has 3 rows, the map needs 4 (height + 1)",
+        "maps/map 0-1.map, line 8: collision row 1 is 4 characters, the map needs 5 (width + 1)",
+        "maps/map 0-1.map, line 9: collision row 2 is 2 characters, the map needs 5 (width + 1)",
+        "maps/map 0-1.map, line 8: the floor at column 2 of collision row 1 is open: the tile below it lies "
+        "outside the collision layer",
+        "maps/map 0-1.map, line 8: collision row 1, column 3: link 1 has no entry (the map lists 1 links)",
+        "maps/map 0-1.map, line 12: link 0 (\"a\") leads to -1, 2: coordinates cannot be negative"};
+    EXPECT_EQ(faults, expected);
+    EXPECT_EQ(playableError(text), expected.front());
+    // What could be read stays readable; an unreadable file is the one fault.
+    EXPECT_EQ(map.getCollision().size(), 3u);
+    EXPECT_EQ(map.loadCheckedFromFile("maps\\map 0-9.map"),
+              std::vector<std::string>{"maps/map 0-9.map: the file cannot be read"});
+    EXPECT_EQ(map.getCollision().size(), 0u);
+}
+
 TEST_F(MapCheck, LoadingStopsAtABadFileOrWithoutFiles) {
     Array<Map> maps;
     Array<String> names;

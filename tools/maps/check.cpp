@@ -31,11 +31,11 @@ namespace {
 const int kDx[4] = {-1, 1, 0, 0};
 const int kDy[4] = {0, 0, -1, 1};
 
-std::string at(const GameMap& m, int x, int y) {
-    return "\"" + m.name + "\" (" + std::to_string(x) + ", " + std::to_string(y) + ")";
-}
+std::string nameOf(const Map& m) { return m.getName().str(); }
 
-bool isDigitTile(char c) { return c >= '0' && c <= '9'; }
+std::string at(const Map& m, int x, int y) {
+    return "\"" + nameOf(m) + "\" (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+}
 
 std::string folded(const std::string& s) {
     std::string out;
@@ -45,36 +45,37 @@ std::string folded(const std::string& s) {
 }
 
 // Every floor tile from which a figure touches the link tile (lx, ly).
-std::vector<std::pair<int, int>> approaches(const GameMap& m, int lx, int ly) {
+std::vector<std::pair<int, int>> approaches(const Map& m, int lx, int ly) {
     std::vector<std::pair<int, int>> out;
     for (int d = 0; d < 4; ++d)
-        if (m.isFloor(lx + kDx[d], ly + kDy[d])) out.emplace_back(lx + kDx[d], ly + kDy[d]);
+        if (isFloor(m, lx + kDx[d], ly + kDy[d])) out.emplace_back(lx + kDx[d], ly + kDy[d]);
     return out;
 }
 
-void forEachLinkTile(const GameMap& m, const std::function<void(int, int, const std::string&)>& f) {
-    for (std::size_t y = 0; y < m.collision.size(); ++y)
-        for (std::size_t x = 0; x < m.collision[y].size(); ++x)
-            if (isDigitTile(m.collision[y][x])) {
-                const std::string link = m.linkAt(static_cast<int>(x), static_cast<int>(y));
+void forEachLinkTile(const Map& m, const std::function<void(int, int, const std::string&)>& f) {
+    const Array<String>& rows = m.getCollision();
+    for (std::uint32_t y = 0; y < rows.size(); ++y)
+        for (std::uint32_t x = 0; x < rows.at(y).length(); ++x)
+            if (isDigitTile(rows.at(y).at(x))) {
+                const std::string link = linkText(m, static_cast<int>(x), static_cast<int>(y));
                 if (!link.empty()) f(static_cast<int>(x), static_cast<int>(y), link);
             }
 }
 
 // Floor reachable from (x, y) by walking, and the link tiles its edge touches.
-void region(const GameMap& m, int x, int y, std::set<std::pair<int, int>>& floor,
-            std::set<std::string>& links, std::set<std::pair<int, int>>& linkTiles) {
+void region(const Map& m, int x, int y, std::set<std::pair<int, int>>& floor, std::set<std::string>& links,
+            std::set<std::pair<int, int>>& linkTiles) {
     std::vector<std::pair<int, int>> todo;
-    if (m.isFloor(x, y)) todo.emplace_back(x, y);
+    if (isFloor(m, x, y)) todo.emplace_back(x, y);
     while (!todo.empty()) {
         auto p = todo.back();
         todo.pop_back();
         if (!floor.insert(p).second) continue;
         for (int d = 0; d < 4; ++d) {
             const int nx = p.first + kDx[d], ny = p.second + kDy[d];
-            if (m.isFloor(nx, ny)) todo.emplace_back(nx, ny);
-            else if (isDigitTile(m.tile(nx, ny))) {
-                links.insert(m.linkAt(nx, ny));
+            if (isFloor(m, nx, ny)) todo.emplace_back(nx, ny);
+            else if (isDigitTile(m.tileAt(nx, ny))) {
+                links.insert(linkText(m, nx, ny));
                 linkTiles.emplace(nx, ny);
             }
         }
@@ -83,28 +84,19 @@ void region(const GameMap& m, int x, int y, std::set<std::pair<int, int>>& floor
 
 }  // namespace
 
-std::vector<std::string> checkMap(const GameMap& m) {
+std::vector<std::string> checkMap(const Map& m, const std::string& file) {
     std::vector<std::string> faults;
-    const std::string who = "\"" + m.name + "\" (" + m.file + ")";
-    if (m.width < 1 || m.height < 1) faults.push_back(who + ": width and height must be positive");
-    if (static_cast<int>(m.collision.size()) < m.height + 1)
-        faults.push_back(who + ": the collision layer has " + std::to_string(m.collision.size()) +
-                         " rows, height " + std::to_string(m.height) + " needs " +
-                         std::to_string(m.height + 1));
-    for (std::size_t y = 0; y < m.collision.size() && static_cast<int>(y) <= m.height; ++y)
-        if (static_cast<int>(m.collision[y].size()) < m.width + 1)
-            faults.push_back(who + ": collision row " + std::to_string(y) + " has " +
-                             std::to_string(m.collision[y].size()) + " columns, width " +
-                             std::to_string(m.width) + " needs " + std::to_string(m.width + 1));
+    const std::string who = "\"" + nameOf(m) + "\" (" + file + ")";
+    if (m.getWidth() < 1 || m.getHeight() < 1) faults.push_back(who + ": width and height must be positive");
 
-    const auto cells = renderRows(m.lines);
-    if (m.lines.size() > 20)
-        faults.push_back(who + ": the picture has " + std::to_string(m.lines.size()) +
+    const auto cells = renderRows(m.getLines());
+    if (cells.size() > 20)
+        faults.push_back(who + ": the picture has " + std::to_string(cells.size()) +
                          " rows; the map owns screen rows 0-19");
     for (std::size_t y = 0; y < cells.size(); ++y) {
         if (cells[y].size() > 80)
-            faults.push_back(who + ": picture row " + std::to_string(y) + " is " +
-                             std::to_string(cells[y].size()) + " cells wide");
+            faults.push_back(who + ": picture row " + std::to_string(y) + " is " + std::to_string(cells[y].size()) +
+                             " cells wide");
         for (const Cell& c : cells[y])
             if (c.ch == '\t' || c.ch == '\r' || c.ch == 0x1A || c.ch == 0x1B || c.ch == 0) {
                 faults.push_back(who + ": picture row " + std::to_string(y) +
@@ -113,41 +105,26 @@ std::vector<std::string> checkMap(const GameMap& m) {
             }
     }
 
-    bool enemyFloor = false;
-    for (std::size_t yy = 0; yy < m.collision.size(); ++yy) {
-        for (std::size_t xx = 0; xx < m.collision[yy].size(); ++xx) {
+    const Array<String>& rows = m.getCollision();
+    for (std::uint32_t yy = 0; yy < rows.size(); ++yy) {
+        for (std::uint32_t xx = 0; xx < rows.at(yy).length(); ++xx) {
             const int x = static_cast<int>(xx), y = static_cast<int>(yy);
-            const char t = m.collision[yy][xx];
-            if (isDigitTile(t) && static_cast<std::size_t>(t - '0') >= m.links.size())
-                faults.push_back(at(m, x, y) + ": link tile " + std::string(1, t) +
-                                 " has no link entry (the map lists " +
-                                 std::to_string(m.links.size()) + ")");
+            const char t = rows.at(yy).at(xx);
             if (t != ' ' && !isDigitTile(t)) continue;
             const bool drawn = yy < cells.size() && xx < cells[yy].size();
             if (!drawn)
                 faults.push_back(at(m, x, y) + ": a figure can stand or look here but the picture "
                                  "does not cover it, so nothing redraws it");
-            if (t != ' ') continue;
-            if (x < 1 || y < 1 || x >= m.width || y >= m.height)
+            if (t == ' ' && (x < 1 || y < 1 || x >= m.getWidth() || y >= m.getHeight()))
                 faults.push_back(at(m, x, y) + ": floor outside 1..width-1 x 1..height-1");
-            else enemyFloor = true;
-            for (int d = 0; d < 4; ++d)
-                if (!m.inLayer(x + kDx[d], y + kDy[d])) {
-                    faults.push_back(at(m, x, y) + ": floor not enclosed: (" +
-                                     std::to_string(x + kDx[d]) + ", " + std::to_string(y + kDy[d]) +
-                                     ") lies outside the collision layer");
-                    break;
-                }
         }
     }
-    if (!enemyFloor && m.name != "map airport")
-        faults.push_back(who + ": no floor with 1 <= x < width and 1 <= y < height for enemies");
     return faults;
 }
 
-std::vector<std::string> checkPanel(const GameMap& panel) {
+std::vector<std::string> checkPanel(const Map& panel) {
     std::vector<std::string> faults;
-    const auto cells = renderRows(panel.lines);
+    const auto cells = renderRows(panel.getLines());
     if (cells.size() != 5) faults.push_back("stats.map: the panel needs 5 rows (screen rows 20-24)");
     for (std::size_t y = 0; y < cells.size(); ++y)
         if (cells[y].size() > 80)
@@ -173,7 +150,7 @@ std::vector<std::string> checkPanel(const GameMap& panel) {
     }
     // The texts come after the frame, in the colour its rows leave in force;
     // the frame itself starts in the colour of the player's figure.
-    const int last = finalAttr(panel.lines, 0x0E);
+    const int last = finalAttr(panel.getLines(), 0x0E);
     if ((last >> 4) == (last & 0xF))
         faults.push_back("stats.map: the texts would be written in the colour of their background");
     return faults;
@@ -186,14 +163,14 @@ std::vector<std::string> checkWorld(const World& w) {
         auto p = checkPanel(w.panel);
         faults.insert(faults.end(), p.begin(), p.end());
     }
-    for (const auto& m : w.maps) {
-        auto f = checkMap(m);
+    for (std::uint32_t k = 0; k < w.maps.size(); ++k) {
+        auto f = checkMap(w.maps.at(k), w.files[k]);
         faults.insert(faults.end(), f.begin(), f.end());
     }
 
     // Names: unique, the ones the game looks up present, load order.
     std::map<std::string, int> count;
-    for (const auto& m : w.maps) ++count[m.name];
+    for (const auto& name : w.names) ++count[name];
     for (const auto& [name, n] : count)
         if (n > 1) faults.push_back("\"" + name + "\" is the name of " + std::to_string(n) +
                                     " maps; only the first can be reached");
@@ -207,14 +184,16 @@ std::vector<std::string> checkWorld(const World& w) {
             required.push_back("map " + std::to_string(c) + "-" + std::to_string(n));
     for (const auto& name : required)
         if (!count.count(name)) faults.push_back("\"" + name + "\": no map has this name, which the game looks up");
-    if (w.maps.size() < 2 || w.maps[1].name != "Vancouver 1")
+    if (w.names.size() < 2 || w.names[1] != "Vancouver 1")
         faults.push_back("the map at index 1 (where a new game starts) must be \"Vancouver 1\"");
-    for (const auto& m : w.maps) {
-        if (m.file.rfind("map 0-", 0) == 0) {
-            if (m.name.rfind("map ", 0) == 0 && m.name != "map airport")
-                faults.push_back(m.file + ": series 0 holds the airport and the streets, not \"" + m.name + "\"");
-        } else if (m.file != m.name + ".map") {
-            faults.push_back(m.file + ": a mission map is named after its file, not \"" + m.name + "\"");
+    for (std::size_t k = 0; k < w.files.size(); ++k) {
+        const std::string& file = w.files[k];
+        const std::string& name = w.names[k];
+        if (file.rfind("map 0-", 0) == 0) {
+            if (name.rfind("map ", 0) == 0 && name != "map airport")
+                faults.push_back(file + ": series 0 holds the airport and the streets, not \"" + name + "\"");
+        } else if (file != name + ".map") {
+            faults.push_back(file + ": a mission map is named after its file, not \"" + name + "\"");
         }
     }
 
@@ -222,44 +201,42 @@ std::vector<std::string> checkWorld(const World& w) {
     auto standable = [&](const std::string& mapName, int x, int y, const std::string& what) {
         const int k = w.indexOf(mapName);
         if (k < 0) return;  // reported above
-        if (!w.maps[static_cast<std::size_t>(k)].isStandable(x, y))
-            faults.push_back(what + ": " + at(w.maps[static_cast<std::size_t>(k)], x, y) + " is not floor");
+        if (!isStandable(w.map(k), x, y)) faults.push_back(what + ": " + at(w.map(k), x, y) + " is not floor");
     };
     for (const auto& p : tablePlaces()) standable(p.map, p.x, p.y, p.what);
-    if (w.maps.size() > 1 && !w.maps[1].isStandable(20, 10))
+    if (w.maps.size() > 1 && !isStandable(w.map(1), 20, 10))
         faults.push_back("new game start: (20, 10) on the map at index 1 is not floor");
 
     // Links: arrivals on floor, near misses of event and map names.
-    auto arrive = [&](const GameMap& from, int lx, int ly, const std::string& text, const GameMap& to,
-                      Target t, const std::string& how) {
+    auto arrive = [&](const Map& from, int lx, int ly, const std::string& text, const Map& to, LinkTarget t,
+                      const std::string& how) {
         for (auto [px, py] : approaches(from, lx, ly)) {
             const int nx = t.x != 0 ? t.x : px, ny = t.y != 0 ? t.y : py;
-            if (!to.isStandable(nx, ny))
+            if (!isStandable(to, nx, ny))
                 faults.push_back(at(from, lx, ly) + ": " + how + " \"" + text + "\" from (" +
                                  std::to_string(px) + ", " + std::to_string(py) + ") lands on (" +
-                                 std::to_string(nx) + ", " + std::to_string(ny) + ") of \"" + to.name +
+                                 std::to_string(nx) + ", " + std::to_string(ny) + ") of \"" + nameOf(to) +
                                  "\", which is not floor");
         }
     };
     std::set<std::string> eventsOnTiles;
-    for (const auto& m : w.maps) {
+    for (const Map& m : w.maps) {
         forEachLinkTile(m, [&](int x, int y, const std::string& text) {
             if (isEventName(text)) eventsOnTiles.insert(text);
             if (approaches(m, x, y).empty())
                 faults.push_back(at(m, x, y) + ": link \"" + text + "\" has no floor next to it");
             const int k = w.indexOf(text);
             if (k >= 0) {
-                const auto& target = m.targets[static_cast<std::size_t>(m.linkIndex(text))];
-                arrive(m, x, y, text, w.maps[static_cast<std::size_t>(k)], target, "link");
+                arrive(m, x, y, text, w.map(k), targetOf(m, m.linkIndex(text.c_str())), "link");
                 return;
             }
             if (text == "city" || text == "police" || isEventName(text)) return;
             for (const auto& name : eventNames())
                 if (folded(name) == folded(text))
                     faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + name + "\"?");
-            for (const auto& other : w.maps)
-                if (folded(other.name) == folded(text))
-                    faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + other.name + "\"?");
+            for (const auto& other : w.names)
+                if (folded(other) == folded(text))
+                    faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + other + "\"?");
             if (folded(text) == "city" || folded(text) == "police")
                 faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + folded(text) + "\"?");
         });
@@ -273,28 +250,27 @@ std::vector<std::string> checkWorld(const World& w) {
         {"silicon elevator 2", {"map 3-1", "map 3-6"}},
         {"silicon elevator 3", {"map 3-1", "map 3-4"}}};
     const int below = w.indexOf("map 3-11");
-    for (const auto& m : w.maps) {
+    for (const Map& m : w.maps) {
         forEachLinkTile(m, [&](int x, int y, const std::string& text) {
             auto e = elevators.find(text);
             if (e != elevators.end()) {
                 for (const auto& dest : e->second) {
-                    const int li = m.linkIndex(dest), k = w.indexOf(dest);
+                    const int li = m.linkIndex(dest.c_str()), k = w.indexOf(dest);
                     if (li < 0) faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
                                                  "\", which this map does not list among its links");
                     else if (k >= 0)
-                        arrive(m, x, y, dest, w.maps[static_cast<std::size_t>(k)],
-                               m.targets[static_cast<std::size_t>(li)], text + " to");
+                        arrive(m, x, y, dest, w.map(k), targetOf(m, li), text + " to");
                 }
             }
             if (text == "map 3 boom" && below >= 0)
-                arrive(m, x, y, text, w.maps[static_cast<std::size_t>(below)], Target{0, 0}, "the crack");
+                arrive(m, x, y, text, w.map(below), LinkTarget{}, "the crack");
         });
     }
 
     // The airport: gates lead through to a departure area that only boards.
     const int ai = w.indexOf("map airport");
     if (ai >= 0) {
-        const GameMap& a = w.maps[static_cast<std::size_t>(ai)];
+        const Map& a = w.map(ai);
         std::set<std::pair<int, int>> hall, hallLinkTiles;
         std::set<std::string> hallLinks;
         region(a, 31, 9, hall, hallLinks, hallLinkTiles);
@@ -304,7 +280,7 @@ std::vector<std::string> checkWorld(const World& w) {
         forEachLinkTile(a, [&](int x, int y, const std::string& text) {
             if (text != "gate1" && text != "gate2" && text != "gate3") return;
             const auto from = approaches(a, x, y);
-            const bool onlySides = from.size() == 2 && a.isFloor(x - 1, y) && a.isFloor(x + 1, y);
+            const bool onlySides = from.size() == 2 && isFloor(a, x - 1, y) && isFloor(a, x + 1, y);
             if (!onlySides) {
                 faults.push_back(at(a, x, y) + ": \"" + text + "\" must be walked into from the left only, "
                                  "with the departure area right behind it");
@@ -315,7 +291,7 @@ std::vector<std::string> checkWorld(const World& w) {
             std::set<std::pair<int, int>> dep, depTiles;
             std::set<std::string> depLinks;
             region(a, x + 1, y, dep, depLinks, depTiles);
-            if (!a.isStandable(x + 1, y))
+            if (!isStandable(a, x + 1, y))
                 faults.push_back(at(a, x, y) + ": stepping through \"" + text + "\" does not land on floor");
             if (dep.count({31, 9}))
                 faults.push_back(at(a, x, y) + ": behind \"" + text + "\" lies the main hall, not a departure area");
@@ -336,7 +312,7 @@ std::vector<std::string> checkWorld(const World& w) {
         for (int n = 1; n <= 3; ++n) {
             const int k = w.indexOf(std::string(streetPrefix(c)) + " " + std::to_string(n));
             if (k < 0) continue;
-            forEachLinkTile(w.maps[static_cast<std::size_t>(k)], [&](int, int, const std::string& text) {
+            forEachLinkTile(w.map(k), [&](int, int, const std::string& text) {
                 ++kinds[text];
                 if (text != "city" && text != "police" && !isEventName(text) && w.indexOf(text) < 0) ++ambushes;
             });
@@ -352,7 +328,7 @@ std::vector<std::string> checkWorld(const World& w) {
                     const std::string& what) {
         const int k = w.indexOf(mapName);
         if (k < 0) return;
-        const GameMap& m = w.maps[static_cast<std::size_t>(k)];
+        const Map& m = w.map(k);
         bool found = false;
         forEachLinkTile(m, [&](int lx, int ly, const std::string& text) {
             if (text == link && std::abs(lx - x) + std::abs(ly - y) <= within) found = true;

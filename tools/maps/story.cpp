@@ -60,7 +60,7 @@ public:
         start.map = 1;
         start.x = 20;
         start.y = 10;
-        if (world.maps.size() < 2 || !world.maps[1].isStandable(20, 10)) {
+        if (world.maps.size() < 2 || !isStandable(world.map(1), 20, 10)) {
             result.problems.push_back("the new game's start (20, 10) on map index 1 is not floor");
             return result;
         }
@@ -76,7 +76,7 @@ public:
                 n.x = t.fromX;
                 n.y = t.fromY;
                 touched.insert(tileKey(n.map, t.linkX, t.linkY));
-                handle(n, current(n).linkAt(t.linkX, t.linkY));
+                handle(n, t.link);
             }
         }
         finish();
@@ -86,6 +86,7 @@ public:
 private:
     struct Touch {
         int fromX, fromY, linkX, linkY;
+        std::string link;
     };
     struct Region {
         std::vector<Touch> touches;
@@ -95,13 +96,14 @@ private:
     void buildRegions() {
         regions.resize(world.maps.size());
         regionIds.resize(world.maps.size());
-        for (std::size_t k = 0; k < world.maps.size(); ++k) {
-            const GameMap& m = world.maps[k];
+        for (std::uint32_t k = 0; k < world.maps.size(); ++k) {
+            const Map& m = world.maps.at(k);
+            const Array<String>& rows = m.getCollision();
             auto& ids = regionIds[k];
-            ids.assign(m.collision.size(), {});
-            for (std::size_t y = 0; y < m.collision.size(); ++y) ids[y].assign(m.collision[y].size(), -1);
-            for (std::size_t y0 = 0; y0 < m.collision.size(); ++y0)
-                for (std::size_t x0 = 0; x0 < m.collision[y0].size(); ++x0) {
+            ids.assign(rows.size(), {});
+            for (std::uint32_t y = 0; y < rows.size(); ++y) ids[y].assign(rows.at(y).length(), -1);
+            for (std::size_t y0 = 0; y0 < ids.size(); ++y0)
+                for (std::size_t x0 = 0; x0 < ids[y0].size(); ++x0) {
                     if (ids[y0][x0] >= 0 || !walkable(m, static_cast<int>(x0), static_cast<int>(y0))) continue;
                     const int id = static_cast<int>(regions[k].size());
                     regions[k].emplace_back();
@@ -118,8 +120,9 @@ private:
                                     cell = id;
                                     todo.emplace_back(nx, ny);
                                 }
-                            } else if (!m.linkAt(nx, ny).empty()) {
-                                regions[k][static_cast<std::size_t>(id)].touches.push_back(Touch{x, y, nx, ny});
+                            } else if (!linkText(m, nx, ny).empty()) {
+                                regions[k][static_cast<std::size_t>(id)].touches.push_back(
+                                    Touch{x, y, nx, ny, linkText(m, nx, ny)});
                             }
                         }
                     }
@@ -127,7 +130,9 @@ private:
         }
     }
 
-    static bool walkable(const GameMap& m, int x, int y) { return m.isFloor(x, y) && x <= m.width && y <= m.height; }
+    static bool walkable(const Map& m, int x, int y) {
+        return isFloor(m, x, y) && x <= m.getWidth() && y <= m.getHeight();
+    }
 
     int regionOf(const State& s) const {
         return regionIds[static_cast<std::size_t>(s.map)][static_cast<std::size_t>(s.y)][static_cast<std::size_t>(s.x)];
@@ -158,7 +163,7 @@ private:
         if (reached.insert(what).second) result.milestones.push_back(what);
     }
 
-    const GameMap& current(const State& s) const { return world.maps[static_cast<std::size_t>(s.map)]; }
+    const Map& current(const State& s) const { return world.map(s.map); }
 
     // The loop's move to the map of that name, with the current map's link target.
     void goTo(State s, const std::string& name) {
@@ -167,23 +172,23 @@ private:
             push(s);  // an ambush: the fight happens where the player stands
             return;
         }
-        const GameMap& from = current(s);
-        const int li = from.linkIndex(name);
+        const Map& from = current(s);
+        const int li = from.linkIndex(name.c_str());
         if (li < 0) {
-            problem("\"" + from.name + "\" sends the player to \"" + name + "\" but does not list it among its links");
+            problem("\"" + from.getName().str() + "\" sends the player to \"" + name + "\" but does not list it among its links");
             return;
         }
-        const Target t = from.targets[static_cast<std::size_t>(li)];
-        const GameMap& to = world.maps[static_cast<std::size_t>(k)];
+        const LinkTarget t = targetOf(from, li);
+        const Map& to = world.map(k);
         const int nx = t.x != 0 ? t.x : s.x, ny = t.y != 0 ? t.y : s.y;
         s.map = k;
-        if (to.isStandable(nx, ny)) {
+        if (isStandable(to, nx, ny)) {
             s.x = nx;
             s.y = ny;
         } else {
-            problem("\"" + from.name + "\" to \"" + name + "\" lands on (" + std::to_string(nx) + ", " +
+            problem("\"" + from.getName().str() + "\" to \"" + name + "\" lands on (" + std::to_string(nx) + ", " +
                     std::to_string(ny) + "), which is not floor");
-            if (!to.isFloor(s.x, s.y)) return;
+            if (!isFloor(to, s.x, s.y)) return;
         }
         push(s);
     }
@@ -203,17 +208,17 @@ private:
     }
 
     void handle(State s, const std::string& link) {
-        const GameMap& m = current(s);
+        const Map& m = current(s);
         if (link == "city") {
             const TablePlace& e = cityEntries()[static_cast<std::size_t>(s.city - 1)];
             const int k = world.indexOf(e.map);
             if (k < 0) return;
             s.map = k;
-            const GameMap& to = world.maps[static_cast<std::size_t>(k)];
-            if (to.isStandable(e.x, e.y)) {
+            const Map& to = world.map(k);
+            if (isStandable(to, e.x, e.y)) {
                 s.x = e.x;
                 s.y = e.y;
-            } else if (!to.isFloor(s.x, s.y)) {
+            } else if (!isFloor(to, s.x, s.y)) {
                 return;
             }
             push(s);
@@ -265,14 +270,14 @@ private:
             if (s.ticket != 0 && (gate == 0 || link.back() - '0' == gate)) {
                 s.city = s.ticket;
                 s.ticket = 0;
-                if (m.isStandable(s.x + 2, s.y)) s.x += 2;
+                if (isStandable(m, s.x + 2, s.y)) s.x += 2;
                 milestone(std::string("flight to ") + cityName(s.city));
             }
             push(s);
             return;
         }
         if (link == "airportcity") {
-            if (m.isStandable(31, 9)) {
+            if (isStandable(m, 31, 9)) {
                 s.x = 31;
                 s.y = 9;
             }
@@ -336,7 +341,7 @@ private:
             const int k = world.indexOf("map 3-11");
             if (k < 0) return;
             down.map = k;  // the player keeps his coordinates
-            if (world.maps[static_cast<std::size_t>(k)].isStandable(down.x, down.y)) push(down);
+            if (isStandable(world.map(k), down.x, down.y)) push(down);
             else problem("the crack drops the player onto a wall of \"map 3-11\"");
             return;
         }
@@ -361,15 +366,16 @@ private:
             if (!reached.count(std::string("key item \"") + key + "\""))
                 problem(std::string("never reached: key item \"") + key + "\"");
         if (gate != 0) return;  // one gate alone never reaches the other lounges
-        for (std::size_t k = 0; k < world.maps.size(); ++k) {
-            const GameMap& m = world.maps[k];
-            for (std::size_t y = 0; y < m.collision.size(); ++y)
-                for (std::size_t x = 0; x < m.collision[y].size(); ++x) {
-                    const std::string link = m.linkAt(static_cast<int>(x), static_cast<int>(y));
+        for (std::uint32_t k = 0; k < world.maps.size(); ++k) {
+            const Map& m = world.maps.at(k);
+            const Array<String>& rows = m.getCollision();
+            for (std::uint32_t y = 0; y < rows.size(); ++y)
+                for (std::uint32_t x = 0; x < rows.at(y).length(); ++x) {
+                    const std::string link = linkText(m, static_cast<int>(x), static_cast<int>(y));
                     if (link.empty()) continue;
                     if (!touched.count(tileKey(static_cast<int>(k), static_cast<int>(x), static_cast<int>(y))))
                         problem("never reached: link \"" + link + "\" at (" + std::to_string(x) + ", " +
-                                std::to_string(y) + ") of \"" + m.name + "\"");
+                                std::to_string(y) + ") of \"" + m.getName().str() + "\"");
                 }
         }
     }

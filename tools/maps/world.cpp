@@ -1,55 +1,57 @@
 #include "tools/maps/world.h"
 
 #include <filesystem>
-#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
+
+#include "platform/files.h"
 
 namespace maptools {
 
 int World::indexOf(const std::string& name) const {
-    for (std::size_t i = 0; i < maps.size(); ++i)
-        if (maps[i].name == name) return static_cast<int>(i);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (names[i] == name) return static_cast<int>(i);
     return -1;
 }
 
-namespace {
-
-bool readAll(const std::filesystem::path& p, std::string& text) {
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return true;
+bool isStandable(const Map& m, int x, int y) {
+    return x < m.getWidth() && y < m.getHeight() && isFloor(m, x, y);
 }
 
-}  // namespace
+std::string linkText(const Map& m, int x, int y) {
+    const char t = m.tileAt(x, y);
+    if (!isDigitTile(t)) return "";
+    const auto d = static_cast<std::uint32_t>(t - '0');
+    return d < m.getLinks().size() ? m.getLinks().at(d).str() : "";
+}
+
+LinkTarget targetOf(const Map& m, int linkIndex) {
+    return m.getLinkTargets().at(static_cast<std::uint32_t>(linkIndex));
+}
 
 World loadWorld(const std::string& mapsDir) {
     namespace fs = std::filesystem;
     World world;
     std::set<std::string> loaded;
-    for (int city = 0; city <= 6; ++city) {
-        for (int n = 1;; ++n) {
-            const std::string fileName = "map " + std::to_string(city) + "-" + std::to_string(n) + ".map";
-            std::string text;
-            if (!readAll(fs::path(mapsDir) / fileName, text)) break;
-            GameMap map;
-            map.file = fileName;
-            std::string error;
-            if (!parseGameMap(text, map, error)) world.loadProblems.push_back(error);
-            world.maps.push_back(map);
-            loaded.insert(fileName);
-        }
+    const Array<String> paths = findMapFiles(mapsDir.c_str());
+    for (std::uint32_t k = 0; k < paths.size(); ++k) world.maps.append(Map());  // loaded where they stand
+    for (std::uint32_t k = 0; k < paths.size(); ++k) {
+        Map& map = world.maps.at(k);
+        const std::vector<std::string> faults = map.loadCheckedFromFile(paths.at(k).c_str().get());
+        world.loadProblems.insert(world.loadProblems.end(), faults.begin(), faults.end());
+        const std::string path = paths.at(k).str();
+        world.files.push_back(path.substr(path.rfind('\\') + 1));
+        world.names.push_back(map.getName().str());
+        loaded.insert(world.files.back());
     }
-    std::string text;
-    if (readAll(fs::path(mapsDir) / "stats.map", text)) {
-        world.panel.file = "stats.map";
-        std::string error;
-        world.hasPanel = parseGameMap(text, world.panel, error);
-        if (!world.hasPanel) world.loadProblems.push_back(error);
+    const std::string panelPath = mapsDir + "/stats.map";
+    if (fileExists(panelPath)) {
+        try {
+            world.panel.loadFromFile(panelPath.c_str());
+            world.hasPanel = true;
+        } catch (const MapError& e) {
+            world.loadProblems.push_back(e.what());
+        }
     }
     std::error_code ec;
     const std::regex pattern(R"(map [0-9]+-[0-9]+\.map)");
