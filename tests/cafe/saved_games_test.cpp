@@ -21,29 +21,22 @@ class SavedGames : public MapFolderTest {
 protected:
     void SetUp() override {
         MapFolderTest::SetUp();
+        setHost(&script);
         for (int i = 0; i < 3; ++i) {
             maps.append(Map());
             writeMap("world.map", mapText("map " + std::to_string(i), 20, 10, room(21, 11)));
             maps[static_cast<std::uint32_t>(i)].loadPlayableFromFile("maps\\world.map");
         }
     }
-    void writeSlot(int slot, const std::string& text) {
-        std::filesystem::create_directories(folder / "save");
-        std::ofstream(folder / "save" / ("save" + std::to_string(slot) + ".sav"), std::ios::binary) << text;
-    }
-    std::string readSlot(int slot) {
-        std::ifstream in(folder / "save" / ("save" + std::to_string(slot) + ".sav"), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    void writeSlot(int slot, const std::string& text) { folder.write(slotFile(slot), text); }
+    std::string readSlot(int slot) { return folder.read(slotFile(slot)); }
+    static std::string slotFile(int slot) { return "save/save" + std::to_string(slot) + ".sav"; }
     // Chooses slot n (1-11) in the slot menu: n - 1 Downs and Enter.
-    void chooseSlot(int n) { chooseSlotOn(keys, n); }
-    static void chooseSlotOn(HeadlessHost& script, int n) {
-        for (int i = 1; i < n; ++i) script.tap(VK::Down);
-        script.tap(VK::Enter);
-    }
+    void chooseSlot(int n) { script.choose(n - 1); }
     void load() { loadGameScreen(possessions, player, currentMap, maps); }
     void save() { saveGameScreen(possessions, player, currentMap); }
 
+    ScreenRecorder script;
     Array<Map> maps;
     Possessions possessions;
     Character player{20, 10};
@@ -69,9 +62,9 @@ TEST_F(SavedGames, TheSlotListShowsCityAndCashOrEmpty) {
 TEST_F(SavedGames, SavingAsksFirstAndAgainBeforeOverwriting) {
     possessions.setMoney(1000);
     chooseSlot(3);
-    keys.tap(VK::Enter);  // " Yes "
+    script.tap(VK::Enter);  // " Yes "
     chooseSlot(3);
-    keys.tap(VK::Down).tap(VK::Enter);  // " No  "
+    script.choose(1);  // " No  "
     chooseSlot(11);
     save();
     EXPECT_EQ(readSlot(3).substr(0, 7), "1\n1000\n");
@@ -89,12 +82,10 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     // The temporary file cannot be written: the player is told, nothing is lost.
     std::filesystem::remove(folder / "save" / "save1.sav.tmp");
     std::filesystem::create_directories(folder / "save" / "save1.sav.tmp" / "blocked");
-    ScreenRecorder script;
-    setHost(&script);
-    chooseSlotOn(script, 1);
+    chooseSlot(1);
     script.tap(VK::Enter);  // " Yes "
     script.tap(VK::Enter);  // past the message
-    chooseSlotOn(script, 11);
+    chooseSlot(11);
     save();
     EXPECT_TRUE(script.saw("The game could not be saved."));
     EXPECT_EQ(readSlot(1), old);
@@ -102,18 +93,17 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
 
 TEST_F(SavedGames, TheQuestionNamesTheSlotAndWhetherItIsUsed) {
     chooseSlot(3);
-    keys.setIdleLimit(1000);
+    script.setIdleLimit(1000);
     EXPECT_THROW(save(), ScriptEnded);  // stops at the question
     EXPECT_EQ(textAt(0, 0, 35), "Would you like to save to slot 3?  ");
     EXPECT_EQ(textAt(0, 3, 5), " Yes ");
     EXPECT_EQ(textAt(0, 4, 5), " No  ");
 
     writeSlot(3, "1\n5\n");
-    HeadlessHost again;
+    ScreenRecorder again;
     setHost(&again);
     again.setIdleLimit(1000);
-    for (int i = 1; i < 3; ++i) again.tap(VK::Down);
-    again.tap(VK::Enter);
+    again.choose(2);
     EXPECT_THROW(save(), ScriptEnded);
     EXPECT_EQ(textAt(0, 0, 35), "Would you like to OVERWRITE slot 3?");
 }
@@ -235,18 +225,18 @@ TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
     player.setX(3);
     for (const std::string& text : damaged) {
         writeSlot(2, text);
-        ScreenRecorder script;
-        setHost(&script);
-        script.tap(VK::Enter);  // slot 1: empty, the list comes back
-        chooseSlotOn(script, 2);
-        script.tap(VK::Enter);  // past the message
-        chooseSlotOn(script, 11);
+        ScreenRecorder attempt;
+        setHost(&attempt);
+        attempt.tap(VK::Enter);  // slot 1: empty, the list comes back
+        attempt.choose(1);
+        attempt.tap(VK::Enter);  // past the message
+        attempt.choose(10);
         load();
         EXPECT_EQ(possessions.getMoney(), 99) << text;
         EXPECT_EQ(player.getX(), 3) << text;
         EXPECT_EQ(currentMap, 1) << text;
         EXPECT_EQ(currentCity, 1) << text;
-        EXPECT_TRUE(script.saw("This saved game is damaged and cannot be loaded.")) << text;
+        EXPECT_TRUE(attempt.saw("This saved game is damaged and cannot be loaded.")) << text;
     }
 }
 

@@ -10,7 +10,7 @@ namespace {
 class CreditsWatcher : public ScreenRecorder {
 public:
     bool keyHeld(int key) override {
-        Shot frame(now());
+        Shot frame(key, now());
         if (key == VK::Escape && !frame.rows[10].empty() && frame.rows[10] != std::string(80, ' ') &&
             (frames.empty() || frames.back().rows != frame.rows))
             frames.push_back(frame);

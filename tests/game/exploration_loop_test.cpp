@@ -84,17 +84,12 @@ TEST_F(Exploration, OnlyTheEnemiesOfThisMapAreDrawnAndMoved) {
     there.setY(1);
     state.enemies.append(here);
     state.enemies.append(there);
-    // Every roll 0: no chase step, and a wander that stays put.
-    struct Zero : RandomSource {
-        int next() override { return 0; }
-    } zero;
-    setRandomSource(&zero);
+    ZeroRolls zero;  // no chase step, and a wander that stays put
     keys.pause(50);
     play();
     EXPECT_EQ(scr().charAt(7, 5), 2);
     EXPECT_EQ(scr().attrAt(7, 5), 0x0C);
     EXPECT_EQ(scr().charAt(7, 1), ' ');
-    setRandomSource(nullptr);
 }
 
 }  // namespace

@@ -1,27 +1,16 @@
 #include "console/quit.h"
 #include "game/pause_menu.h"
-#include "possessions/possessions.h"
-#include "support/screen_recorder.h"
-#include "support/temp_folder.h"
-#include "world/character.h"
-#include "world/map.h"
+#include "game/player_screen_support.h"
 
 namespace {
 
-class PauseScreens : public ScreenTest {
+class PauseScreens : public PlayerScreenTest {
 protected:
     void TearDown() override {
         setPauseInventoryScreen(nullptr);
         ScreenTest::TearDown();
     }
     void pause() { pauseMenu(player, possessions, currentMap, maps); }
-
-    TempFolder folder;  // no saved games
-    WorkingFolder inFolder{folder.path()};
-    Character player{20, 10};
-    Possessions possessions;
-    Array<Map> maps;
-    int currentMap = 1;
 };
 
 int inventoryVisits = 0;

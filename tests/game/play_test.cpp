@@ -5,35 +5,18 @@
 #include <gtest/gtest.h>
 
 #include "console/quit.h"
-#include "console/random.h"
 #include "game/city_places.h"
 #include "game/exploration_loop.h"
 #include "game/game_state.h"
 #include "game/start_up.h"
+#include "support/rolls.h"
 #include "support/screen_recorder.h"
 #include "support/temp_folder.h"
 
 namespace {
 
-// Every random roll is 0: enemies stand still (no chase, a wander that stays),
-// every blow lands with the least damage, rewards are the least.
-struct ZeroRolls : RandomSource {
-    ZeroRolls() { setRandomSource(this); }
-    ~ZeroRolls() override { setRandomSource(nullptr); }
-    int next() override { return 0; }
-};
-
 class Play : public ScreenTest {
 protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        inSource = std::make_unique<WorkingFolder>(DRIFTER_SOURCE_DIR);
-    }
-    void TearDown() override {
-        inSource.reset();
-        ScreenTest::TearDown();
-    }
-
     // The world loaded and a new game begun, without the screens before it.
     void newGame() {
         loadAllMaps(state.maps, state.mapNames);
@@ -77,7 +60,7 @@ protected:
         state.enemies.append(hunter);
     }
 
-    std::unique_ptr<WorkingFolder> inSource;
+    WorkingFolder inSource{DRIFTER_SOURCE_DIR};
     RecordingMusic music;
     GameState state;
 };

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "platform/files.h"
 #include "support/temp_folder.h"
@@ -9,18 +8,16 @@
 namespace {
 
 // A temporary folder that is the working folder while the test runs.
-struct InTempFolder {
+class InTempFolder : public ::testing::Test {
+protected:
     TempFolder dir;
     WorkingFolder here{dir.path()};
-    std::string read(const std::string& name) const {
-        std::ifstream in(dir / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
 };
+using GamePaths = InTempFolder;
+using TextFiles = InTempFolder;
+using AtomicWrites = InTempFolder;
 
-TEST(GamePaths, BackslashesAndLetterCaseAreResolved) {
-    InTempFolder t;
-    const TempFolder& dir = t.dir;
+TEST_F(GamePaths, BackslashesAndLetterCaseAreResolved) {
     dir.write("Music/Wolfman.wav", "x");
     dir.write("maps/map 0-1.map", "y");
     EXPECT_EQ(resolveGamePath(".\\Music\\wolfman.wav"), "Music/Wolfman.wav");
@@ -31,17 +28,13 @@ TEST(GamePaths, BackslashesAndLetterCaseAreResolved) {
     EXPECT_FALSE(fileExists("maps"));
 }
 
-TEST(GamePaths, NamesDifferingOnlyInCaseResolveTheSameWayEveryTime) {
-    InTempFolder t;
-    const TempFolder& dir = t.dir;
+TEST_F(GamePaths, NamesDifferingOnlyInCaseResolveTheSameWayEveryTime) {
     dir.write("Music/b.wav", "upper");
     dir.write("Music/B.WAV", "lower");
     EXPECT_EQ(resolveGamePath("Music/b.Wav"), "Music/B.WAV");  // the smallest name wins
 }
 
-TEST(TextFiles, ReadLikeAWindowsTextStream) {
-    InTempFolder t;
-    const TempFolder& dir = t.dir;
+TEST_F(TextFiles, ReadLikeAWindowsTextStream) {
     dir.write("a.txt", "one\r\ntwo\rthree\r\n\r\n");
     std::string text;
     ASSERT_TRUE(readTextFile("a.txt", text));
@@ -49,13 +42,11 @@ TEST(TextFiles, ReadLikeAWindowsTextStream) {
     EXPECT_FALSE(readTextFile("missing.txt", text));
 }
 
-TEST(AtomicWrites, ReplaceTheFileWholeOrLeaveItAlone) {
-    InTempFolder t;
-    const TempFolder& dir = t.dir;
+TEST_F(AtomicWrites, ReplaceTheFileWholeOrLeaveItAlone) {
     makeDirectory("save");
     ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "first"));
     ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "second"));
-    EXPECT_EQ(t.read("save/save1.sav"), "second");
+    EXPECT_EQ(dir.read("save/save1.sav"), "second");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "save/save1.sav.tmp"));
 
     // A slot whose name is taken by a folder cannot be written: nothing is lost.

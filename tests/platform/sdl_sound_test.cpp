@@ -8,8 +8,6 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -68,13 +66,6 @@ bool waitForOutput(const std::filesystem::path& file, std::uintmax_t more) {
     return true;
 }
 
-std::string readAll(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 TEST(SdlMusic, LoopsATuneReplacesItAndFallsSilentOnStop) {
     TempFolder tmp;
     const std::string a = rawBytes(pattern(1)), b = rawBytes(pattern(2));
@@ -105,7 +96,7 @@ TEST(SdlMusic, LoopsATuneReplacesItAndFallsSilentOnStop) {
     setMusicPlayer(nullptr);
     player.reset();  // closes the device, which flushes its file
 
-    const std::string out = readAll(output);
+    const std::string out = readFile(output);
     const std::size_t firstA = out.find(a);
     ASSERT_NE(firstA, std::string::npos) << "the first tune never played";
     EXPECT_EQ(out.compare(firstA + a.size(), a.size(), a), 0) << "the first tune did not loop";

@@ -90,16 +90,14 @@ TEST_F(RealTerminal, ASmallWindowIsAskedToGrowAndTheGameGoesOnWhenItFits) {
 }
 
 TEST(NoTerminal, TheProgramSaysSoInOneLineAndFails) {
-    const fs::path dir = fs::temp_directory_path() / uniqueName();
-    fs::create_directories(dir);
-    const std::string d = dir.string();
+    const TempFolder dir;
+    const std::string d = dir.path().string();
     std::system(("cd '" + d + "' && '" DRIFTER_DEMO_BINARY "' < /dev/null > out 2> err; echo $? > code").c_str());
-    EXPECT_EQ(readFile(dir / "code"), "1\n");
-    EXPECT_EQ(readFile(dir / "out"), "");
-    const std::string err = readFile(dir / "err");
+    EXPECT_EQ(dir.read("code"), "1\n");
+    EXPECT_EQ(dir.read("out"), "");
+    const std::string err = dir.read("err");
     EXPECT_NE(err.find("terminal"), std::string::npos) << err;
     EXPECT_EQ(err.find('\n'), err.size() - 1) << err;
-    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 
 #include "possessions/battle.h"
 #include "possessions/fight_support.h"
+#include "support/rolls.h"
 #include "world/enemy.h"
-#include "world/world_support.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST_F(Battle, WinningShowsEachBlowAndPaysTheReward) {
 
     EXPECT_EQ(shot(0, 2, 2, 7), "Battle!");
     EXPECT_EQ(shot(0, 2, 7, 15), " Flee          ");
-    EXPECT_EQ(script.shots[0].attrAt(16, 4), 0x27);  // all of " Attack        " in green
+    EXPECT_EQ(atEnter(0).attrAt(16, 4), 0x27);  // all of " Attack        " in green
     EXPECT_EQ(shot(0, 40, 2, 18), "HP:       500/500 ");
     EXPECT_EQ(shot(0, 40, 4, 13), "Strength: 10 ");
     EXPECT_EQ(shot(2, 0, 1, 34), "You Attack Bounty Hunter with Fist");
@@ -63,7 +63,7 @@ TEST_F(Battle, AbbottGatesCannotBeFledAndABlowToExactlyZeroWins) {
     EXPECT_EQ(possessions.getMoney(), INT_MAX);
     EXPECT_EQ(shot(0, 2, 7, 15), std::string(15, ' '));
     EXPECT_EQ(shot(1, 0, 2, 7), " Back  ");
-    EXPECT_TRUE(script.showed("You received $10!"));
+    EXPECT_TRUE(script.saw("You received $10!"));
 }
 
 TEST_F(Battle, FleeingNeedsARollOfAtMostHalfTheAccuracy) {
@@ -113,7 +113,7 @@ TEST_F(Battle, ChangingWeaponsAndBackingOutCostNoTurn) {
     EXPECT_EQ(shot(1, 0, 3, 10), " Shotgun  ");
     EXPECT_EQ(shot(1, 0, 4, 10), " Back     ");
     EXPECT_EQ(shot(4, 0, 0, 36), "You selected Shotgun as your weapon.");
-    EXPECT_TRUE(script.showed("You Attack Bounty Hunter with Shotgun"));
+    EXPECT_TRUE(script.saw("You Attack Bounty Hunter with Shotgun"));
 }
 
 TEST_F(Battle, AMedkitCostsTheTurnEvenAtFullHealth) {
@@ -127,7 +127,7 @@ TEST_F(Battle, AMedkitCostsTheTurnEvenAtFullHealth) {
     EXPECT_TRUE(rolls.allUsed());
     EXPECT_EQ(player.getHp(), 480);
     EXPECT_EQ(possessions.itemCount(), 0);
-    EXPECT_FALSE(script.showed("You used"));  // cleared before the blow: no wait in battle
+    EXPECT_FALSE(script.saw("You used"));  // cleared before the blow: no wait in battle
 }
 
 TEST_F(Battle, ASpentGrenadeIsReplacedByTheOtherGrenade) {
@@ -154,7 +154,7 @@ TEST_F(Battle, AnEquippedIndexOffTheListFightsWithTheFist) {
     attack(), enter(), enter();
     fight(hunter);
     EXPECT_EQ(equippedWeapon, 0);
-    EXPECT_TRUE(script.showed("You Attack Bounty Hunter with Fist"));
+    EXPECT_TRUE(script.saw("You Attack Bounty Hunter with Fist"));
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ TEST_F(Inventory, WithoutItemsTheListOffersOnlyBack) {
     open();
     EXPECT_EQ(shot(0, 2, 2, 10), "Inventory ");
     EXPECT_EQ(shot(0, 2, 5, 24), " Use Item               ");
-    EXPECT_EQ(script.shots[0].attrAt(25, 5), 0x27);  // all 24 characters of the choice in green
+    EXPECT_EQ(atEnter(0).attrAt(25, 5), 0x27);  // all 24 characters of the choice in green
     EXPECT_EQ(shot(0, 40, 3, 13), "Accuracy: 10 ");
     EXPECT_EQ(shot(1, 0, 0, 9), "Use Item ");
     EXPECT_EQ(shot(1, 0, 2, 7), " Back  ");

@@ -1,11 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <iterator>
 
-#include "console/random.h"
 #include "possessions/possessions.h"
 #include "support/console_fixture.h"
+#include "support/rolls.h"
 #include "world/character.h"
 
 namespace {
@@ -32,24 +31,9 @@ const Row expected[] = {
     {WeaponKind::Railgun, "Railgun", 100, 100, false},  {WeaponKind::PointyStick, "Pointy Stick", 300, 300, false},
 };
 
-// Hands out the given rolls in order, then zeros.
-class FixedRolls : public RandomSource {
-public:
-    FixedRolls(std::initializer_list<int> values) : rolls(values) { setRandomSource(this); }
-    ~FixedRolls() override { setRandomSource(nullptr); }
-    int next() override {
-        int r = rolls.empty() ? 0 : rolls.front();
-        if (!rolls.empty()) rolls.pop_front();
-        return r;
-    }
-
-private:
-    std::deque<int> rolls;
-};
-
 // The hit points an attack takes from a target of 100, given the two rolls.
 int dealt(Weapon&& weapon, int strength, int strengthRoll, int hitRoll, bool* spent = nullptr) {
-    FixedRolls rolls{strengthRoll, hitRoll};
+    ScriptedRandom rolls({strengthRoll, hitRoll});
     Character user, target;
     Possessions owner;
     user.setStrength(strength);

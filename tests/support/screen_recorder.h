@@ -3,6 +3,7 @@
 // as it stood at each key press. RecordingMusic notes what music was asked for.
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,9 @@
 #include "game/game_values.h"
 #include "support/console_fixture.h"
 
+// The screen as it stood when a key was pressed.
 struct Shot {
-    explicit Shot(std::int64_t t) : time(t) {
+    Shot(int pressed, std::int64_t t) : key(pressed), time(t) {
         for (int y = 0; y < ScreenModel::height; ++y) {
             rows.push_back(screen().rowText(y));
             attrs.emplace_back();
@@ -23,6 +25,13 @@ struct Shot {
             if (row.find(text) != std::string::npos) return true;
         return false;
     }
+    // The n characters at (x, y).
+    std::string text(int x, int y, std::size_t n) const {
+        return rows.at(static_cast<std::size_t>(y)).substr(static_cast<std::size_t>(x), n);
+    }
+    int attrAt(int x, int y) const { return attrs.at(static_cast<std::size_t>(y)).at(static_cast<std::size_t>(x)); }
+
+    int key;
     std::int64_t time;
     std::vector<std::string> rows;
     std::vector<std::vector<int>> attrs;  // attrs[y][x]
@@ -32,7 +41,7 @@ class ScreenRecorder : public HeadlessHost {
 public:
     bool keyDown(int key) override {
         const bool down = HeadlessHost::keyDown(key);
-        if (down) shots.emplace_back(now());
+        if (down) shots.emplace_back(key, now());
         return down;
     }
     // Option n (from 0) of a menu: n Downs, then Enter.
@@ -44,6 +53,13 @@ public:
         for (const auto& shot : shots)
             if (shot.shows(text)) return true;
         return false;
+    }
+    // The screen at the i-th press (from 0) of the key: what the player read
+    // before going on, for screens that wait for Enter.
+    const Shot& at(int key, std::size_t i) const {
+        for (const Shot& shot : shots)
+            if (shot.key == key && i-- == 0) return shot;
+        throw std::out_of_range("the key was pressed fewer times");
     }
     std::vector<Shot> shots;
 };

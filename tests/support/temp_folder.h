@@ -5,7 +5,14 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+
+// The bytes of a file; empty when it cannot be read.
+inline std::string readFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 class TempFolder {
 public:
@@ -30,6 +37,7 @@ public:
         std::ofstream(file, std::ios::binary) << bytes;
         return file;
     }
+    std::string read(const std::string& name) const { return readFile(root / name); }
 
 private:
     std::filesystem::path root;

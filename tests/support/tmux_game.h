@@ -14,6 +14,8 @@
 #include <string>
 #include <thread>
 
+#include "support/temp_folder.h"
+
 namespace fs = std::filesystem;
 
 constexpr auto patience = std::chrono::seconds(6);
@@ -33,13 +35,6 @@ inline std::string output(const std::string& command) {
         ::pclose(p);
     }
     return result;
-}
-
-inline std::string readFile(const fs::path& path) {
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
 }
 
 inline bool eventually(const std::function<bool()>& condition, std::chrono::seconds wait = patience) {
@@ -69,14 +64,13 @@ public:
 
     // program is a shell command; it runs in a fresh folder of the run's files.
     GameInTmux(const std::string& program, int columns, int rows, Shell shell = Shell::Script)
-        : dir(fs::temp_directory_path() / uniqueName()), socket(uniqueName()) {
-        fs::create_directories(dir);
+        : socket(uniqueName()) {
         const std::string size = "-x " + std::to_string(columns) + " -y " + std::to_string(rows);
         // The game notes its pid and is then replaced by the game itself.
         const std::string game = "sh -c 'echo $$ > pid; exec " + program + "'";
         if (shell == Shell::Interactive) {
             tmux("new-session -d " + size + " -s game \"env PS1='$ ' LC_ALL=C.UTF-8 bash --norc --noprofile --noediting -i\"");
-            type("cd '" + dir.string() + "'; stty -g > before; " + game);
+            type("cd '" + dir.path().string() + "'; stty -g > before; " + game);
             keys("Enter");
             return;
         }
@@ -84,7 +78,7 @@ public:
         // the settings again, then stays so the window lives.
         std::ofstream script(dir / "run.sh");
         script << "export LC_ALL=C.UTF-8\n"
-               << "cd '" << dir.string() << "'\n"
+               << "cd '" << dir.path().string() << "'\n"
                << "stty -g > before\n"
                << game << "\n"
                << "code=$?\n"
@@ -96,8 +90,6 @@ public:
     }
     ~GameInTmux() {
         tmux("kill-server");
-        std::error_code ec;
-        fs::remove_all(dir, ec);
     }
 
     std::string tmux(const std::string& arguments) {
@@ -111,7 +103,7 @@ public:
     void type(const std::string& text) { tmux("send-keys -t game -l " + shellQuoted(text)); }
     // The pane terminal's settings, read from outside while the game runs.
     std::string settings() { return output("stty -g -F " + tmux("display -p -t game '#{pane_tty}'")); }
-    std::string file(const std::string& name) { return readFile(dir / name); }
+    std::string file(const std::string& name) { return dir.read(name); }
     bool has(const std::string& name) { return fs::exists(dir / name); }
     void signal(const std::string& name) { std::system(("kill -" + name + " " + file("pid")).c_str()); }
 
@@ -125,6 +117,6 @@ public:
     }
 
 private:
-    fs::path dir;
+    TempFolder dir;
     std::string socket;
 };

@@ -2,11 +2,11 @@
 #include <vector>
 
 #include "possessions/possessions.h"
+#include "support/rolls.h"
 #include "support/screen_recorder.h"
 #include "world/bar.h"
 #include "world/character.h"
 #include "world/enemy.h"
-#include "world/world_support.h"
 
 namespace {
 

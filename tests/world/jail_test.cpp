@@ -1,13 +1,10 @@
-#include "possessions/possessions.h"
-#include "support/screen_recorder.h"
-#include "support/temp_folder.h"
-#include "world/character.h"
+#include "game/player_screen_support.h"
+#include "support/rolls.h"
 #include "world/jail.h"
-#include "world/world_support.h"
 
 namespace {
 
-class Jail : public ScreenTest {
+class Jail : public PlayerScreenTest {
 protected:
     void runJail() { jail(possessions, player, currentMap, maps); }
     int priceFor(int money, int bank, int roll) {
@@ -16,13 +13,6 @@ protected:
         ScriptedRandom rolls({roll});
         return jailPrice(possessions);  // one roll, or the script runs out
     }
-
-    TempFolder folder;  // no saved games
-    WorkingFolder inFolder{folder.path()};
-    Character player{20, 10};
-    Possessions possessions;
-    Array<Map> maps;
-    int currentMap = 1;
 };
 
 constexpr int bribe = 0, loan = 1, giveUp = 2;

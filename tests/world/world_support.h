@@ -1,58 +1,30 @@
 #pragma once
-// World test helpers: a scripted random source, and a test folder holding
-// maps/ that the test runs in and that is removed after it.
+// World test helpers: a test folder holding maps/ that the test runs in and
+// that is removed after it, and map files written as text.
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "console/random.h"
 #include "game/game_values.h"
 #include "support/console_fixture.h"
+#include "support/rolls.h"
+#include "support/temp_folder.h"
 #include "world/map.h"
-
-// Hands out its values in order; running out fails the test instead of looping.
-class ScriptedRandom : public RandomSource {
-public:
-    explicit ScriptedRandom(std::vector<int> v) : values(std::move(v)) { setRandomSource(this); }
-    ~ScriptedRandom() override { setRandomSource(nullptr); }
-    int next() override {
-        if (used >= values.size()) throw std::runtime_error("the random script ran out");
-        return values[used++];
-    }
-    bool allUsed() const { return used == values.size(); }
-
-private:
-    std::vector<int> values;
-    std::size_t used = 0;
-};
 
 class MapFolderTest : public ConsoleTest {
 protected:
     void SetUp() override {
         ConsoleTest::SetUp();
         resetGameValues();
-        static int serial = 0;
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        folder = std::filesystem::temp_directory_path() /
-                 ("drifter-world-" + std::to_string(stamp) + "-" + std::to_string(++serial));
         std::filesystem::create_directories(folder / "maps");
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder);
     }
     void TearDown() override {
-        std::filesystem::current_path(previous);
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
         resetGameValues();
         ConsoleTest::TearDown();
     }
-    void writeMap(const std::string& fileName, const std::string& text) {
-        std::ofstream(folder / "maps" / fileName, std::ios::binary) << text;
-    }
+    void writeMap(const std::string& fileName, const std::string& text) { folder.write("maps/" + fileName, text); }
     void readInto(Map& map, const std::string& text) {
         writeMap("test.map", text);
         map.loadFromFile("maps\\test.map");
@@ -68,7 +40,8 @@ protected:
         return "(no error)";
     }
 
-    std::filesystem::path folder, previous;
+    TempFolder folder;
+    WorkingFolder inFolder{folder.path()};
 };
 
 // A map file: name, "width height", the collision rows also as the picture,
