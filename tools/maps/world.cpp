@@ -4,6 +4,7 @@
 #include <regex>
 #include <set>
 
+#include "game/city_places.h"
 #include "platform/files.h"
 
 namespace maptools {
@@ -63,35 +64,35 @@ World loadWorld(const std::string& mapsDir) {
     return world;
 }
 
+namespace {
+
+const char* const cityNames[] = {"Vancouver", "Cape Kennedy", "Silicon Valley", "Roswell", "Redmond", "Washington"};
+
+TablePlace placeOf(const std::string& what, int city, const CityPlace& place) {
+    return {what + cityNames[city - 1], place.mapName, place.x, place.y};
+}
+
+}  // namespace
+
+// The game's own tables, so that the checker proves the positions the game uses.
 const std::vector<TablePlace>& cityEntries() {
-    static const std::vector<TablePlace> t = {
-        {"city entry of Vancouver", "Vancouver 3", 32, 11},
-        {"city entry of Cape Kennedy", "Cape Kennedy 1", 8, 10},
-        {"city entry of Silicon Valley", "Silicon Valley 2", 19, 14},
-        {"city entry of Roswell", "Roswell 1", 8, 9},
-        {"city entry of Redmond", "Redmond 1", 24, 13},
-        {"city entry of Washington", "DC 2", 19, 15},
-    };
+    static const std::vector<TablePlace> t = [] {
+        std::vector<TablePlace> entries;
+        for (int city = 1; city <= 6; ++city) entries.push_back(placeOf("city entry of ", city, cityEntry(city)));
+        return entries;
+    }();
     return t;
 }
 
 std::vector<TablePlace> tablePlaces() {
     std::vector<TablePlace> t = cityEntries();
-    const std::vector<TablePlace> more = {
-        {"arrest in Vancouver", "Vancouver 1", 20, 10},
-        {"arrest in Cape Kennedy", "Cape Kennedy 3", 18, 11},
-        {"arrest in Silicon Valley", "Silicon Valley 3", 18, 14},
-        {"arrest in Roswell", "Roswell 3", 33, 14},
-        {"arrest in Redmond", "Redmond 3", 17, 14},
-        {"arrest in Washington", "Vancouver 1", 20, 10},
-        {"wake-up in Vancouver", "Vancouver 2", 56, 9},
-        {"wake-up in Cape Kennedy", "Cape Kennedy 2", 12, 10},
-        {"wake-up in Silicon Valley", "Silicon Valley 1", 6, 10},
-        {"wake-up in Roswell", "Roswell 3", 15, 10},
-        {"airport arrival", "map airport", 31, 9},
-        {"Macro Max arrest", "Vancouver 1", 20, 10},
-    };
-    t.insert(t.end(), more.begin(), more.end());
+    for (int city = 1; city <= 6; ++city) {
+        t.push_back(placeOf("arrest in ", city, arrestPlace(city)));
+        t.push_back(placeOf("wake-up in ", city, deathPlace(city)));
+    }
+    // Places the game sets outside the city tables.
+    t.push_back({"airport arrival", "map airport", 31, 9});
+    t.push_back({"Macro Max arrest", "Vancouver 1", 20, 10});
     return t;
 }
 
