@@ -9,7 +9,7 @@
 #include <iostream>
 #include <string>
 
-#include "world/map.h"
+#include "model/map.h"
 
 namespace {
 

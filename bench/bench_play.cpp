@@ -14,8 +14,8 @@
 #include "console/host.h"
 #include "console/music.h"
 #include "console/screen.h"
-#include "game/exploration_loop.h"
-#include "game/game_state.h"
+#include "screens/exploration_loop.h"
+#include "model/game_state.h"
 #include "platform/music_device.h"
 #include "platform/terminal_presenter.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "console/music.h"
-#include "game/game_values.h"
+#include "model/game_values.h"
 #include "support/console_fixture.h"
 
 // The screen as it stood when a key was pressed.

@@ -5,7 +5,7 @@
 #include "support/console_fixture.h"
 #include "support/temp_folder.h"
 #include "tools/maps/world.h"
-#include "world/map.h"
+#include "model/map.h"
 #include "map_test_support.h"
 
 // The shipped maps through the game's own loader, which rejects a map file it

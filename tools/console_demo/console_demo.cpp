@@ -11,7 +11,7 @@
 #include "console/host.h"
 #include "console/menu.h"
 #include "console/quit.h"
-#include "game/program.h"
+#include "program/program.h"
 #include "platform/terminal_host.h"
 
 namespace {

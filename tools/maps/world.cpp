@@ -4,7 +4,7 @@
 #include <regex>
 #include <set>
 
-#include "game/city_places.h"
+#include "model/city_places.h"
 #include "platform/files.h"
 
 namespace maptools {

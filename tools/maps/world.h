@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "console/array.h"
-#include "world/map.h"
+#include "model/map.h"
 
 namespace maptools {
 

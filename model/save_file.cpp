@@ -1,0 +1,201 @@
+#include "model/save_file.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <memory>
+#include <sstream>
+
+#include "console/random.h"
+#include "model/game_values.h"
+#include "model/possessions.h"
+#include "model/character.h"
+
+namespace {
+
+const char* const ticketName = "Airplane ticket";
+const char* const fistName = "Fist";
+
+// Items that are written to the file but never come back from it.
+const char* const itemsNotRestored[] = {"Internet Exploder", "Ventanas FT OS"};
+
+bool restoresItem(const String& name) {
+    for (const char* skipped : itemsNotRestored)
+        if (name == skipped) return false;
+    return true;
+}
+
+// Reads the file line by line, remembering whether every read succeeded.
+class LineReader {
+public:
+    explicit LineReader(const std::string& text) : in(text) {}
+
+    bool ok() const { return good; }
+
+    String line() {
+        std::string s;
+        if (!std::getline(in, s)) good = false;
+        return String(s.c_str());
+    }
+
+    // A whole line holding a decimal 32-bit number (blanks around it allowed).
+    int number() {
+        std::string s;
+        if (!std::getline(in, s)) {
+            good = false;
+            return 0;
+        }
+        const char* start = s.c_str();
+        char* end = nullptr;
+        errno = 0;
+        const long value = std::strtol(start, &end, 10);
+        while (end && (*end == ' ' || *end == '\t')) ++end;
+        if (end == start || !end || *end != '\0' || errno == ERANGE || value < INT_MIN || value > INT_MAX)
+            good = false;
+        return static_cast<int>(value);
+    }
+
+    // A count of records that follow: never negative.
+    int count() {
+        const int n = number();
+        if (n < 0) good = false;
+        return good ? n : 0;
+    }
+
+private:
+    std::istringstream in;
+    bool good = true;
+};
+
+void writeLine(std::ostringstream& out, int value) { out << value << '\n'; }
+void writeLine(std::ostringstream& out, const String& value) { out << value.str() << '\n'; }
+
+void restorePossessions(const SavedGame& game, Possessions& possessions) {
+    while (possessions.itemCount() > 0) possessions.removeItem(possessions.itemCount() - 1);
+    while (possessions.weaponCount() > 0) possessions.removeWeapon(possessions.weaponCount() - 1);
+    while (possessions.keyItemCount() > 0) possessions.removeKeyItem(possessions.keyItemCount() - 1);
+
+    for (const SavedItem& record : game.items) {
+        if (record.name == ticketName) {
+            possessions.addItem(std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
+        } else if (restoresItem(record.name)) {
+            if (auto item = makeItemByName(record.name)) possessions.addItem(item);
+        }
+    }
+    for (const String& name : game.weapons)
+        if (auto weapon = makeWeaponByName(name)) possessions.addWeapon(weapon);
+    for (const String& name : game.keyItems) possessions.addKeyItem(std::make_unique<Key>(name));
+}
+
+// Every game keeps its Fist first: a file without one (or with it elsewhere)
+// gets it back at the front, and the weapon that was equipped stays equipped.
+void putFistFirst(Possessions& possessions) {
+    const bool equippedValid = equippedWeapon >= 0 && equippedWeapon < possessions.weaponCount();
+    const String equippedName = equippedValid ? possessions.getWeapon(equippedWeapon)->getName() : String(fistName);
+    std::vector<std::unique_ptr<Weapon>> others;
+    while (possessions.weaponCount() > 0)
+        others.insert(others.begin(), possessions.removeWeapon(possessions.weaponCount() - 1));
+    possessions.addWeapon(makeWeaponByName(fistName));
+    for (auto& weapon : others) possessions.addWeapon(weapon);  // a second Fist is refused
+    equippedWeapon = possessions.findWeapon(equippedName);
+}
+
+}  // namespace
+
+SavedGame captureGame(const Possessions& possessions, const Character& player, int currentMap) {
+    SavedGame game;
+    game.city = currentCity;
+    game.money = possessions.getMoney();
+    game.bank = possessions.getBank();
+    game.loan = possessions.getLoan();
+    for (int i = 0; i < possessions.itemCount(); ++i) {
+        const Item* item = possessions.getItem(i);
+        const auto* ticket = dynamic_cast<const AirplaneTicket*>(item);
+        game.items.push_back(SavedItem{item->getName(), ticket ? ticket->getDestination() : 0});
+    }
+    for (int i = 0; i < possessions.weaponCount(); ++i) game.weapons.push_back(possessions.getWeapon(i)->getName());
+    const Array<String> keyItems = possessions.keyItemNames();
+    for (const String& name : keyItems) game.keyItems.push_back(name);
+    game.missionNumber = missionNumber;
+    game.mailWaiting = mailWaiting;
+    game.wantedLevel = wantedLevel;
+    game.equippedWeapon = equippedWeapon;
+    game.currentMap = currentMap;
+    game.x = player.getX();
+    game.y = player.getY();
+    game.hp = player.getHp();
+    game.maxHp = player.getMaxHp();
+    game.strength = player.getStrength();
+    game.accuracy = player.getAccuracy();
+    return game;
+}
+
+std::string formatSavedGame(const SavedGame& game) {
+    std::ostringstream out;
+    for (int value : {game.city, game.money, game.bank, game.loan}) writeLine(out, value);
+    writeLine(out, static_cast<int>(game.items.size()));
+    for (const SavedItem& item : game.items) {
+        writeLine(out, item.name);
+        if (item.name == ticketName) writeLine(out, item.destination);
+    }
+    writeLine(out, static_cast<int>(game.weapons.size()));
+    for (const String& name : game.weapons) writeLine(out, name);
+    writeLine(out, static_cast<int>(game.keyItems.size()));
+    for (const String& name : game.keyItems) writeLine(out, name);
+    for (int value : {game.missionNumber, game.mailWaiting ? 1 : 0, game.wantedLevel, game.equippedWeapon,
+                      game.currentMap, game.x, game.y, game.hp, game.maxHp, game.strength, game.accuracy})
+        writeLine(out, value);
+    return out.str();
+}
+
+bool parseSavedGame(const std::string& text, SavedGame& game) {
+    LineReader in(text);
+    SavedGame read;
+    read.city = in.number();
+    read.money = in.number();
+    read.bank = in.number();
+    read.loan = in.number();
+    for (int n = in.count(); in.ok() && n > 0; --n) {
+        SavedItem item{in.line(), 0};
+        if (item.name == ticketName) item.destination = in.number();
+        read.items.push_back(item);
+    }
+    for (int n = in.count(); in.ok() && n > 0; --n) read.weapons.push_back(in.line());
+    for (int n = in.count(); in.ok() && n > 0; --n) read.keyItems.push_back(in.line());
+    read.missionNumber = in.number();
+    const int mail = in.number();
+    read.mailWaiting = mail == 1;
+    read.wantedLevel = in.number();
+    read.equippedWeapon = in.number();
+    read.currentMap = in.number();
+    read.x = in.number();
+    read.y = in.number();
+    read.hp = in.number();
+    read.maxHp = in.number();
+    read.strength = in.number();
+    read.accuracy = in.number();
+    if (!in.ok() || (mail != 0 && mail != 1) || read.city < 1 || read.city > 6) return false;
+    game = read;
+    return true;
+}
+
+void restoreGame(const SavedGame& game, Possessions& possessions, Character& player, int& currentMap) {
+    currentCity = game.city;
+    possessions.setMoney(game.money);
+    possessions.setBank(game.bank);
+    possessions.setLoan(game.loan);
+    restorePossessions(game, possessions);
+    missionNumber = game.missionNumber;
+    mailWaiting = game.mailWaiting;
+    wantedLevel = game.wantedLevel;
+    equippedWeapon = game.equippedWeapon;
+    if (possessions.findWeapon(fistName) != 0) putFistFirst(possessions);
+    if (equippedWeapon < 0 || equippedWeapon >= possessions.weaponCount()) equippedWeapon = 0;
+    currentMap = game.currentMap;
+    player.setX(game.x);
+    player.setY(game.y);
+    player.setHp(game.hp);
+    player.setMaxHp(game.maxHp);
+    player.setStrength(game.strength);
+    player.setAccuracy(game.accuracy);
+}

@@ -1,0 +1,94 @@
+#include "screens/jail.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <iostream>
+
+#include "console/console.h"
+#include "console/menu.h"
+#include "console/random.h"
+#include "model/game_values.h"
+#include "model/possessions.h"
+
+namespace {
+
+Array<String> options(std::initializer_list<const char*> texts) {
+    Array<String> list;
+    for (const char* text : texts) list.append(text);
+    return list;
+}
+
+bool yes(const char* title) { return menu(title, options({" Yes ", " No  "}), false) == 0; }
+
+}  // namespace
+
+int jailPrice(const Possessions& possessions) {
+    const std::int64_t money = possessions.getMoney();
+    const std::int64_t bank = possessions.getBank();
+    if (money == 0 && bank <= 0) return gameRand() % 200;
+    const int r = gameRand();
+    // One and a half times everything the player owns, rounded down. Only a
+    // negative cash or balance can bring it to 0 or below; the guard then
+    // asks what he asks of a player who owns nothing.
+    const std::int64_t spread = (money + bank) * 3 / 2;
+    if (spread <= 0) return r % 200;
+    const std::int64_t price = r % spread + money / 2;
+    // Half a negative cash would make the price negative: the guard never pays.
+    return price > 0 ? static_cast<int>(price) : 0;
+}
+
+bool jail(Possessions& possessions) {
+    const int price = jailPrice(possessions);
+    wantedLevel = 0;
+    for (;;) {
+        clearScreen();
+        std::cout << "I will let you go for $" << price << "." << std::endl;
+        const int choice =
+            menu("Jail", options({" Bribe Guard      ", " Take a loan      ", " Give Up and Quit "}), false);
+        if (choice == 0) {
+            if (bribeGuard(possessions, price)) return false;
+        } else if (choice == 1) {
+            clearScreen();
+            if (possessions.getLoan() > 0) {
+                std::cout << "You can't take out a loan if you're already in debt.";
+                waitForEnter();
+                delayMs(200);
+            } else if (offerLoan(possessions, price)) {
+                return false;
+            }
+        } else {
+            return true;
+        }
+    }
+}
+
+bool bribeGuard(Possessions& possessions, int price) {
+    for (;;) {
+        clearScreen();
+        std::cout << "You have $" << possessions.getMoney() << " on you and $" << possessions.getBank()
+                  << " in your account." << std::endl;
+        std::cout << "I will let you go for $" << price << ".\nWill you pay?\n" << std::endl;
+        if (!yes("Bribe Guard")) return false;
+        if (possessions.getMoney() < price) {
+            std::cout << "\nYou don't have enough money.\n" << std::endl;
+            waitForEnter();
+            delayMs(200);
+            continue;
+        }
+        std::cout << "\nYou paid the cop and have been released.\n" << std::endl;
+        waitForEnter();
+        delayMs(200);
+        possessions.setMoney(possessions.getMoney() - price);
+        return true;
+    }
+}
+
+bool offerLoan(Possessions& possessions, int price) {
+    clearScreen();
+    std::cout << "Would you like to take out a loan for $" << price << "?" << std::endl;
+    if (!yes("Take Out a Loan")) return false;
+    possessions.setLoan(price);
+    std::cout << "You paid the cop and have been released.";
+    waitForEnter();
+    return true;
+}

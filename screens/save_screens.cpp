@@ -1,0 +1,123 @@
+#include "screens/save_screens.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "model/save_file.h"
+#include "console/console.h"
+#include "console/menu.h"
+#include "platform/files.h"
+#include "model/map.h"
+
+namespace {
+
+constexpr int slotCount = 10;
+
+// How a used slot names its city, before the cash.
+const char* const slotCityTexts[] = {": Vancouver, $", ": Cape Kennedy, $", ": Silicon Valley, $",
+                                     ": Roswell, $",   ": Redmond, $",      ": Washington, DC, $"};
+
+String slotFileName(int slot) {
+    String name("save\\save");
+    name += slot;
+    name += ".sav";
+    return name;
+}
+
+// A number at the start of a line, as a formatted read takes it.
+bool leadingNumber(const std::string& line, int& value) {
+    char* end = nullptr;
+    const long n = std::strtol(line.c_str(), &end, 10);
+    if (end == line.c_str()) return false;
+    value = static_cast<int>(n);
+    return true;
+}
+
+String slotLine(int slot) {
+    String line("Save ");
+    line += slot;
+    std::string text;
+    if (!readTextFile(slotFileName(slot).str(), text)) return line + ": Empty";
+    std::istringstream in(text);
+    std::string cityLine, cashLine;
+    std::getline(in, cityLine);
+    std::getline(in, cashLine);
+    int city = 0, cash = 0;
+    if (!leadingNumber(cityLine, city) || !leadingNumber(cashLine, cash)) return line + ": Damaged";
+    if (city >= 1 && city <= 6) line += slotCityTexts[city - 1];
+    line += cash;
+    return line;
+}
+
+int chooseSlot() {
+    const Array<String> slots = saveSlotList();
+    clearScreen();
+    const int choice = menu("Save Game", slots, true);
+    clearScreen();
+    return choice < slotCount ? choice + 1 : 0;
+}
+
+bool confirmed() {
+    Array<String> options;
+    options.append(" Yes ");
+    options.append(" No  ");
+    return menu("", options, false) == 0;
+}
+
+// A message after which the screen waits for Enter.
+void tell(const char* message) {
+    clearScreen();
+    std::cout << message << '\n';
+    waitForEnter();
+    delayMs(200);
+}
+
+// The saved game fits this world: its map exists and the position lies on it.
+bool fitsWorld(const SavedGame& game, const Array<Map>& maps) {
+    if (game.currentMap < 0 || game.currentMap >= static_cast<int>(maps.size())) return false;
+    const Map& map = maps.at(static_cast<std::uint32_t>(game.currentMap));
+    return game.x >= 0 && game.x <= map.getWidth() && game.y >= 0 && game.y <= map.getHeight();
+}
+
+}  // namespace
+
+Array<String> saveSlotList() {
+    Array<String> slots;
+    for (int slot = 1; slot <= slotCount; ++slot) slots.append(slotLine(slot));
+    slots.append("Back");
+    return slots;
+}
+
+void saveGameScreen(Possessions& possessions, Character& player, int currentMap) {
+    makeDirectory("save");
+    for (;;) {
+        const int slot = chooseSlot();
+        if (slot == 0) return;
+        const String file = slotFileName(slot);
+        if (fileExists(file.str()))
+            std::cout << "Would you like to OVERWRITE slot " << slot << "?\n";
+        else
+            std::cout << "Would you like to save to slot " << slot << "?\n";
+        if (!confirmed()) continue;
+        const std::string text = formatSavedGame(captureGame(possessions, player, currentMap));
+        if (!writeFileAtomically(file.str(), text)) tell("The game could not be saved.");
+    }
+}
+
+void loadGameScreen(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps) {
+    for (;;) {
+        const int slot = chooseSlot();
+        if (slot == 0) return;
+        std::string text;
+        if (!readTextFile(slotFileName(slot).str(), text)) continue;
+        SavedGame game;
+        if (!parseSavedGame(text, game) || !fitsWorld(game, maps)) {
+            tell("This saved game is damaged and cannot be loaded.");
+            continue;
+        }
+        restoreGame(game, possessions, player, currentMap);
+        return;
+    }
+}

@@ -1,0 +1,107 @@
+#include "screens/start_up.h"
+
+#include <iostream>
+
+#include "screens/save_screens.h"
+#include "console/console.h"
+#include "console/menu.h"
+#include "console/music.h"
+#include "console/random.h"
+#include "screens/exploration_loop.h"
+#include "model/game_state.h"
+
+namespace {
+
+const char* const studioLines[] = {"\n", "\n", "\n", "\n", "\n", "                              [Kestrel Mill]",
+                                   "                                   presents", nullptr};
+const char* const titleLines[] = {"\n", "\n", "\n", "\n", "\n", "                                   DRIFTER", nullptr};
+const char* const introductionLines[] = {
+    "\n",
+    "You are aware that Abbott Gates, the leader of the multi-billion dollar",
+    "corporation MacroCorp, has eliminated every member of the american government",
+    "except for you, the Vice President. Gates has taken over the government and",
+    "declared himself President.",
+    "",
+    "There is a bounty out on your head, therefore many bounty hunters will be",
+    "looking for you not to mention corrupt cops and MacroCorp Security.",
+    "",
+    "You find yourself outside the internet cafe in Vancouver, maybe you should",
+    "check your mail...",
+    nullptr};
+
+// Touching every tune once at start-up, as the game always has.
+const char* const warmUpMusic[] = {".\\Music\\battle.wav", ".\\Music\\brighter.wav", ".\\Music\\moody2.wav",
+                                   ".\\Music\\Wolfman.wav"};
+
+void showPercent(const char* percent) {
+    gotoXY(14, 0);
+    std::cout << percent;
+}
+
+}  // namespace
+
+void splashScreen() {
+    playMusic(".\\Music\\finaldeposit.wav");
+    delayMs(1000);
+    fadeText(studioLines, 5000, 200, VK::Escape);
+    fadeText(titleLines, 8650, 220, VK::Escape);
+}
+
+void loadingScreen(GameState& state) {
+    clearScreen();
+    std::cout << "Starting up...0%";
+    for (const char* percent : {"20%", "40%", "60%", "70%", "80%", "90%"}) showPercent(percent);
+    showPercent("100%");
+    std::cout << '\n';
+    delayMs(500);
+    std::cout << "Loading Maps..." << '\n';
+    state.statusPanel.loadFromFile("maps\\stats.map");
+    loadAllMaps(state.maps, state.mapNames);
+    delayMs(500);
+    std::cout << "Generating AI..." << '\n';
+    spawnBountyHunters(state.maps, state.enemies);
+}
+
+bool titleMenu(GameState& state) {
+    clearScreen();
+    gotoXY(30, 10);
+    Array<String> options;
+    for (const char* option : {" New Game  ", " Load Game ", " Quit      "}) options.append(option);
+    switch (menu("  DRIFTER", options, false)) {
+        case 0:
+            clearScreen();
+            // The press that cuts the story short must not also pause the game.
+            if (fadeText(introductionLines, 30000, 200, VK::Escape)) keyPressed(VK::Escape, false);
+            clearScreen();
+            return true;
+        case 1:
+            loadGameScreen(state.possessions, state.player, state.currentMap, state.maps);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void enterGame(GameState& state) {
+    stopSound();
+    playMusic(".\\Music\\moody2.wav");
+    explorationLoop(state);
+}
+
+int startUp() {
+    GameState state;
+    return startUp(state);
+}
+
+int startUp(GameState& state) {
+    resetToNewGame(state);
+    seedRandomFromClock();
+    for (const char* tune : warmUpMusic) {
+        playMusic(tune);
+        stopSound();
+    }
+    splashScreen();
+    loadingScreen(state);
+    if (!titleMenu(state)) return 0;
+    enterGame(state);
+}

@@ -1,0 +1,159 @@
+// Enemies under scripted random numbers. Every construction draws x and y first.
+
+#include <functional>
+
+#include "model/enemy.h"
+#include "model/world_support.h"
+
+namespace {
+
+class Enemies : public MapFolderTest {
+protected:
+    void SetUp() override {
+        MapFolderTest::SetUp();
+        readInto(open, mapText("m", 6, 6, room(7, 7)));
+    }
+    // An enemy at (3, 3) of the open room, the rolls after its construction scripted.
+    void turn(std::vector<int> rolls, const std::function<void(Enemy&)>& act, int x, int y, const std::string& why) {
+        rolls.insert(rolls.begin(), {2, 2});
+        ScriptedRandom script(rolls);
+        Enemy e("MSA Agent", 1, 1);
+        act(e);
+        EXPECT_EQ(e.getX() * 10 + e.getY(), x * 10 + y) << why;
+        EXPECT_TRUE(script.allUsed()) << why;
+    }
+    Map open;
+};
+
+TEST_F(Enemies, Construction) {
+    ScriptedRandom rolls({25, 15});
+    Enemy e("Bounty Hunter", 170, 9);
+    EXPECT_EQ(e.getX() * 10 + e.getY(), 62);  // x = 25 % 20 + 1, then y = 15 % 14 + 1
+    EXPECT_TRUE(e.getName() == "Bounty Hunter" && e.getMapName() == "");
+    EXPECT_EQ(e.getHp() * 1000 + e.getStrength(), 170009);
+    EXPECT_EQ(e.getAccuracy() * 100 + e.getMaxHp(), 8100);
+    EXPECT_EQ(e.getColor(), 12);
+}
+
+TEST_F(Enemies, WanderAndChase) {
+    const auto wander = [&](Enemy& e) { e.wander(open); };
+    // Rolls 1, 5, 9, 13 make r = 2, 6, 10, 14: left, right, up, down; 16 is 2 again.
+    for (auto c : std::vector<std::vector<int>>{{1, 2, 3}, {5, 4, 3}, {9, 3, 2}, {13, 3, 4}, {16, 2, 3}})
+        turn({c[0]}, wander, c[1], c[2], "wander roll " + std::to_string(c[0]));
+    for (int roll : {0, 2, 4, 12, 14}) turn({roll}, wander, 3, 3, "wander roll " + std::to_string(roll));
+
+    const auto chase = [&](int tx, int ty) { return [&, tx, ty](Enemy& e) { e.chase(open, Character(tx, ty)); }; };
+    turn({2}, chase(1, 1), 2, 2, "up and left in one turn");
+    turn({6}, chase(5, 3), 4, 3, "right only");
+    turn({2}, chase(3, 5), 3, 4, "down only");
+    turn({2}, chase(3, 3), 3, 3, "already there");
+    turn({1, 1}, chase(5, 5), 2, 3, "no chase: a wander to the left");
+
+    Map corridor;  // walls stop a chase like any step
+    readInto(corridor, mapText("m", 4, 4, {"#####", "## ##", "## ##", "#####", "#####"}));
+    const auto blocked = [&](Enemy& e) {
+        e.setX(2);
+        e.setY(2);
+        e.chase(corridor, Character(1, 1));
+    };
+    turn({2}, blocked, 2, 1, "blocked to the left, still up");
+}
+
+TEST_F(Enemies, AttackDamageAndHitRoll) {
+    // {strength, damage roll, hit roll, hp after}: 20 to strength + 19 damage, hits on rolls up to 80.
+    for (auto c : std::vector<std::vector<int>>{
+             {5, 4, 80, 76}, {5, 4, 81, 100}, {5, 0, 0, 80}, {5, 104, 0, 76}, {0, 7, 0, 80}}) {
+        ScriptedRandom rolls({0, 0, c[1], c[2]});
+        Enemy e("Bounty Hunter", 150, c[0]);
+        Character target;
+        e.attack(target);
+        EXPECT_EQ(target.getHp(), c[3]) << c[0] << " " << c[1] << " " << c[2];
+        EXPECT_EQ(e.isAt(Character(1, 1)), true);
+        EXPECT_EQ(e.isAt(Character(1, 2)), false);
+    }
+}
+
+TEST_F(Enemies, PlacementDrawsYThenXUntilFloor) {
+    Map map;
+    readInto(map, mapText("m", 5, 4, {"######", "######", "### ##", "######", "######"}));
+    // (1, 1) is wall; y = 0 % 4 + 1, x = 0 % 5 + 1 again; then y = 2, x = 3, the one floor tile.
+    const auto place = [&](Enemy& e) {
+        e.setX(1);
+        e.setY(1);
+        placeOnWalkableTile(e, map);
+    };
+    turn({0, 0, 1, 2}, place, 3, 2, "placed");
+
+    Map walls;
+    readInto(walls, mapText("Redmond 4", 5, 4, std::vector<std::string>(5, "######")));
+    ScriptedRandom rolls({0, 0});
+    Enemy e("MSA Van", 1, 1);
+    try {
+        placeOnWalkableTile(e, walls);
+        FAIL() << "placed on a map without floor";
+    } catch (const MapError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"Redmond 4\""), std::string::npos) << error.what();
+    }
+}
+
+TEST_F(Enemies, BountyHuntersGrowStrongerOnLaterMapsAndSkipTheAirport) {
+    writeMap("airport.map", mapText("map airport", 6, 6, room(7, 7)));
+    Array<Map> maps;
+    for (std::uint32_t i = 0; i < 32; ++i) {
+        maps.append(Map());
+        maps.at(i).loadFromFile(i == 0 ? "maps\\airport.map" : "maps\\test.map");
+    }
+    std::vector<int> script = {1, 0, 0, 2, 2};               // map 1: strength 5, 150 hp, at (3, 3)
+    script.insert(script.end(), 27, 0);                      // maps 2-28: none
+    script.insert(script.end(), {1, 9, 49, 2, 2, 0});        // map 29: multiplier 1; map 30: none
+    script.insert(script.end(), {2, 0, 0, 2, 2});            // map 31: multiplier 2
+    script.insert(script.end(), {9, 49, 19, 13, 1, 1});      // off the map at first, placed at (2, 2)
+    ScriptedRandom rolls(script);
+    Array<Enemy> enemies;
+    spawnBountyHunters(maps, enemies);
+    EXPECT_TRUE(rolls.allUsed());
+    ASSERT_EQ(enemies.size(), 4u);
+    const int expected[4][3] = {{5, 150, 33}, {14, 199, 33}, {10, 300, 33}, {28, 398, 22}};
+    for (std::uint32_t i = 0; i < 4; ++i) {
+        const Enemy& e = enemies.at(i);
+        EXPECT_TRUE(e.getMapName() == "m" && e.getName() == "Bounty Hunter") << i;
+        EXPECT_EQ(e.getStrength(), expected[i][0]) << i;
+        EXPECT_EQ(e.getHp(), expected[i][1]) << i;
+        EXPECT_EQ(e.getX() * 10 + e.getY(), expected[i][2]) << i;
+    }
+    EXPECT_EQ(textAt(16, 2, 4), "100%");
+}
+
+TEST_F(Enemies, WavesScaleWithTheMission) {
+    Array<Map> maps;
+    Array<String> names;
+    for (const char* name : {"map 1-1", "map 1-2", "Vancouver 1", "Vancouver 2", "Vancouver 3"}) {
+        maps.append(Map());
+        readInto(maps.at(maps.size() - 1), mapText(name, 6, 6, room(7, 7)));
+        names.append(name);
+    }
+    Array<Enemy> enemies;
+    missionNumber = 3;
+    // map 1-1: 3 % 3, none; map 1-2: two agents, the second placed from (20, 14) to (2, 2).
+    ScriptedRandom agents({3, 5, 0, 0, 2, 2, 29, 199, 19, 13, 1, 1});
+    spawnAgentWave(maps, names, enemies, "map 1-", 2);
+    EXPECT_TRUE(agents.allUsed());
+    ASSERT_EQ(enemies.size(), 2u);
+    EXPECT_TRUE(enemies.at(0).getName() == "MSA Agent" && enemies.at(0).getMapName() == "map 1-2");
+    EXPECT_EQ(enemies.at(0).getStrength() * 10000 + enemies.at(0).getHp(), 450600);
+    EXPECT_EQ(enemies.at(1).getStrength() * 10000 + enemies.at(1).getHp(), 1321197);
+    EXPECT_EQ(enemies.at(1).getX() * 10 + enemies.at(1).getY(), 22);
+
+    missionNumber = 1;
+    std::vector<int> script = {4};  // Vancouver 1: four vans; Vancouver 2 and 3: none
+    for (int i = 0; i < 4; ++i) script.insert(script.end(), {29, 299, 2, 2});
+    script.insert(script.end(), {5, 10});
+    ScriptedRandom vans(script);
+    spawnVanWave(maps, names, enemies, "Vancouver ", 5);
+    EXPECT_TRUE(vans.allUsed());
+    ASSERT_EQ(enemies.size(), 6u);
+    EXPECT_TRUE(enemies.at(5).getName() == "MSA Van" && enemies.at(5).getMapName() == "Vancouver 1");
+    EXPECT_EQ(enemies.at(5).getStrength() * 10000 + enemies.at(5).getHp(), 440599);
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "model/possessions.h"
+#include "support/console_fixture.h"
+#include "model/character.h"
+
+namespace {
+
+TEST(Items, MedkitHealsTheHurtFullyAndIsKeptOtherwise) {
+    Character player;
+    Possessions owner;
+    Medkit medkit;
+    player.setMaxHp(500);
+    player.setHp(1);
+    EXPECT_TRUE(medkit.use(player, player, owner));
+    EXPECT_EQ(player.getHp(), 500);
+    EXPECT_FALSE(medkit.use(player, player, owner));
+    player.setHp(510);  // above the maximum: neither spent nor lowered
+    EXPECT_FALSE(medkit.use(player, player, owner));
+    EXPECT_EQ(player.getHp(), 510);
+}
+
+TEST(Items, EveryKindIsRebuiltFromItsNameAndProductsAreUsedUp) {
+    Character player;
+    Possessions owner;
+    player.setHp(40);
+    for (const char* name : {"Y-Box", "WordScribble", "Hindsight Express", "MisManager Pro", "MS-POS",
+                             "Internet Exploder", "Ventanas FT OS", "Obfusicater Studio .not", "C-Flat",
+                             "Visual Complex", "FlowerPoint"}) {
+        auto item = makeItemByName(name);
+        ASSERT_NE(item, nullptr) << name;
+        EXPECT_EQ(item->getName().str(), name);
+        EXPECT_TRUE(item->use(player, player, owner)) << name;
+    }
+    EXPECT_EQ(player.getHp(), 40);
+    ASSERT_NE(makeItemByName("Medkit"), nullptr);
+    EXPECT_NE(dynamic_cast<Medkit*>(makeItemByName("Medkit").get()), nullptr);
+    EXPECT_TRUE(Key("map 2 key").getName() == "map 2 key");
+    EXPECT_EQ(makeItemByName("Airplane ticket"), nullptr);
+    EXPECT_EQ(makeItemByName("medkit"), nullptr);
+}
+
+using TicketScreen = ConsoleTest;
+
+TEST_F(TicketScreen, ShowsBothCitiesAndTheGateAndStays) {
+    Character player;
+    Possessions owner;
+    owner.addItem(std::make_unique<AirplaneTicket>(2, 4, 3));
+    auto& ticket = dynamic_cast<AirplaneTicket&>(*owner.getItem(0));
+    EXPECT_EQ(ticket.getOrigin() * 100 + ticket.getDestination() * 10 + ticket.getGate(), 243);
+    gotoXY(10, 10);
+    std::cout << "old text";
+    EXPECT_FALSE(ticket.use(player, player, owner));
+    EXPECT_GE(keys.now(), 250);
+    EXPECT_EQ(row(0).substr(0, 65), "This is an airplane ticket from Cape Kennedy, FL to Roswell, NM. ");
+    EXPECT_EQ(row(1).substr(0, 33), "This flight departs from Gate 3. ");
+    EXPECT_EQ(row(10).find("old text"), std::string::npos);
+
+    AirplaneTicket(0, 7, 1).use(player, player, owner);  // no such cities: no city text
+    EXPECT_EQ(row(0).substr(0, 38), "This is an airplane ticket from  to . ");
+}
+
+}  // namespace

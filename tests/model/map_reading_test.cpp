@@ -1,0 +1,118 @@
+// How map files are read: the line rules every map file is written for.
+
+#include <iostream>
+#include <sstream>
+
+#include "model/world_support.h"
+
+namespace {
+
+using MapReading = MapFolderTest;
+
+std::string rows(const Array<String>& lines) {
+    std::string all;
+    for (const String& line : lines) all += line.str() + "|";
+    return all;
+}
+
+TEST_F(MapReading, NameNumbersAndEmptyLines) {
+    for (const char* numbers : {"20 14\n", "20\n14\n", "  20\t\n\n 14\n"}) {
+        Map map;
+        readInto(map, std::string("map airport\n") + numbers + "A\n\nB\n\n\nC\nend map\n");
+        EXPECT_TRUE(map.getName() == "map airport") << numbers;
+        EXPECT_EQ(map.getWidth() * 100 + map.getHeight(), 2014) << numbers;
+        // One empty line after a line vanishes; of two, the second is a row.
+        EXPECT_EQ(rows(map.getLines()), "A|B||C|") << numbers;
+    }
+    // Whatever follows the last number on its line, even a blank, is the first row.
+    Map map;
+    readInto(map, "Vancouver 1 \n20 14 \nrow\nend map\n");
+    EXPECT_TRUE(map.getName() == "Vancouver 1 ");
+    EXPECT_EQ(rows(map.getLines()), " |row|");
+}
+
+TEST_F(MapReading, TerminatorsCountOnlyWhole) {
+    // "end map " is a picture row, so the picture runs on to the end of the
+    // file, where the read that meets the end still brings an empty row.
+    Map map;
+    readInto(map, "m\n1 1\nA\nend map \n#\nend collision\nl\n1 1\nend links\n");
+    EXPECT_EQ(rows(map.getLines()), "A|end map |#|end collision|l|1 1|end links||");
+    EXPECT_EQ(map.getCollision().size() + map.getLinks().size(), 0u);
+
+    Map crlf;  // Windows line ends end lines as line feeds do
+    readInto(crlf, "m\r\n2 1\r\nA\r\nend map\r\n###\r\nend collision\r\nx\r\n3 4\r\nend links\r\n");
+    EXPECT_EQ(rows(crlf.getLines()) + rows(crlf.getCollision()) + rows(crlf.getLinks()), "A|###|x|");
+    EXPECT_EQ(crlf.linkTarget("x").y, 4);
+}
+
+TEST_F(MapReading, FilesThatEndEarly) {
+    Map map;
+    readInto(map, "m\n1 1\nA\nend map\n");
+    EXPECT_EQ(rows(map.getCollision()), "|");  // one empty collision row
+    EXPECT_EQ(map.getLinks().size(), 0u);
+    // The last line needs no line feed, and "end links" may be missing.
+    for (const char* end : {"5 10\nend links", "5 10"}) {
+        readInto(map, std::string("m\n1 1\nA\nend map\n#0#\nend collision\nmap 2\n") + end);
+        EXPECT_EQ(rows(map.getLinks()), "map 2|") << end;
+        EXPECT_EQ(map.linkTarget("map 2").x * 100 + map.linkTarget("map 2").y, 510) << end;
+    }
+    // A file that cannot be opened empties the map but leaves its size.
+    map.loadFromFile("maps\\nothing.map");
+    EXPECT_TRUE(map.getName() == "");
+    EXPECT_EQ(map.getLines().size() + map.getCollision().size() + map.getLinks().size(), 0u);
+    EXPECT_EQ(map.getWidth(), 1);
+}
+
+TEST_F(MapReading, LinksAndTiles) {
+    Map map;
+    readInto(map, mapText("m", 3, 1, {"#0 1", "### "}, {{"map 3-4", "0 12"}, {"internet cafe ", "-7\n  33"}}));
+    EXPECT_TRUE(map.linkAt(1, 0) == "map 3-4");
+    EXPECT_TRUE(map.linkAt(3, 0) == "internet cafe ");
+    EXPECT_TRUE(map.linkAt(0, 0) == "" && map.linkAt(2, 0) == "");
+    EXPECT_EQ(map.linkTarget("map 3-4").x, 0);  // 0: the player keeps his column
+    EXPECT_EQ(map.linkTarget("map 3-4").y, 12);
+    EXPECT_EQ(map.linkTarget("internet cafe ").x * 100 + map.linkTarget("internet cafe ").y, -667);
+    EXPECT_THROW(map.linkTarget("map 9-9"), errorBounds);
+    EXPECT_TRUE(map.isWalkable(2, 0));
+    EXPECT_FALSE(map.isWalkable(1, 0));  // a link tile is never floor
+    EXPECT_TRUE(map.isWalkable(3, 1));   // x = width and y = height still read the layer
+    EXPECT_FALSE(map.isWalkable(4, 0));  // beyond them: false, without reading past the row
+    EXPECT_FALSE(map.isWalkable(0, 2));
+    EXPECT_THROW(map.isWalkable(-1, 0), errorBounds);
+    EXPECT_THROW(map.linkAt(9, 0), errorBounds);
+    // The checks' view: nothing outside the layer, however far.
+    EXPECT_EQ(std::string() + map.tileAt(1, 0) + map.tileAt(3, 1), "0 ");
+    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 2}, {3, 2}}) EXPECT_EQ(map.tileAt(x, y), '\0') << x << y;
+    EXPECT_EQ(map.linkIndex("internet cafe "), 1);
+    EXPECT_EQ(map.linkIndex("internet cafe"), -1);
+}
+
+TEST_F(MapReading, MapsLoadCityByCityUpToTheFirstGap) {
+    for (const char* name : {"0-1", "0-2", "1-1"})
+        writeMap(std::string("map ") + name + ".map", mapText(name, 3, 2, room(4, 3)));
+    writeMap("map 1-3.map", "never read: a broken file that would stop the load\n");
+    Array<Map> maps;
+    Array<String> names;
+    loadAllMaps(maps, names);
+    ASSERT_EQ(maps.size(), 3u);
+    EXPECT_EQ(rows(names), "0-1|0-2|1-1|");
+    EXPECT_TRUE(maps.at(2).getName() == "1-1");
+    EXPECT_EQ(textAt(15, 1, 39), "100%" + std::string(35, ' '));
+}
+
+TEST_F(MapReading, ProgressCountsInStepsOfEightyByTheNumberOfMaps) {
+    for (const char* name : {"0-1", "0-2", "0-3", "6-1", "6-2"})
+        writeMap(std::string("map ") + name + ".map", mapText(name, 3, 2, room(4, 3)));
+    Array<Map> maps;
+    Array<String> names;
+    std::ostringstream shown;
+    struct Capture {  // the screen gets std::cout back however the load ends
+        std::streambuf* screenBuffer;
+        ~Capture() { std::cout.rdbuf(screenBuffer); }
+    } capture{std::cout.rdbuf(shown.rdbuf())};
+    loadAllMaps(maps, names);
+    EXPECT_EQ(shown.str(), "10%\nmaps\\map 0-1.map...26%\nmaps\\map 0-2.map...42%\nmaps\\map 0-3.map...58%\n"
+                           "maps\\map 6-1.map...74%\nmaps\\map 6-2.map...90%\n100%" + std::string(35, ' ') + "\n");
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/game_values.h"
+#include "model/possessions.h"
+
+namespace {
+
+std::string joined(const Array<String>& names) {
+    std::string s;
+    for (const String& n : names) s += n.str() + ",";
+    return s;
+}
+
+template <typename F>
+errorBounds boundsError(F&& f) {
+    try {
+        f();
+    } catch (const errorBounds& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no errorBounds";
+    return {};
+}
+
+TEST(Possessions, CarriesAtMostFifteenItemsAndARefusedOneStaysWithTheCaller) {
+    Possessions p;
+    EXPECT_EQ(joined(p.weaponNames()), "Fist,");
+    EXPECT_EQ(p.findItem("Medkit"), -1);
+    for (int i = 0; i < 14; ++i) ASSERT_TRUE(p.addItem(std::make_unique<Medkit>()));
+    ASSERT_TRUE(p.addItem(std::make_unique<CFlat>()));
+    auto refused = std::make_unique<YBox>();
+    EXPECT_FALSE(p.addItem(refused));
+    ASSERT_NE(refused, nullptr);
+    EXPECT_EQ(p.itemCount(), 15);
+
+    EXPECT_TRUE(p.removeItem(3)->getName() == "Medkit");
+    EXPECT_EQ(p.findItem("C-Flat"), 13);  // later entries moved down
+    EXPECT_TRUE(p.addItem(refused));
+    EXPECT_EQ(refused, nullptr);
+    EXPECT_EQ(p.findItem("Y-Box"), 14);
+}
+
+TEST(Possessions, OnlyDisposableWeaponsMayBeHeldTwice) {
+    Possessions p;
+    EXPECT_TRUE(p.addWeapon(std::make_unique<Shotgun>()));
+    auto second = std::make_unique<Shotgun>();
+    EXPECT_FALSE(p.addWeapon(second));
+    EXPECT_NE(second, nullptr);
+    EXPECT_FALSE(p.addWeapon(std::make_unique<Fist>()));
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(p.addWeapon(std::make_unique<Grenade>()));
+    for (int i = 0; i < 2; ++i) EXPECT_TRUE(p.addWeapon(std::make_unique<C4>()));
+    EXPECT_TRUE(p.addWeapon(std::make_unique<DesertEagle>()));
+    EXPECT_FALSE(p.addWeapon(makeWeaponByName("Deserteagle")));
+    EXPECT_EQ(joined(p.weaponNames()), "Fist,Shotgun,Grenade,Grenade,C4,C4,Deserteagle,");
+    EXPECT_EQ(p.findWeapon("Grenade"), 2);
+    EXPECT_EQ(p.findWeapon("Desert Eagle"), -1);
+}
+
+TEST(Possessions, KeyItemsAreUniqueAndALargeIndexIsIgnored) {
+    Possessions p;
+    EXPECT_TRUE(p.addKeyItem(std::make_unique<Key>("map 2 key")));
+    EXPECT_FALSE(p.addKeyItem(std::make_unique<Key>("map 2 key")));
+    EXPECT_TRUE(p.addKeyItem(std::make_unique<Key>("shuttle plans")));
+    EXPECT_EQ(p.removeKeyItem(5), nullptr);
+    EXPECT_EQ(p.removeKeyItem(-1), nullptr);
+    EXPECT_EQ(joined(p.keyItemNames()), "map 2 key,shuttle plans,");
+    EXPECT_TRUE(p.removeKeyItem(0)->getName() == "map 2 key");
+    EXPECT_EQ(p.findKeyItem("shuttle plans"), 0);
+}
+
+TEST(Possessions, BadIndexesReportTheIndexAndTheLargestValidOne) {
+    Possessions p;
+    p.addItem(std::make_unique<Medkit>());
+    errorBounds e = boundsError([&] { p.getItem(1); });
+    EXPECT_EQ(e.index * 10 + e.max, 10u);
+    e = boundsError([&] { p.removeWeapon(4); });
+    EXPECT_EQ(e.index * 10 + e.max, 40u);
+    e = boundsError([&] { p.getWeapon(-1); });
+    EXPECT_EQ(e.index, 4294967295u);
+    p.removeItem(0);
+    e = boundsError([&] { p.removeItem(0); });
+    EXPECT_EQ(e.max, 4294967295u);
+    EXPECT_EQ(p.weaponCount(), 1);
+}
+
+TEST(Possessions, RemovedObjectsMoveToTheBaggage) {
+    Possessions player, baggage;
+    player.addItem(std::make_unique<Medkit>());
+    player.addWeapon(std::make_unique<Uzi>());
+    Item* medkit = player.getItem(0);
+    EXPECT_TRUE(baggage.addItem(player.removeItem(0)));
+    EXPECT_TRUE(baggage.addWeapon(player.removeWeapon(1)));
+    EXPECT_EQ(baggage.getItem(0), medkit);
+    EXPECT_EQ(joined(baggage.weaponNames()), "Fist,Uzi,");
+    EXPECT_EQ(player.itemCount(), 0);
+    EXPECT_EQ(joined(player.weaponNames()), "Fist,");
+}
+
+class EquippedWeapon : public ::testing::Test {
+protected:
+    void SetUp() override {
+        resetGameValues();
+        for (auto kind : {WeaponKind::Uzi, WeaponKind::Grenade, WeaponKind::Grenade, WeaponKind::C4})
+            p.addWeapon(makeWeapon(kind));
+    }
+    void TearDown() override { resetGameValues(); }
+    Possessions p;  // Fist, Uzi, Grenade, Grenade, C4
+};
+
+TEST_F(EquippedWeapon, StaysOnTheSameWeaponWhenAnEarlierOneGoes) {
+    equippedWeapon = 3;
+    Weapon* held = p.getWeapon(3);
+    removeWeaponKeepingEquipped(p, 2);
+    EXPECT_EQ(equippedWeapon, 2);
+    EXPECT_EQ(p.getWeapon(equippedWeapon), held);
+    removeWeaponKeepingEquipped(p, 3);  // a later one: unchanged
+    EXPECT_EQ(equippedWeapon, 2);
+    equippedWeapon = 1;
+    removeWeaponKeepingEquipped(p, 1);  // the equipped one: the one before it
+    EXPECT_EQ(equippedWeapon, 0);
+    removeWeaponKeepingEquipped(p, 0);
+    EXPECT_EQ(equippedWeapon, 0);
+}
+
+TEST_F(EquippedWeapon, ASpentWeaponGivesWayToTheNextOrThePrevious) {
+    equippedWeapon = 2;
+    removeSpentWeapon(p, 2);  // the next Grenade slides into place
+    EXPECT_EQ(equippedWeapon, 2);
+    equippedWeapon = 3;
+    removeSpentWeapon(p, 3);  // the last one: the previous is equipped
+    EXPECT_EQ(equippedWeapon, 2);
+    EXPECT_EQ(joined(p.weaponNames()), "Fist,Uzi,Grenade,");
+}
+
+}  // namespace

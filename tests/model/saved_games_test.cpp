@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "model/save_file.h"
+#include "screens/save_screens.h"
+#include "model/possessions.h"
+#include "model/character.h"
+#include "support/screen_recorder.h"
+#include "model/world_support.h"
+
+namespace {
+
+// The example of a player in Roswell, as the file's first fourteen lines.
+const char* const roswellStart =
+    "4\n350\n1200\n0\n3\nMedkit\nMedkit\nAirplane ticket\n5\n2\nFist\nShotgun\n1\nmap 4 data disk\n";
+const char* const roswellEnd = "4\n0\n2\n1\n1\n7\n8\n420\n500\n12\n15\n";
+
+class SavedGames : public MapFolderTest {
+protected:
+    void SetUp() override {
+        MapFolderTest::SetUp();
+        setHost(&script);
+        for (int i = 0; i < 3; ++i) {
+            maps.append(Map());
+            writeMap("world.map", mapText("map " + std::to_string(i), 20, 10, room(21, 11)));
+            maps[static_cast<std::uint32_t>(i)].loadPlayableFromFile("maps\\world.map");
+        }
+    }
+    void writeSlot(int slot, const std::string& text) { folder.write(slotFile(slot), text); }
+    std::string readSlot(int slot) { return folder.read(slotFile(slot)); }
+    static std::string slotFile(int slot) { return "save/save" + std::to_string(slot) + ".sav"; }
+    // Chooses slot n (1-11) in the slot menu: n - 1 Downs and Enter.
+    void chooseSlot(int n) { script.choose(n - 1); }
+    void load() { loadGameScreen(possessions, player, currentMap, maps); }
+    void save() { saveGameScreen(possessions, player, currentMap); }
+
+    ScreenRecorder script;
+    Array<Map> maps;
+    Possessions possessions;
+    Character player{20, 10};
+    int currentMap = 1;
+};
+
+TEST_F(SavedGames, TheSlotListShowsCityAndCashOrEmpty) {
+    writeSlot(2, "1\n1000\n");
+    writeSlot(3, "6\n-5\n");
+    writeSlot(4, "9\n77\n");
+    writeSlot(5, "not a number\n");
+    const Array<String> slots = saveSlotList();
+    ASSERT_EQ(slots.size(), 11u);
+    EXPECT_TRUE(slots[0] == "Save 1: Empty");
+    EXPECT_TRUE(slots[1] == "Save 2: Vancouver, $1000");
+    EXPECT_TRUE(slots[2] == "Save 3: Washington, DC, $-5");
+    EXPECT_TRUE(slots[3] == "Save 477");  // no city text outside 1 to 6
+    EXPECT_TRUE(slots[4] == "Save 5: Damaged");
+    EXPECT_TRUE(slots[9] == "Save 10: Empty");
+    EXPECT_TRUE(slots[10] == "Back");
+}
+
+TEST_F(SavedGames, SavingAsksFirstAndAgainBeforeOverwriting) {
+    possessions.setMoney(1000);
+    chooseSlot(3);
+    script.tap(VK::Enter);  // " Yes "
+    chooseSlot(3);
+    script.choose(1);  // " No  "
+    chooseSlot(11);
+    save();
+    EXPECT_EQ(readSlot(3).substr(0, 7), "1\n1000\n");
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "save"));
+    EXPECT_TRUE(saveSlotList()[2] == "Save 3: Vancouver, $1000");
+}
+
+TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
+    const std::string old = std::string(roswellStart) + roswellEnd;
+    writeSlot(1, old);
+    // A save cut short after writing its temporary file left it behind.
+    std::ofstream(folder / "save" / "save1.sav.tmp") << "1\n12";
+    EXPECT_TRUE(saveSlotList()[0] == "Save 1: Roswell, $350");
+
+    // The temporary file cannot be written: the player is told, nothing is lost.
+    std::filesystem::remove(folder / "save" / "save1.sav.tmp");
+    std::filesystem::create_directories(folder / "save" / "save1.sav.tmp" / "blocked");
+    chooseSlot(1);
+    script.tap(VK::Enter);  // " Yes "
+    script.tap(VK::Enter);  // past the message
+    chooseSlot(11);
+    save();
+    EXPECT_TRUE(script.saw("The game could not be saved."));
+    EXPECT_EQ(readSlot(1), old);
+}
+
+TEST_F(SavedGames, TheQuestionNamesTheSlotAndWhetherItIsUsed) {
+    chooseSlot(3);
+    script.setIdleLimit(1000);
+    EXPECT_THROW(save(), ScriptEnded);  // stops at the question
+    EXPECT_EQ(textAt(0, 0, 35), "Would you like to save to slot 3?  ");
+    EXPECT_EQ(textAt(0, 3, 5), " Yes ");
+    EXPECT_EQ(textAt(0, 4, 5), " No  ");
+
+    writeSlot(3, "1\n5\n");
+    ScreenRecorder again;
+    setHost(&again);
+    again.setIdleLimit(1000);
+    again.choose(2);
+    EXPECT_THROW(save(), ScriptEnded);
+    EXPECT_EQ(textAt(0, 0, 35), "Would you like to OVERWRITE slot 3?");
+}
+
+TEST_F(SavedGames, ARichGameComesBackWhole) {
+    currentCity = 4;
+    possessions.setMoney(350);
+    possessions.setBank(1200);
+    possessions.setLoan(-40);
+    possessions.addItem(std::make_unique<Medkit>());
+    possessions.addItem(std::make_unique<AirplaneTicket>(4, 5, 2));
+    possessions.addItem(std::make_unique<FlowerPoint>());
+    for (const char* w : {"Grenade", "Deserteagle", "Grenade", "Grenade"}) possessions.addWeapon(makeWeaponByName(w));
+    possessions.addKeyItem(std::make_unique<Key>("map 4 data disk"));
+    possessions.addKeyItem(std::make_unique<Key>("map 3 keycard 1"));
+    missionNumber = 4;
+    mailWaiting = false;
+    wantedLevel = 2;
+    equippedWeapon = 2;
+    currentMap = 2;
+    player.setX(7);
+    player.setY(8);
+    player.setHp(-3);
+    player.setStrength(12);
+    const std::string text = formatSavedGame(captureGame(possessions, player, currentMap));
+    EXPECT_NE(text.find("Deserteagle\n"), std::string::npos);
+
+    writeSlot(1, text);
+    Possessions loaded;
+    Character other;
+    int map = 0;
+    resetGameValues();
+    chooseSlot(1);
+    loadGameScreen(loaded, other, map, maps);
+    EXPECT_EQ(formatSavedGame(captureGame(loaded, other, map)), text);
+    const auto* ticket = dynamic_cast<AirplaneTicket*>(loaded.getItem(1));
+    ASSERT_NE(ticket, nullptr);
+    EXPECT_EQ(ticket->getDestination(), 5);
+    EXPECT_EQ(ticket->getOrigin(), 4);
+    EXPECT_GE(ticket->getGate(), 1);
+    EXPECT_LE(ticket->getGate(), 3);
+    EXPECT_FALSE(mailWaiting);
+    EXPECT_EQ(loaded.getLoan(), -40);
+}
+
+TEST_F(SavedGames, TheExampleFileLoadsLineByLine) {
+    writeSlot(7, std::string(roswellStart) + roswellEnd);
+    possessions.addItem(std::make_unique<YBox>());  // replaced by the file's items
+    possessions.addKeyItem(std::make_unique<Key>("map 2 key"));
+    chooseSlot(7);
+    load();
+    EXPECT_EQ(currentCity, 4);
+    EXPECT_EQ(possessions.getMoney(), 350);
+    EXPECT_EQ(possessions.getBank(), 1200);
+    ASSERT_EQ(possessions.itemCount(), 3);
+    EXPECT_TRUE(possessions.getItem(0)->getName() == "Medkit");
+    EXPECT_TRUE(possessions.getItem(2)->getName() == "Airplane ticket");
+    ASSERT_EQ(possessions.weaponCount(), 2);
+    EXPECT_TRUE(possessions.getWeapon(1)->getName() == "Shotgun");
+    ASSERT_EQ(possessions.keyItemCount(), 1);
+    EXPECT_EQ(possessions.findKeyItem("map 4 data disk"), 0);
+    EXPECT_EQ(missionNumber, 4);
+    EXPECT_FALSE(mailWaiting);
+    EXPECT_EQ(wantedLevel, 2);
+    EXPECT_EQ(equippedWeapon, 1);
+    EXPECT_EQ(currentMap, 1);
+    EXPECT_EQ(player.getX(), 7);
+    EXPECT_EQ(player.getY(), 8);
+    EXPECT_EQ(player.getHp(), 420);
+    EXPECT_EQ(player.getMaxHp(), 500);
+    EXPECT_EQ(player.getStrength(), 12);
+    EXPECT_EQ(player.getAccuracy(), 15);
+}
+
+TEST_F(SavedGames, WindowsLineEndsLoadTheSame) {
+    std::string text = std::string(roswellStart) + roswellEnd, crlf;
+    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    writeSlot(1, crlf);
+    chooseSlot(1);
+    load();
+    EXPECT_EQ(formatSavedGame(captureGame(possessions, player, currentMap)), text);
+}
+
+TEST_F(SavedGames, TwoProductsAreWrittenButNotRestored) {
+    writeSlot(1, "1\n0\n0\n0\n4\nInternet Exploder\nVentanas FT OS\nC-Flat\nPogo Stick\n1\nFist\n0\n"
+                 "0\n1\n0\n0\n1\n5\n5\n500\n500\n10\n10\n");
+    chooseSlot(1);
+    load();
+    ASSERT_EQ(possessions.itemCount(), 1);
+    EXPECT_TRUE(possessions.getItem(0)->getName() == "C-Flat");
+}
+
+TEST_F(SavedGames, AFileWithoutTheFistGetsItBackFirst) {
+    writeSlot(1, "1\n0\n0\n0\n0\n2\nShotgun\nUzi\n0\n0\n1\n0\n1\n1\n5\n5\n500\n500\n10\n10\n");
+    writeSlot(2, "1\n0\n0\n0\n0\n1\nFist\n0\n0\n1\n0\n9\n1\n5\n5\n500\n500\n10\n10\n");
+    chooseSlot(1);
+    load();
+    ASSERT_EQ(possessions.weaponCount(), 3);
+    EXPECT_TRUE(possessions.getWeapon(0)->getName() == "Fist");
+    EXPECT_EQ(equippedWeapon, 2);  // still the Uzi
+    chooseSlot(2);
+    load();
+    EXPECT_EQ(equippedWeapon, 0);  // an index past the end
+}
+
+TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
+    const std::string good = std::string(roswellStart) + roswellEnd;
+    const std::string damaged[] = {
+        "\n",                                                   // an empty line
+        good.substr(0, good.size() - 3),                        // truncated
+        std::string(roswellStart) + "4\nyes\n2\n1\n1\n7\n8\n420\n500\n12\n15\n",  // mail flag
+        "7" + good.substr(1),                                   // city outside 1 to 6
+        std::string(roswellStart) + "4\n0\n2\n1\n3\n7\n8\n420\n500\n12\n15\n",    // map 3 of 3
+        std::string(roswellStart) + "4\n0\n2\n1\n1\n21\n8\n420\n500\n12\n15\n",   // off the map
+        "4\n350\n1200\n0\n-1\n2\nFist\nShotgun\n",              // negative count
+        "4\n350\n12x0\n" + good.substr(11),                     // text for a number
+    };
+    possessions.setMoney(99);
+    player.setX(3);
+    for (const std::string& text : damaged) {
+        writeSlot(2, text);
+        ScreenRecorder attempt;
+        setHost(&attempt);
+        attempt.tap(VK::Enter);  // slot 1: empty, the list comes back
+        attempt.choose(1);
+        attempt.tap(VK::Enter);  // past the message
+        attempt.choose(10);
+        load();
+        EXPECT_EQ(possessions.getMoney(), 99) << text;
+        EXPECT_EQ(player.getX(), 3) << text;
+        EXPECT_EQ(currentMap, 1) << text;
+        EXPECT_EQ(currentCity, 1) << text;
+        EXPECT_TRUE(attempt.saw("This saved game is damaged and cannot be loaded.")) << text;
+    }
+}
+
+}  // namespace

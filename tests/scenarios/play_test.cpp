@@ -1,0 +1,315 @@
+// Scenarios of play on the shipped world, driven by keys through the headless
+// console: the start-up, walking, links, the pause menu, fights won, fled and
+// lost, the hospital after a death and the jail after an arrest.
+
+#include <gtest/gtest.h>
+
+#include "console/quit.h"
+#include "model/city_places.h"
+#include "screens/exploration_loop.h"
+#include "model/game_state.h"
+#include "screens/start_up.h"
+#include "support/rolls.h"
+#include "support/screen_recorder.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class Play : public ScreenTest {
+protected:
+    // The world loaded and a new game begun, without the screens before it.
+    void newGame() {
+        loadAllMaps(state.maps, state.mapNames);
+        resetToNewGame(state);
+    }
+    int mapIndex(const char* name) { return state.mapNames.indexOf(String(name)); }
+    const Map& map() { return state.maps.at(static_cast<std::uint32_t>(state.currentMap)); }
+    std::string mapName() { return map().getName().str(); }
+
+    // Puts the player on the named map beside a tile of the link and returns
+    // the arrow that walks into it.
+    int besideLink(const char* mapName, const char* link) {
+        state.currentMap = mapIndex(mapName);
+        const Map& m = map();
+        static const struct { int dx, dy, key; } sides[] = {
+            {1, 0, VK::Left}, {-1, 0, VK::Right}, {0, 1, VK::Up}, {0, -1, VK::Down}};
+        for (int y = 0; y <= m.getHeight(); ++y)
+            for (int x = 0; x <= m.getWidth(); ++x) {
+                if (m.linkAt(x, y) != link) continue;
+                for (const auto& side : sides)
+                    if (m.isWalkable(x + side.dx, y + side.dy)) {
+                        state.player.setX(x + side.dx);
+                        state.player.setY(y + side.dy);
+                        return side.key;
+                    }
+            }
+        ADD_FAILURE() << "no way to the link " << link << " on " << mapName;
+        return VK::Enter;
+    }
+    // Runs the exploration loop until the key script has run out.
+    void play() {
+        script.setIdleLimit(3000);
+        EXPECT_THROW(explorationLoop(state), ScriptEnded);
+    }
+    // A Bounty Hunter standing on the player's tile.
+    void hunterOnPlayer(int hp, int strength) {
+        Enemy hunter("Bounty Hunter", hp, strength);
+        hunter.setMapName(map().getName());
+        hunter.setX(state.player.getX());
+        hunter.setY(state.player.getY());
+        state.enemies.append(hunter);
+    }
+
+    WorkingFolder inSource{DRIFTER_SOURCE_DIR};
+    RecordingMusic music;
+    GameState state;
+};
+
+// Also notes the top row of the screen whenever the game waits.
+struct StartUpRecorder : ScreenRecorder {
+    void waitUntil(std::int64_t deadline) override {
+        topRows.push_back(screen().rowText(0));
+        ScreenRecorder::waitUntil(deadline);
+    }
+    bool waitedOn(const std::string& text) const {
+        for (const auto& r : topRows)
+            if (r.find(text) != std::string::npos) return true;
+        return false;
+    }
+    std::vector<std::string> topRows;
+};
+
+TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
+    StartUpRecorder recorder;
+    setHost(&recorder);
+    recorder.hold(VK::Escape, 500);  // held through both splash fades
+    recorder.tap(VK::Enter);         // " New Game  "
+    recorder.pause(600);
+    recorder.tap(VK::Escape);        // ends the introduction
+    recorder.pause(100);
+    recorder.setIdleLimit(3000);
+    EXPECT_THROW(startUp(state), ScriptEnded);
+
+    ASSERT_EQ(recorder.shots.size(), 2u);  // the Enter, and the Escape during the story
+    EXPECT_TRUE(recorder.shots[0].shows("  DRIFTER"));
+    EXPECT_TRUE(recorder.shots[1].shows("You are aware that Abbott Gates"));
+    EXPECT_LT(recorder.shots[0].time, 2500);  // both fades skipped at once
+    EXPECT_TRUE(recorder.waitedOn("Starting up...100%"));
+    EXPECT_EQ(state.currentMap, 1);
+    EXPECT_EQ(mapName(), "Vancouver 1");
+    EXPECT_EQ(state.player.getX(), 20);
+    EXPECT_EQ(state.player.getY(), 10);
+    EXPECT_EQ(scr().charAt(20, 10), 2);  // walking, not paused by the Escape that ended the story
+    EXPECT_EQ(textAt(2, 21, 11), "HP: 500/500");
+    EXPECT_EQ(textAt(44, 21, 19), "Current Money:   $0");
+    EXPECT_GT(state.enemies.size(), 10u);
+    EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
+}
+
+TEST_F(Play, HeldAndTappedArrowsWalkAndTwoArrowsGoDiagonally) {
+    newGame();
+    script.tap(VK::Right);               // one tile
+    script.hold(VK::Right, 275);         // a tile every 90 ms tick: four
+    script.hold({VK::Down, VK::Left}, 50);  // one diagonal step
+    play();
+    EXPECT_EQ(state.player.getX(), 24);
+    EXPECT_EQ(state.player.getY(), 11);
+}
+
+TEST_F(Play, ALinkToAStreetKeepsTheCoordinateItsTargetLeavesAtZero) {
+    newGame();
+    // Find a street link of Vancouver 1 whose target keeps one coordinate.
+    const Map& v1 = state.maps.at(1);
+    String chosen;
+    for (std::uint32_t i = 0; i < v1.getLinks().size(); ++i) {
+        const LinkTarget t = v1.getLinkTargets()[i];
+        if (state.mapNames.indexOf(v1.getLinks()[i]) >= 0 && (t.x == 0 || t.y == 0)) chosen = v1.getLinks()[i];
+    }
+    ASSERT_TRUE(chosen.length() > 0);
+    const LinkTarget target = v1.linkTarget(chosen);
+    script.tap(besideLink("Vancouver 1", chosen.str().c_str()));
+    const int x = state.player.getX(), y = state.player.getY();
+    play();
+    EXPECT_EQ(map().getName(), chosen);
+    EXPECT_EQ(state.player.getX(), target.x != 0 ? target.x : x);
+    EXPECT_EQ(state.player.getY(), target.y != 0 ? target.y : y);
+}
+
+TEST_F(Play, TheAirportsWayOutLeadsToTheStreetsOfTheCurrentCity) {
+    newGame();
+    currentCity = 4;
+    script.tap(besideLink("map airport", "city"));
+    play();
+    EXPECT_EQ(mapName(), "Roswell 1");
+    EXPECT_EQ(state.player.getX(), 8);
+    EXPECT_EQ(state.player.getY(), 9);
+}
+
+TEST_F(Play, ThePauseMenuOffersItsFiveChoices) {
+    newGame();
+    state.player.setHp(200);
+    state.possessions.addItem(std::make_unique<Medkit>());
+    script.tap(VK::Escape);
+    script.choose(0);  // Continue
+    script.pause(10);  // the pause menu stands on black, whatever colours the panel leaves behind
+    script.tap(VK::Escape);
+    script.choose(0);
+    script.tap(VK::Escape);
+    script.choose(1).choose(1).choose(0).tap(VK::Enter);  // Inventory: use the medkit, read the result
+    script.choose(2);                                      // and leave the inventory
+    script.tap(VK::Escape);
+    script.choose(2).tap(VK::Enter);  // Mission Brief
+    script.tap(VK::Escape);
+    script.choose(3).choose(10);  // Load Game, then Back
+    play();
+    EXPECT_EQ(state.player.getHp(), 500);
+    EXPECT_EQ(state.possessions.itemCount(), 0);
+    EXPECT_TRUE(script.saw("Mission Info: Vancouver"));
+    for (const Shot& shot : script.shots) {
+        if (shot.shows("   PAUSED")) {
+            EXPECT_EQ(shot.attrs[0][0], 0x0F);
+        }
+    }
+    EXPECT_TRUE(script.saw("Save 10: "));
+    EXPECT_EQ(state.player.getX(), 20);  // the game goes on where it was
+
+    ScreenRecorder quitting;
+    setHost(&quitting);
+    quitting.tap(VK::Escape);
+    quitting.choose(4);
+    EXPECT_THROW(explorationLoop(state), QuitGame);
+}
+
+TEST_F(Play, AnEnemyThatLosesIsPaidForAndLeavesTheMap) {
+    newGame();
+    state.enemies.clear();
+    ZeroRolls zero;
+    hunterOnPlayer(15, 5);
+    script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack, read the blow, read the victory
+    play();
+    EXPECT_TRUE(script.saw("You defeated Bounty Hunter!"));
+    EXPECT_TRUE(script.saw("You received $10!"));
+    EXPECT_EQ(state.possessions.getMoney(), 10);
+    EXPECT_EQ(state.enemies.size(), 0u);
+    EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
+}
+
+TEST_F(Play, AFledEnemyIsNotPaidFor) {
+    newGame();
+    state.enemies.clear();
+    ZeroRolls zero;
+    hunterOnPlayer(300, 5);
+    script.pause(1);   // the first tick's walk must not take the Downs
+    script.choose(3);  // Flee: a roll of 0 gets away
+    play();
+    EXPECT_EQ(state.possessions.getMoney(), 0);
+    EXPECT_EQ(state.enemies.size(), 0u);  // a fled enemy counts as beaten
+    EXPECT_EQ(state.player.getHp(), 500);
+}
+
+TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
+    newGame();
+    state.enemies.clear();
+    currentCity = 5;
+    state.currentMap = mapIndex("Redmond 1");
+    state.player.setHp(10);
+    state.possessions.setMoney(300);
+    state.possessions.setBank(700);
+    state.possessions.addItem(std::make_unique<Medkit>());
+    state.possessions.addWeapon(makeWeaponByName("Uzi"));
+    state.possessions.addKeyItem(std::make_unique<Key>("level 1 bomb"));
+    equippedWeapon = 1;
+    wantedLevel = 2;
+    ZeroRolls zero;
+    hunterOnPlayer(1000, 5);
+    script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack; the hunter's blow kills
+    script.choose(2);                                 // the hospital: Leave
+    play();
+    EXPECT_TRUE(script.saw("Hospital"));
+    EXPECT_EQ(currentCity, 1);
+    EXPECT_EQ(mapName(), "Vancouver 2");
+    EXPECT_EQ(state.player.getX(), 56);
+    EXPECT_EQ(state.player.getY(), 9);
+    EXPECT_EQ(state.player.getHp(), 500);
+    EXPECT_EQ(state.possessions.getMoney(), 0);
+    EXPECT_EQ(state.possessions.getBank(), 700);
+    EXPECT_EQ(state.possessions.itemCount(), 0);
+    EXPECT_EQ(state.possessions.weaponCount(), 1);
+    EXPECT_EQ(state.possessions.keyItemCount(), 1);
+    EXPECT_EQ(equippedWeapon, 0);
+    EXPECT_EQ(wantedLevel, 0);
+}
+
+TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
+    newGame();
+    state.enemies.clear();
+    currentCity = 2;
+    state.possessions.setMoney(400);
+    ZeroRolls zero;
+    const int toPolice = besideLink("Cape Kennedy 3", "police");
+    state.player.setHp(10);
+    script.tap(toPolice);
+    script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack; the police's blow wins
+    script.choose(0).choose(0).tap(VK::Enter);       // Bribe Guard, " Yes ", read the release
+    play();
+    EXPECT_TRUE(script.saw("I will let you go for $"));
+    EXPECT_TRUE(script.saw("You paid the cop and have been released."));
+    EXPECT_EQ(mapName(), "Cape Kennedy 3");
+    EXPECT_EQ(state.player.getX(), 18);
+    EXPECT_EQ(state.player.getY(), 11);
+    EXPECT_EQ(state.player.getHp(), 500);
+    EXPECT_LT(state.possessions.getMoney(), 400);
+}
+
+}  // namespace
+
+namespace {
+
+// Keys mashed at random: every 120 ms of virtual time one key (or none) is
+// down, chosen from a fixed seed, until the time is up.
+class KeyMasher : public HeadlessHost {
+public:
+    explicit KeyMasher(std::int64_t minutes) : end(minutes * 60000) { setIdleLimit(end); }
+    void waitUntil(std::int64_t deadline) override {
+        if (deadline > end) throw ScriptEnded("time is up");
+        HeadlessHost::waitUntil(deadline);
+    }
+    bool keyHeld(int key) override { return keyAt(now()) == key; }
+    bool keyDown(int key) override {
+        if (keyAt(now()) != key || taken == now() / window) return false;
+        taken = now() / window;  // one press per window
+        return true;
+    }
+    void waitForRelease(int) override { HeadlessHost::waitUntil((now() / window + 1) * window); }
+
+private:
+    static constexpr std::int64_t window = 120;
+    int keyAt(std::int64_t t) const {
+        static const int keys[] = {VK::Left, VK::Right, VK::Up, VK::Down, VK::Enter, VK::Enter, VK::Enter, 0, 0, 0};
+        std::uint32_t h = static_cast<std::uint32_t>(t / window) * 2654435761u;
+        h ^= h >> 15;
+        return keys[h % 10];
+    }
+    std::int64_t end;
+    std::int64_t taken = -1;
+};
+
+// Whatever the player does, the game never fails: it only ends when he quits
+// (or the time is up).
+TEST_F(Play, HalfAnHourOfMashedKeysNeverBreaksTheGame) {
+    newGame();
+    spawnBountyHunters(state.maps, state.enemies);
+    KeyMasher masher(30);
+    setHost(&masher);
+    try {
+        explorationLoop(state);
+    } catch (const ScriptEnded&) {
+    } catch (const QuitGame&) {
+        // The jail's "Give Up and Quit" and the game-over menu can be mashed too.
+    }
+    EXPECT_GE(masher.now(), 20 * 60000);  // a long game either way
+    EXPECT_GE(state.currentMap, 0);
+    EXPECT_LT(state.currentMap, static_cast<int>(state.maps.size()));
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "screens/fight_support.h"
+#include "screens/inventory_screen.h"
+
+namespace {
+
+class Inventory : public FightTest {
+protected:
+    void open() { inventoryScreen(player, possessions); }
+    void exitScreen() { pick(2); }
+};
+
+TEST_F(Inventory, WithoutItemsTheListOffersOnlyBack) {
+    pick(1), enter(), exitScreen();
+    open();
+    EXPECT_EQ(shot(0, 2, 2, 10), "Inventory ");
+    EXPECT_EQ(shot(0, 2, 5, 24), " Use Item               ");
+    EXPECT_EQ(atEnter(0).attrAt(25, 5), 0x27);  // all 24 characters of the choice in green
+    EXPECT_EQ(shot(0, 40, 3, 13), "Accuracy: 10 ");
+    EXPECT_EQ(shot(1, 0, 0, 9), "Use Item ");
+    EXPECT_EQ(shot(1, 0, 2, 7), " Back  ");
+    EXPECT_EQ(shot(1, 0, 3, 7), "       ");
+    EXPECT_EQ(shot(2, 2, 2, 9), "Inventory");
+
+    player.setHp(0);
+    open();  // no keys left: without hit points there is no menu
+}
+
+TEST_F(Inventory, TheTicketShowsItsFlightAndStays) {
+    possessions.addItem(std::make_unique<AirplaneTicket>(2, 4, 3));
+    pick(1), enter(), enter(), exitScreen();
+    open();
+    EXPECT_EQ(shot(2, 0, 0, 64), "This is an airplane ticket from Cape Kennedy, FL to Roswell, NM.");
+    EXPECT_EQ(shot(2, 0, 1, 32), "This flight departs from Gate 3.");
+    EXPECT_EQ(possessions.itemCount(), 1);
+}
+
+TEST_F(Inventory, AMedkitHealsAHurtPlayerAndIsKeptAtFullHealth) {
+    possessions.addItem(std::make_unique<Medkit>());
+    pick(1), enter(), enter(), exitScreen();
+    open();
+    EXPECT_EQ(possessions.itemCount(), 1);
+    EXPECT_EQ(shot(2, 0, 4, 17), "You used Medkit. ");  // on its own line below the list
+
+    player.setHp(120);
+    pick(1), enter(), enter(), exitScreen();
+    open();
+    EXPECT_EQ(possessions.itemCount(), 0);
+    EXPECT_EQ(shot(7, 40, 2, 17), "HP:       500/500");  // the next pass shows the cure
+}
+
+TEST_F(Inventory, APickedWeaponIsEquippedAndBackKeepsIt) {
+    possessions.addWeapon(std::make_unique<Shotgun>());
+    possessions.addWeapon(std::make_unique<Uzi>());
+    pick(0), pick(2), enter();  // the Uzi, and its message
+    pick(0), pick(3);           // Back
+    exitScreen();
+    open();
+    EXPECT_EQ(equippedWeapon, 2);
+    EXPECT_EQ(shot(1, 0, 4, 10), " Uzi      ");
+    EXPECT_EQ(shot(2, 0, 0, 32), "You selected Uzi as your weapon.");
+}
+
+}  // namespace

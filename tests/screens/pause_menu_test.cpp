@@ -1,0 +1,77 @@
+#include "console/quit.h"
+#include "screens/pause_menu.h"
+#include "screens/player_screen_support.h"
+
+namespace {
+
+class PauseScreens : public PlayerScreenTest {
+protected:
+    void TearDown() override {
+        setPauseInventoryScreen(nullptr);
+        ScreenTest::TearDown();
+    }
+    void pause() { pauseMenu(player, possessions, currentMap, maps); }
+};
+
+int inventoryVisits = 0;
+void fakeInventory(Character&, Possessions&) { ++inventoryVisits; }
+
+TEST_F(PauseScreens, EachChoiceOfThePauseMenuActsOnceAndReturnsToAClearedScreen) {
+    setPauseInventoryScreen(fakeInventory);
+    missionNumber = 2;
+    script.choose(0);                                  // Continue
+    script.choose(1);                                  // Inventory
+    script.choose(2).tap(VK::Enter);                   // Mission Brief
+    script.choose(3).tap(VK::Up).tap(VK::Enter);       // Load Game, then the slot list's Back
+    for (int i = 0; i < 4; ++i) {
+        pause();
+        EXPECT_TRUE(screenIsBlank()) << i;
+    }
+    EXPECT_EQ(script.shots[0].rows[5].find("   PAUSED"), 35u);
+    EXPECT_EQ(script.shots[0].rows[11].find(" Quit Game     "), 35u);
+    EXPECT_EQ(inventoryVisits, 1);
+    EXPECT_TRUE(script.saw("Mission Info: Cape Kennedy"));
+    EXPECT_TRUE(script.shots.back().shows("Save 10: Empty"));
+    EXPECT_TRUE(script.scriptDone());
+
+    script.choose(4);
+    EXPECT_THROW(pause(), QuitGame);
+}
+
+TEST_F(PauseScreens, TheBriefNamesTheMissionAndMissionFiveBecomesSix) {
+    for (int mission : {0, 1, 5}) {
+        missionNumber = mission;
+        script.tap(VK::Enter);
+        missionBrief();
+    }
+    EXPECT_EQ(script.shots[0].rows[0].find("Mission Info: Vancouver"), 0u);
+    EXPECT_EQ(script.shots[0].rows[2].find("You must find the internet cafe"), 0u);
+    EXPECT_EQ(script.shots[1].rows[0].find("Mission Info: Vancouver"), 0u);
+    EXPECT_EQ(script.shots[1].rows[4].find("Just remember MSA Agents"), 0u);
+    EXPECT_EQ(script.shots[2].rows[0].find("Misssion Info: Washington"), 0u);
+    EXPECT_EQ(missionNumber, 6);
+
+    missionNumber = 7;  // no such mission: nothing shown, nothing waited for
+    missionBrief();
+    EXPECT_TRUE(screenIsBlank());
+}
+
+TEST_F(PauseScreens, OnlyEnterEndsTheBrief) {
+    script.setIdleLimit(2000);
+    script.tap(VK::Escape).tap(VK::Down);
+    EXPECT_THROW(missionBrief(), ScriptEnded);
+}
+
+TEST_F(PauseScreens, GameOverReturnsAfterTheLoadScreenOrQuits) {
+    possessions.setMoney(123);
+    script.choose(0).tap(VK::Up).tap(VK::Enter);
+    gameOverMenu(possessions, player, currentMap, maps);
+    EXPECT_EQ(script.shots[0].rows[5].find("GAME OVER"), 35u);
+    EXPECT_TRUE(script.shots.back().shows("Save 10: Empty"));
+    EXPECT_EQ(possessions.getMoney(), 123);
+
+    script.choose(1);
+    EXPECT_THROW(gameOverMenu(possessions, player, currentMap, maps), QuitGame);
+}
+
+}  // namespace
