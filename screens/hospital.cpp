@@ -1,14 +1,15 @@
 #include "screens/hospital.h"
 
-#include <initializer_list>
 #include <iostream>
 #include <memory>
 
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "model/game_values.h"
 #include "model/possessions.h"
 #include "model/character.h"
+#include "screens/money_lines.h"
 
 namespace {
 
@@ -35,25 +36,6 @@ constexpr int shelfSize = static_cast<int>(sizeof shelf / sizeof shelf[0]);
 constexpr int signPrice = 100;
 
 int priceOf(const GiftProduct& product) { return product.kind == Gift::Vitamins ? vitaminPrice : product.price; }
-
-Array<String> options(std::initializer_list<const char*> texts) {
-    Array<String> list;
-    for (const char* text : texts) list.append(text);
-    return list;
-}
-
-void showCash(const Possessions& possessions) {
-    std::cout << "You have $" << possessions.getMoney() << " on you and $" << possessions.getBank()
-              << " in your account." << std::endl;
-}
-
-bool confirmed() { return menu("Confirmation", options({" Yes ", " No  "}), false) == 0; }
-
-void notEnoughMoney() {
-    std::cout << "\nYou don't have enough money.\n" << std::endl;
-    waitForEnter();
-    delayMs(200);
-}
 
 // The player pays for the product and gets it, unless a medkit finds the
 // inventory full: then nothing is charged.

@@ -1,26 +1,15 @@
 #include "screens/jail.h"
 
 #include <cstdint>
-#include <initializer_list>
 #include <iostream>
 
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "console/random.h"
 #include "model/game_values.h"
 #include "model/possessions.h"
-
-namespace {
-
-Array<String> options(std::initializer_list<const char*> texts) {
-    Array<String> list;
-    for (const char* text : texts) list.append(text);
-    return list;
-}
-
-bool yes(const char* title) { return menu(title, options({" Yes ", " No  "}), false) == 0; }
-
-}  // namespace
+#include "screens/money_lines.h"
 
 int jailPrice(const Possessions& possessions) {
     const std::int64_t money = possessions.getMoney();
@@ -65,14 +54,11 @@ bool jail(Possessions& possessions) {
 bool bribeGuard(Possessions& possessions, int price) {
     for (;;) {
         clearScreen();
-        std::cout << "You have $" << possessions.getMoney() << " on you and $" << possessions.getBank()
-                  << " in your account." << std::endl;
+        showCash(possessions);
         std::cout << "I will let you go for $" << price << ".\nWill you pay?\n" << std::endl;
-        if (!yes("Bribe Guard")) return false;
+        if (!confirmed("Bribe Guard")) return false;
         if (possessions.getMoney() < price) {
-            std::cout << "\nYou don't have enough money.\n" << std::endl;
-            waitForEnter();
-            delayMs(200);
+            notEnoughMoney();
             continue;
         }
         std::cout << "\nYou paid the cop and have been released.\n" << std::endl;
@@ -86,7 +72,7 @@ bool bribeGuard(Possessions& possessions, int price) {
 bool offerLoan(Possessions& possessions, int price) {
     clearScreen();
     std::cout << "Would you like to take out a loan for $" << price << "?" << std::endl;
-    if (!yes("Take Out a Loan")) return false;
+    if (!confirmed("Take Out a Loan")) return false;
     possessions.setLoan(price);
     std::cout << "You paid the cop and have been released.";
     waitForEnter();
