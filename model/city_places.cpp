@@ -18,12 +18,16 @@ const CityPlace deaths[] = {
     {"Roswell 3", 15, 10, 0},        {"Vancouver 2", 56, 9, 1},     {"Vancouver 2", 56, 9, 1},
 };
 
+const char* const names[] = {"Vancouver", "Cape Kennedy", "Silicon Valley", "Roswell", "Redmond", "Washington"};
+
 // A city outside 1 to 6 (only from a damaged state) is taken as Vancouver.
 const CityPlace& rowOf(const CityPlace (&table)[6], int city) {
     return table[(city >= 1 && city <= 6) ? city - 1 : 0];
 }
 
 }  // namespace
+
+const char* cityName(int city) { return (city >= 1 && city <= 6) ? names[city - 1] : ""; }
 
 const CityPlace& cityEntry(int city) { return rowOf(entries, city); }
 const CityPlace& arrestPlace(int city) { return rowOf(arrests, city); }

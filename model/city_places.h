@@ -10,6 +10,10 @@ struct CityPlace {
     int cityAfter;  // the city the player is in afterwards (0: unchanged)
 };
 
+// "Vancouver", "Cape Kennedy", "Silicon Valley", "Roswell", "Redmond",
+// "Washington"; "" for a number outside 1 to 6.
+const char* cityName(int city);
+
 // Where a "city" link leads.
 const CityPlace& cityEntry(int city);
 // Where an arrest takes the player.
