@@ -301,13 +301,16 @@ TEST_F(Play, HalfAnHourOfMashedKeysNeverBreaksTheGame) {
     spawnBountyHunters(state.maps, state.enemies);
     KeyMasher masher(30);
     setHost(&masher);
-    try {
-        explorationLoop(state);
-    } catch (const ScriptEnded&) {
-    } catch (const QuitGame&) {
-        // The jail's "Give Up and Quit" and the game-over menu can be mashed too.
+    for (bool playing = true; playing;) {
+        try {
+            explorationLoop(state);
+        } catch (const ScriptEnded&) {
+            playing = false;
+        } catch (const QuitGame&) {
+            // The jail's "Give Up and Quit" can be mashed too: play on from there.
+        }
     }
-    EXPECT_GE(masher.now(), 20 * 60000);  // a long game either way
+    EXPECT_GE(masher.now(), 29 * 60000);
     EXPECT_GE(state.currentMap, 0);
     EXPECT_LT(state.currentMap, static_cast<int>(state.maps.size()));
 }

@@ -1,0 +1,4 @@
+#include "screens/ibay.h"
+
+// The iBay's screens are being built.
+void iBayMenu(Possessions&) {}
