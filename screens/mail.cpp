@@ -20,8 +20,8 @@ void giveVancouverKit(Possessions& possessions) {
 // One mission mail, read while missionNumber holds its index.
 struct Mail {
     const char* heading;
-    const char* body[5];  // up to five lines, the unused ones null
-    int cash;             // paid on reading
+    const char* body[5];          // up to five lines, the unused ones null
+    int cash;                     // paid on reading
     void (*goods)(Possessions&);  // handed over on reading, if any
     int nextMission;
 };
@@ -48,12 +48,17 @@ const Mail mails[] = {
      nullptr,
      3},
     {"Mission Info: Roswell",
-     {"Your objective is to find the reknowned Area 51.", "Once you have found the facility, you must steal a data disk",
+     {"Your objective is to find the reknowned Area 51.",
+      "Once you have found the facility, you must steal a data disk",
       "located somewhere deep inside the facility.", "You received $400!"},
      400,
      nullptr,
      4},
-    {"Misssion Info: Washington", {"All that's left is to head to Washington and defeat Abbott Gates!", "You received $1000!"}, 1000, nullptr, 6},
+    {"Misssion Info: Washington",
+     {"All that's left is to head to Washington and defeat Abbott Gates!", "You received $1000!"},
+     1000,
+     nullptr,
+     6},
 };
 constexpr int mailCount = static_cast<int>(sizeof mails / sizeof mails[0]);
 

@@ -19,7 +19,9 @@ namespace {
 
 class CafeVisit : public ScreenTest {
 protected:
-    CafeVisit() { std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", folder / "maps"); }
+    CafeVisit() {
+        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", folder / "maps");
+    }
 
     void newGame(GameState& game) {
         loadAllMaps(game.maps, game.mapNames);
