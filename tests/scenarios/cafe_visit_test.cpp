@@ -43,9 +43,9 @@ protected:
 TEST_F(CafeVisit, MailBankSaveAndLoadFromTheTitle) {
     newGame(state);
     script.tap(VK::Up).tap(VK::Up);  // a step, then the cafe's door
-    script.choose(1).tap(VK::Enter);             // the first mail
-    script.choose(1).tap(VK::Enter);             // nothing more
-    script.choose(2);                            // banking: a loan of 500, 200 of it deposited
+    script.choose(1).tap(VK::Enter);  // the first mail
+    script.choose(1).tap(VK::Enter);  // nothing more
+    script.choose(2);                 // banking: a loan of 500, 200 of it deposited
     script.choose(2).type("500").tap(VK::Enter);
     script.choose(0).type("200").tap(VK::Enter);
     script.choose(4);
@@ -54,17 +54,11 @@ TEST_F(CafeVisit, MailBankSaveAndLoadFromTheTitle) {
     script.setIdleLimit(1000);
     EXPECT_THROW(explorationLoop(state), ScriptEnded);
 
-    const Shot& mail = script.at(VK::Enter, 1);
-    EXPECT_EQ(mail.text(0, 0, 31), "Processing...Transfer Complete!");
-    EXPECT_EQ(mail.text(0, 1, 23), "Mission Info: Vancouver");
+    EXPECT_EQ(script.at(VK::Enter, 1).text(0, 1, 23), "Mission Info: Vancouver");
     EXPECT_TRUE(script.at(VK::Enter, 3).shows("Your mailbox is empty."));
-    EXPECT_EQ(missionNumber, 1);
-    EXPECT_FALSE(mailWaiting);
-    EXPECT_EQ(state.possessions.findWeapon("C4"), 1);
-    EXPECT_EQ(state.possessions.itemCount(), 2);
-    EXPECT_EQ(state.possessions.getMoney(), 300);
-    EXPECT_EQ(state.possessions.getBank(), 200);
-    EXPECT_EQ(state.possessions.getLoan(), 500);
+    EXPECT_TRUE(missionNumber == 1 && !mailWaiting);
+    // City, cash, balance, loan, the two medkits, the Fist and the C4.
+    EXPECT_EQ(summary(state).rfind("1\n300\n200\n500\n2\nMedkit\nMedkit\n2\nFist\nC4\n", 0), 0u);
     EXPECT_EQ(state.player.getY(), 8);  // before the door, back on the street
     EXPECT_TRUE(script.saw("Save 1: Vancouver, $300"));
 

@@ -8,96 +8,77 @@
 
 namespace {
 
-using Transaction = void (*)(Possessions&);
+// A transaction with the amount typed ("" presses Escape), whether it is
+// refused, and the cash, balance and loan after it.
+struct Step {
+    void (*transaction)(Possessions&);
+    const char* amount;
+    bool refused;
+    int cash, bank, loan;
+};
 
 class Banking : public ScreenTest {
 protected:
+    // A refusal is read with Enter: one that does not come leaves that Enter
+    // unused, one that comes unasked ends the script.
+    void run(const Step& step) {
+        if (*step.amount)
+            script.type(step.amount).tap(VK::Enter);
+        else
+            script.tap(VK::Escape);
+        if (step.refused) script.tap(VK::Enter);
+        step.transaction(wallet);
+        EXPECT_TRUE(script.scriptDone()) << step.amount;
+        EXPECT_EQ(wallet.getMoney(), step.cash) << step.amount;
+        EXPECT_EQ(wallet.getBank(), step.bank) << step.amount;
+        EXPECT_EQ(wallet.getLoan(), step.loan) << step.amount;
+    }
     void set(int cash, int bank, int loan) {
         wallet.setMoney(cash);
         wallet.setBank(bank);
         wallet.setLoan(loan);
     }
-    // Types the amount ("" presses Escape); a refusal is read with Enter. A
-    // refusal that does not come leaves that Enter unused, one that does
-    // come unasked ends the script.
-    void run(Transaction transaction, const char* amount, bool refused) {
-        if (*amount)
-            script.type(amount).tap(VK::Enter);
-        else
-            script.tap(VK::Escape);
-        if (refused) script.tap(VK::Enter);
-        transaction(wallet);
-        EXPECT_TRUE(script.scriptDone()) << amount;
-    }
-    void expect(int cash, int bank, int loan) {
-        EXPECT_EQ(wallet.getMoney(), cash);
-        EXPECT_EQ(wallet.getBank(), bank);
-        EXPECT_EQ(wallet.getLoan(), loan);
-    }
     bool rowHas(int y, const char* text) { return row(y).find(text) != std::string::npos; }
     Possessions wallet;
 };
 
-TEST_F(Banking, DepositsAndWithdrawalsMoveOnlyTheMoneyThatIsThere) {
+TEST_F(Banking, OnlyMoneyThatIsThereMovesAndOneLoanUnderAThousandAtATime) {
     set(100, 50, 0);
-    run(deposit, "", false);
-    run(deposit, "101", true);
-    EXPECT_TRUE(rowHas(2, "101                You did not enter a valid amount."));
-    EXPECT_TRUE(rowHas(0, " with you and 50 in your acount."));
-    run(deposit, "2147483647", true);
-    run(deposit, "100", false);
-    expect(0, 150, 0);
-    run(withdraw, "151", true);
-    EXPECT_TRUE(rowHas(0, "You currently have 0 with you and 150 in your account."));
-    EXPECT_TRUE(rowHas(1, "withdrawl?"));
-    run(withdraw, "2147483647", true);
-    run(withdraw, "", false);
-    run(withdraw, "150", false);
-    expect(150, 0, 0);
+    for (const Step& step : {
+             Step{deposit, "", false, 100, 50, 0},           Step{deposit, "101", true, 100, 50, 0},
+             Step{deposit, "2147483647", true, 100, 50, 0},  Step{deposit, "100", false, 0, 150, 0},
+             Step{withdraw, "151", true, 0, 150, 0},         Step{withdraw, "2147483647", true, 0, 150, 0},
+             Step{withdraw, "150", false, 150, 0, 0},        Step{takeLoan, "1000", true, 150, 0, 0},
+             Step{takeLoan, "2147483647", true, 150, 0, 0},  Step{takeLoan, "999", false, 1149, 0, 999},
+             Step{takeLoan, "1", true, 1149, 0, 999},        Step{takeLoan, "", true, 1149, 0, 999},
+             Step{repayLoan, "2147483647", true, 1149, 0, 999},
+             Step{repayLoan, "1149", false, 0, 0, -150},  // paid beyond the loan
+             Step{takeLoan, "50", false, 50, 0, -100},    // a loan below zero blocks nothing
+         })
+        run(step);
 }
 
 TEST_F(Banking, NoTransferWrapsABalancePastTheMostMoneyCanHold) {
     set(10, INT_MAX - 5, 0);
-    run(deposit, "10", true);
+    run({deposit, "10", true, 10, INT_MAX - 5, 0});
     set(INT_MAX - 5, 10, 0);
-    run(withdraw, "10", true);
-    run(takeLoan, "10", true);
+    run({withdraw, "10", true, INT_MAX - 5, 10, 0});
+    run({takeLoan, "10", true, INT_MAX - 5, 10, 0});
     set(INT_MAX, 0, INT_MIN + 5);
-    run(repayLoan, "10", true);
-    expect(INT_MAX, 0, INT_MIN + 5);
+    run({repayLoan, "10", true, INT_MAX, 0, INT_MIN + 5});
 }
 
-TEST_F(Banking, OneLoanUnderAThousandAtATime) {
-    run(takeLoan, "1000", true);
+TEST_F(Banking, EachScreenSaysWhatItAsksAndWhyItRefuses) {
+    set(7, 50, 0);
+    run({deposit, "8", true, 7, 50, 0});
+    EXPECT_TRUE(rowHas(0, "You currently have 7 with you and 50 in your acount."));
+    EXPECT_TRUE(rowHas(2, "8                You did not enter a valid amount."));
+    run({withdraw, "", false, 7, 50, 0});
+    EXPECT_TRUE(rowHas(0, " in your account.") && rowHas(1, "withdrawl?"));
+    run({takeLoan, "1000", true, 7, 50, 0});
     EXPECT_TRUE(rowHas(3, "You did not enter a valid amount, or you currently have a loan"));
-    run(takeLoan, "2147483647", true);
-    run(takeLoan, "999", false);
-    expect(999, 0, 999);
-    run(takeLoan, "1", true);
-    run(takeLoan, "", true);  // even nothing, while a loan is owed
-    run(repayLoan, "1000", true);
+    run({repayLoan, "8", true, 7, 50, 0});
     EXPECT_TRUE(rowHas(2, "You do not have funds in that amount currently available."));
-    run(repayLoan, "", false);
-    run(repayLoan, "999", false);
-    expect(0, 0, 0);
-    run(takeLoan, "300", false);
-}
-
-TEST_F(Banking, OverpayingLeavesANegativeLoanThatDoesNotBlockTheNext) {
-    set(600, 0, 300);
-    run(repayLoan, "500", false);
-    expect(100, 0, -200);
-    run(takeLoan, "50", false);
-    expect(150, 0, -150);
-}
-
-TEST_F(Banking, TheMenuRunsATransactionAndComesBack) {
-    set(100, 0, 0);
-    script.choose(0).type("40").tap(VK::Enter);
-    script.choose(4);
-    onlineBanking(wallet);
-    expect(60, 40, 0);
-    EXPECT_TRUE(script.saw(" Make a Payment on a Loan "));
 }
 
 }  // namespace
