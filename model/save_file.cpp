@@ -16,15 +16,6 @@ namespace {
 const char* const ticketName = "Airplane ticket";
 const char* const fistName = "Fist";
 
-// Items that are written to the file but never come back from it.
-const char* const itemsNotRestored[] = {"Internet Exploder", "Ventanas FT OS"};
-
-bool restoresItem(const String& name) {
-    for (const char* skipped : itemsNotRestored)
-        if (name == skipped) return false;
-    return true;
-}
-
 // Reads the file line by line, remembering whether every read succeeded.
 class LineReader {
 public:
@@ -78,8 +69,8 @@ void restorePossessions(const SavedGame& game, Possessions& possessions) {
     for (const SavedItem& record : game.items) {
         if (record.name == ticketName) {
             possessions.addItem(std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
-        } else if (restoresItem(record.name)) {
-            if (auto item = makeItemByName(record.name)) possessions.addItem(item);
+        } else if (auto item = makeItemByName(record.name)) {
+            possessions.addItem(item);
         }
     }
     for (const String& name : game.weapons)
