@@ -8,13 +8,13 @@
 #include "screens/online_banking.h"
 #include "screens/save_screens.h"
 
-void visitInternetCafe(Possessions& possessions, Character& player, int& currentMap) {
+void visitInternetCafe(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps) {
     clearScreen();
-    internetCafe(possessions, player, currentMap);
+    internetCafe(possessions, player, currentMap, maps);
     clearScreen();
 }
 
-void internetCafe(Possessions& possessions, Character& player, int& currentMap) {
+void internetCafe(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps) {
     for (;;) {
         clearScreen();
         const int choice = menu("Internet Cafe",
@@ -26,7 +26,7 @@ void internetCafe(Possessions& possessions, Character& player, int& currentMap) 
         case 1: checkMail(possessions); break;
         case 2: onlineBanking(possessions); break;
         case 3: saveGameScreen(possessions, player, currentMap); break;
-        case 4: loadGameScreen(possessions, player, currentMap); break;
+        case 4: loadGameScreen(possessions, player, currentMap, maps); break;
         default: return;
         }
     }

@@ -44,7 +44,7 @@ struct Row {
 // Tested in this order; the first row whose name is the link text decides.
 const Row rows[] = {
     {"hospitalmenu", [](Scene& s) { visitHospital(s.player, s.possessions); return true; }},
-    {"internetcafemenu", [](Scene& s) { visitInternetCafe(s.possessions, s.player, s.currentMap); return true; }},
+    {"internetcafemenu", [](Scene& s) { visitInternetCafe(s.possessions, s.player, s.currentMap, s.maps); return true; }},
     {"macromaxmenu",
      [](Scene& s) {
          visitMacroMax(s.possessions, s.enemies, s.player, s.mapNames, s.maps, s.currentMap);

@@ -4,8 +4,6 @@
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "model/save_file.h"
 #include "console/console.h"
@@ -76,14 +74,11 @@ void tell(const char* message) {
     delayMs(200);
 }
 
-// Width and height of every map of the loaded world, in load order.
-std::vector<std::pair<int, int>> worldShape;
-
-// The saved game fits the world: its map exists and the position lies on it.
-bool fitsWorld(const SavedGame& game) {
-    if (game.currentMap < 0 || game.currentMap >= static_cast<int>(worldShape.size())) return false;
-    const auto& size = worldShape[static_cast<std::size_t>(game.currentMap)];
-    return game.x >= 0 && game.x <= size.first && game.y >= 0 && game.y <= size.second;
+// The saved game fits this world: its map exists and the position lies on it.
+bool fitsWorld(const SavedGame& game, const Array<Map>& maps) {
+    if (game.currentMap < 0 || game.currentMap >= static_cast<int>(maps.size())) return false;
+    const Map& map = maps.at(static_cast<std::uint32_t>(game.currentMap));
+    return game.x >= 0 && game.x <= map.getWidth() && game.y >= 0 && game.y <= map.getHeight();
 }
 
 }  // namespace
@@ -111,24 +106,14 @@ void saveGameScreen(Possessions& possessions, Character& player, int currentMap)
     }
 }
 
-void rememberWorld(const Array<Map>& maps) {
-    worldShape.clear();
-    for (const Map& map : maps) worldShape.emplace_back(map.getWidth(), map.getHeight());
-}
-
 void loadGameScreen(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps) {
-    rememberWorld(maps);
-    loadGameScreen(possessions, player, currentMap);
-}
-
-void loadGameScreen(Possessions& possessions, Character& player, int& currentMap) {
     for (;;) {
         const int slot = chooseSlot();
         if (slot == 0) return;
         std::string text;
         if (!readTextFile(slotFileName(slot).str(), text)) continue;
         SavedGame game;
-        if (!parseSavedGame(text, game) || !fitsWorld(game)) {
+        if (!parseSavedGame(text, game) || !fitsWorld(game, maps)) {
             tell("This saved game is damaged and cannot be loaded.");
             continue;
         }

@@ -16,11 +16,6 @@ void saveGameScreen(Possessions& possessions, Character& player, int currentMap)
 // in place of the game in progress. A damaged file is refused and changes
 // nothing; maps tells which map indexes and positions exist.
 void loadGameScreen(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps);
-// The same against the world last named by rememberWorld or by the call
-// above: the cafe's door does not hand the maps over.
-void loadGameScreen(Possessions& possessions, Character& player, int& currentMap);
-// Notes each map's size once the world is loaded; nothing fits before.
-void rememberWorld(const Array<Map>& maps);
 
 // The slot lines "Save 1: Vancouver, $1000" ... "Save 10: Empty", then "Back".
 Array<String> saveSlotList();

@@ -60,7 +60,6 @@ void loadingScreen(GameState& state) {
     delayMs(500);
     std::cout << "Generating AI..." << '\n';
     spawnBountyHunters(state.maps, state.enemies);
-    rememberWorld(state.maps);
 }
 
 bool titleMenu(GameState& state) {

@@ -25,7 +25,6 @@ protected:
 
     void newGame(GameState& game) {
         loadAllMaps(game.maps, game.mapNames);
-        rememberWorld(game.maps);
         resetToNewGame(game);
         game.enemies.clear();
     }
@@ -81,7 +80,7 @@ TEST_F(CafeVisit, LoadingFromTheCafeReturnsToItsMenuAndLeavesOnTheLoadedMap) {
     resetToNewGame(state);
     script.choose(4).choose(1);  // Load Game, slot 2
     script.choose(5);
-    visitInternetCafe(state.possessions, state.player, state.currentMap);
+    visitInternetCafe(state.possessions, state.player, state.currentMap, state.maps);
     EXPECT_TRUE(script.at(VK::Enter, 2).shows(" Send\\Receive  "));
     EXPECT_EQ(state.currentMap, 3);
     EXPECT_EQ(state.player.getX(), 5);
