@@ -164,15 +164,17 @@ void ticketCounter(Possessions& possessions) {
     }
     std::cout << "Hello Sir, and welcome to Air America.  Servicing the U.S. and Canada." << std::endl;
     std::cout << "Where would you like to go today?" << std::endl;
-    // A counter outside the six cities (a damaged state) sells nothing.
+    // The other five cities in order; a counter outside the six cities (a
+    // damaged state) sells nothing.
     Array<String> choices;
     int destinations[6] = {};
     int count = 0;
-    for (int city = 1; city <= 6 && isCity(currentCity); ++city) {
-        if (city == currentCity) continue;
-        choices.append(labelFor(city));
-        destinations[count++] = city;
-    }
+    if (isCity(currentCity))
+        for (int city = 1; city <= 6; ++city)
+            if (city != currentCity) {
+                choices.append(labelFor(city));
+                destinations[count++] = city;
+            }
     choices.append(backLabel);
     const int choice = menu("Airport Ticket Counter", choices, false);
     clearScreen();
