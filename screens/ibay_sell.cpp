@@ -45,6 +45,7 @@ const Refusal itemRefusals[] = {
      "You cannot sell an Airplane ticket!\nIf you do not use an airplane ticket you will lose you baggage!\n"},
 };
 
+// Every kind the player can offer is listed; what is refused never gets here.
 template <std::size_t N>
 int priceOf(const SalePrice (&prices)[N], const String& name) {
     for (const SalePrice& entry : prices)
