@@ -1,11 +1,12 @@
 #include "screens/ibay_sell.h"
 
-#include <climits>
+#include <cstdint>
 #include <iostream>
 
 #include "console/console.h"
 #include "console/dialogs.h"
 #include "console/menu.h"
+#include "model/money_sums.h"
 #include "model/possessions.h"
 
 namespace {
@@ -75,8 +76,7 @@ bool sellingFor(const String& name, int price) {
 
 // The cash stops at the most the game can hold rather than wrapping round.
 void pay(Possessions& possessions, int price) {
-    const int cash = possessions.getMoney();
-    possessions.setMoney(cash > INT_MAX - price ? INT_MAX : cash + price);
+    possessions.setMoney(cappedMoney(static_cast<std::int64_t>(possessions.getMoney()) + price));
 }
 
 // A list of names with Back after them, padded; -1 for Back.

@@ -1,5 +1,5 @@
 // The internet cafe on the shipped world, reached on foot from a new game's
-// start: the first mission's mail, banking, saving, and the saved game
+// start: the first mission's mail, banking, buying and selling, saving, and the saved game
 // loaded back from the title and from the cafe.
 
 #include <gtest/gtest.h>
@@ -39,7 +39,7 @@ protected:
     GameState state;
 };
 
-TEST_F(CafeVisit, MailBankSaveAndLoadFromTheTitle) {
+TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
     newGame(state);
     script.tap(VK::Up).tap(VK::Up);  // a step, then the cafe's door
     script.choose(1).tap(VK::Enter);  // the first mail
@@ -48,6 +48,9 @@ TEST_F(CafeVisit, MailBankSaveAndLoadFromTheTitle) {
     script.choose(2).type("500").tap(VK::Enter);
     script.choose(0).type("200").tap(VK::Enter);
     script.choose(4);
+    script.choose(0).choose(0).choose(0).choose(0);              // iBay: a Baseball Bat for $20
+    script.choose(16).choose(1).choose(1).choose(0).choose(0);  // a Medkit sold for $100
+    script.choose(2).choose(2);
     script.choose(3).choose(0).choose(0).choose(10);  // saved to slot 1
     script.choose(5);
     script.setIdleLimit(1000);
@@ -56,10 +59,10 @@ TEST_F(CafeVisit, MailBankSaveAndLoadFromTheTitle) {
     EXPECT_EQ(script.at(VK::Enter, 1).text(0, 1, 23), "Mission Info: Vancouver");
     EXPECT_TRUE(script.at(VK::Enter, 3).shows("Your mailbox is empty."));
     EXPECT_TRUE(missionNumber == 1 && !mailWaiting);
-    // City, cash, balance, loan, the two medkits, the Fist and the C4.
-    EXPECT_EQ(summary(state).rfind("1\n300\n200\n500\n2\nMedkit\nMedkit\n2\nFist\nC4\n", 0), 0u);
+    // City, cash, balance, loan, the medkit left, the Fist, the C4 and the bat.
+    EXPECT_EQ(summary(state).rfind("1\n380\n200\n500\n1\nMedkit\n3\nFist\nC4\nBaseballbat\n", 0), 0u);
     EXPECT_EQ(state.player.getY(), 8);  // before the door, back on the street
-    EXPECT_TRUE(script.saw("Save 1: Vancouver, $300"));
+    EXPECT_TRUE(script.saw("Save 1: Vancouver, $380"));
 
     // A later run of the game loads slot 1 from the title.
     resetGameValues();
