@@ -101,11 +101,9 @@ TEST(Possessions, RemovedObjectsMoveToTheBaggage) {
 class EquippedWeapon : public ::testing::Test {
 protected:
     void SetUp() override {
-        resetGameValues();
         for (auto kind : {WeaponKind::Uzi, WeaponKind::Grenade, WeaponKind::Grenade, WeaponKind::C4})
             p.addWeapon(makeWeapon(kind));
     }
-    void TearDown() override { resetGameValues(); }
     Possessions p;  // Fist, Uzi, Grenade, Grenade, C4
 };
 
