@@ -144,31 +144,23 @@ TEST_F(Play, ThePauseMenuStandsOnBlackAndTheGameGoesOnAfterIt) {
     EXPECT_THROW(explorationLoop(state), QuitGame);
 }
 
-TEST_F(Play, AnEnemyThatLosesIsPaidForAndLeavesTheMap) {
-    newGame();
-    state.enemies.clear();
-    ZeroRolls zero;
-    hunterOnPlayer(15, 5);
-    script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack, read the blow, read the victory
-    play();
-    EXPECT_TRUE(script.saw("You defeated Bounty Hunter!"));
-    EXPECT_TRUE(script.saw("You received $10!"));
-    EXPECT_EQ(state.possessions.getMoney(), 10);
-    EXPECT_EQ(state.enemies.size(), 0u);
-    EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
-}
-
-TEST_F(Play, AFledEnemyIsNotPaidFor) {
+// A fled enemy counts as beaten but is not paid for; a felled one is.
+TEST_F(Play, FledAndFelledEnemiesLeaveTheMapAndOnlyTheFelledOneIsPaidFor) {
     newGame();
     state.enemies.clear();
     ZeroRolls zero;
     hunterOnPlayer(300, 5);
-    script.pause(1);   // the first tick's walk must not take the Downs
-    script.choose(3);  // Flee: a roll of 0 gets away
+    hunterOnPlayer(15, 5);
+    script.pause(1);                                 // the first tick's walk must not take the Downs
+    script.choose(3);                                // Flee: a roll of 0 gets away
+    script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack, read the blow, read the victory
     play();
-    EXPECT_EQ(state.possessions.getMoney(), 0);
-    EXPECT_EQ(state.enemies.size(), 0u);  // a fled enemy counts as beaten
+    EXPECT_TRUE(script.scriptDone());
+    EXPECT_TRUE(script.saw("You received $10!"));
+    EXPECT_EQ(state.possessions.getMoney(), 10);
     EXPECT_EQ(state.player.getHp(), 500);
+    EXPECT_EQ(state.enemies.size(), 0u);
+    EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
 }
 
 TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
