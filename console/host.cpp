@@ -20,8 +20,9 @@ Host* installed = nullptr;
 ScreenModel& screen() { return model(); }
 
 void bindCoutToScreen() {
-    static ScreenStreamBuf toScreen(model());
-    std::cout.rdbuf(&toScreen);
+    // Never destroyed: std::cout is flushed at exit, after every static is gone.
+    static ScreenStreamBuf* const toScreen = new ScreenStreamBuf(model());
+    std::cout.rdbuf(toScreen);
 }
 
 Host& host() {
