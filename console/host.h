@@ -29,3 +29,8 @@ void setHost(Host* h);
 
 // The one screen model of the program.
 ScreenModel& screen();
+
+// Sends std::cout into the screen model, so that no write of the game reaches
+// the terminal behind the presenter's back. Programs that draw on the screen
+// call it first thing; tools that print plain text leave std::cout alone.
+void bindCoutToScreen();

@@ -49,7 +49,7 @@ constexpr int in = STDIN_FILENO;
 constexpr int out = STDOUT_FILENO;
 
 const char enterScreen[] = "\x1b[?1049h\x1b[?25l";
-const char clearScreen[] = "\x1b[0m\x1b[2J";
+const char resetAndClearBytes[] = "\x1b[0m\x1b[2J";
 // The Linux console has no alternate screen: the game's picture is cleared
 // before leaving so that it never stays behind under the shell.
 const char leaveScreen[] = "\x1b[0m\x1b[2J\x1b[H\x1b[?25h\x1b[?1049l";
@@ -85,7 +85,7 @@ void reenterTerminal() {
     if (!state.exists || state.active) return;
     ::tcsetattr(in, TCSAFLUSH, &state.raw);
     writeRaw(state.enter.data, state.enter.size);
-    writeRaw(clearScreen, sizeof clearScreen - 1);
+    writeRaw(resetAndClearBytes, sizeof resetAndClearBytes - 1);
     state.active = 1;
 }
 
@@ -243,7 +243,7 @@ TerminalSession::TerminalSession() {
         throw std::runtime_error(message);
     }
     writeRaw(enterScreen, sizeof enterScreen - 1);
-    writeRaw(clearScreen, sizeof clearScreen - 1);
+    writeRaw(resetAndClearBytes, sizeof resetAndClearBytes - 1);
 }
 
 TerminalSession::~TerminalSession() {

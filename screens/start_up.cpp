@@ -4,6 +4,7 @@
 
 #include "screens/save_screens.h"
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "console/music.h"
 #include "console/random.h"
@@ -65,9 +66,7 @@ void loadingScreen(GameState& state) {
 bool titleMenu(GameState& state) {
     clearScreen();
     gotoXY(30, 10);
-    Array<String> options;
-    for (const char* option : {" New Game  ", " Load Game ", " Quit      "}) options.append(option);
-    switch (menu("  DRIFTER", options, false)) {
+    switch (menu("  DRIFTER", options({" New Game  ", " Load Game ", " Quit      "}), false)) {
         case 0:
             clearScreen();
             // The press that cuts the story short must not also pause the game.
