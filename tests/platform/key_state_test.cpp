@@ -140,22 +140,6 @@ TEST(KeyPresses, ABurstIsHandedOutInTypedOrderAndOldPressesAreForgotten) {
     EXPECT_TRUE(stray.pressed(Vk::Enter, KeyState::pressLifetimeMs + 1));
 }
 
-TEST(KeyPresses, AClearedScreenDropsEarlierPressesAndKeysHeldAcrossIt) {
-    for (bool exact : {false, true}) {
-        KeyState s;
-        s.setExact(exact);
-        s.record(event(Vk::Enter, 0));
-        s.record(event(Vk::Down, 5));
-        s.screenCleared(10);
-        s.record(event(Vk::Up, 20));
-        EXPECT_FALSE(s.pressed(Vk::Enter, 30)) << exact;
-        EXPECT_FALSE(s.pressed(Vk::Down, 30)) << exact;
-        EXPECT_TRUE(s.pressed(Vk::Up, 30)) << exact;
-        // A held arrow still walks on the next screen.
-        EXPECT_EQ(s.held(Vk::Down, 40), exact) << exact;
-    }
-}
-
 TEST(ExactKeys, DownFromPressToRelease) {
     KeyState s;
     s.setExact(true);
