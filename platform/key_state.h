@@ -26,9 +26,9 @@
 // waits while an older one has not been taken. A press acts within
 // pressLifetimeMs of being made or never, so a burst stops acting soon after
 // the last key, and a press of a key the screen does not poll holds the next
-// ones back no longer than that. When the screen is cleared, the presses made before
-// belong to the old screen and are dropped, and keys that are down then do
-// not count as new presses on the next one.
+// ones back no longer than that. When the screen is cleared, the presses made
+// before belong to the old screen and are dropped, and keys that are down
+// then do not count as new presses on the next one.
 
 #include <array>
 #include <cstdint>
@@ -93,7 +93,7 @@ private:
     bool takePress(int key, std::int64_t now, bool evenIfHidden);
     void recordEmulated(const InputEvent& e);
     bool physicallyDown(int key, std::int64_t now) const;
-    // Whether an older press that counts already comes before it.
+    // Whether an older press, already visible, comes before it.
     bool waitsItsTurn(std::deque<Pending>::const_iterator press, std::int64_t now) const;
 
     std::array<Slot, 256> slots{};
