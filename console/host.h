@@ -21,6 +21,9 @@ public:
     virtual bool keyDown(int virtualKey) = 0;
     // Returns once the press that keyDown reported has ended.
     virtual void waitForRelease(int virtualKey) = 0;
+    // The screen was cleared: presses made before belong to the screen that
+    // was there and must not act on the next one.
+    virtual void screenCleared() {}
 };
 
 // The host in use. Until one is installed, a headless host with no keys serves.

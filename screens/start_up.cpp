@@ -49,6 +49,8 @@ void splashScreen() {
 }
 
 void loadingScreen(GameState& state) {
+    // A splash that fades to its end leaves black text behind.
+    setColor(0, 15);
     clearScreen();
     std::cout << "Starting up...0%";
     for (const char* percent : {"20%", "40%", "60%", "70%", "80%", "90%"}) showPercent(percent);
