@@ -48,7 +48,8 @@ std::string readWave(const std::string& path, Wave& wave) {
     if (little(bytes, 32, 2) != static_cast<std::uint32_t>(wave.channels * wave.bits / 8) ||
         little(bytes, 28, 4) != static_cast<std::uint32_t>(wave.rate * wave.channels * wave.bits / 8))
         return "inconsistent format block";
-    for (std::size_t i = 44; i + 1 < bytes.size(); i += 2) wave.samples.push_back(static_cast<std::int16_t>(little(bytes, i, 2)));
+    for (std::size_t i = 44; i + 1 < bytes.size(); i += 2)
+        wave.samples.push_back(static_cast<std::int16_t>(little(bytes, i, 2)));
     return "";
 }
 
