@@ -89,14 +89,9 @@ TEST_F(Fade, BrightensHoldsAndDarkensInItsPhases) {
     setHost(&rec);
     EXPECT_FALSE(fadeText(lines, 1000, 200, VK::Escape));
     EXPECT_EQ(rec.now(), 1000 + 6 * 200);
-    EXPECT_EQ(rec.colourAt(100), -1);     // black screen for one step
-    EXPECT_EQ(rec.colourAt(250), 0x08);   // dark grey
-    EXPECT_EQ(rec.colourAt(450), 0x07);   // grey
-    EXPECT_EQ(rec.colourAt(650), 0x0F);   // white
-    EXPECT_EQ(rec.colourAt(1500), 0x0F);  // held white until hold + 3 steps
-    EXPECT_EQ(rec.colourAt(1650), 0x07);
-    EXPECT_EQ(rec.colourAt(1850), 0x08);
-    EXPECT_EQ(rec.colourAt(2050), 0x00);  // black before the end
+    // Dark grey, grey, white after a blank step; white held; then back to black.
+    const int phases[][2] = {{100, -1}, {250, 8}, {450, 7}, {650, 15}, {1500, 15}, {1650, 7}, {1850, 8}, {2050, 0}};
+    for (const auto& p : phases) EXPECT_EQ(rec.colourAt(p[0]), p[1]) << p[0];
     EXPECT_EQ(textAt(0, 1, 6), "a game");
 }
 

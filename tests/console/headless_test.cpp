@@ -19,12 +19,6 @@ TEST_F(Script, AStepStartsWhenItsKeyIsFirstPolled) {
     EXPECT_FALSE(keyPressed(VK::Right, true));
 }
 
-TEST_F(Script, KeysHeldTogetherAreDownTogether) {
-    keys.hold({VK::Up, VK::Left}, 200);
-    EXPECT_TRUE(keyPressed(VK::Left, true));
-    EXPECT_TRUE(keyPressed(VK::Up, true));
-}
-
 TEST_F(Script, AGameWaitingPastTheScriptFailsFast) {
     keys.tap(VK::Enter);
     keys.setIdleLimit(5000);

@@ -103,17 +103,6 @@ TEST_F(NumberField, DigitsBackspaceEnterAndEscape) {
     EXPECT_EQ(read("456\x1b"), 0u);
 }
 
-TEST_F(NumberField, ShowsTheDigitsAndErasesLongerText) {
-    gotoXY(10, 5);
-    std::cout << "xxxxxxxxxxxxxxxxxxxxxx";
-    keys.type("1234\b\b");
-    keys.pause(200);
-    keys.tap(VK::Escape);
-    readNumber(10, 5);
-    // "1234" and its 16 blanks reached column 30; "12" and 16 blanks reach 28.
-    EXPECT_EQ(textAt(10, 5, 22), "12                  xx");
-}
-
 TEST_F(NumberField, NeverGoesAboveTheLargestSumOfMoney) {
     EXPECT_EQ(read("2147483647\r"), 2147483647u);
     EXPECT_EQ(read("2147483648\r"), 214748364u);  // the last digit is ignored

@@ -1,7 +1,5 @@
 // Figures walking the collision layer.
 
-#include <iostream>
-
 #include "model/character.h"
 #include "model/world_support.h"
 
@@ -50,19 +48,13 @@ TEST_F(Movement, JumpsStayBelowWidthAndHeight) {
     EXPECT_EQ(stepper.getX(), 5);
 }
 
-TEST_F(Movement, ColourClampAndDrawing) {
+TEST(Figures, AColourOutsideTheSixteenIsWhite) {
     Character c(20, 10);
     for (int bad : {16, -1}) {
         c.setColor(3);
         c.setColor(bad);
         EXPECT_EQ(c.getColor(), 15) << bad;
     }
-    c.setColor(12);
-    setColor(1, 7);
-    drawCharacter(std::cout, c);
-    EXPECT_EQ(scr().charAt(20, 10), 2);
-    EXPECT_EQ(scr().attrAt(20, 10), 0x0C);
-    EXPECT_EQ(scr().cursorX(), 21);
 }
 
 }  // namespace

@@ -97,7 +97,6 @@ TEST_F(MapReading, MapsLoadCityByCityUpToTheFirstGap) {
     ASSERT_EQ(maps.size(), 3u);
     EXPECT_EQ(rows(names), "0-1|0-2|1-1|");
     EXPECT_TRUE(maps.at(2).getName() == "1-1");
-    EXPECT_EQ(textAt(15, 1, 39), "100%" + std::string(35, ' '));
 }
 
 TEST_F(MapReading, ProgressCountsInStepsOfEightyByTheNumberOfMaps) {

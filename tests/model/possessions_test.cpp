@@ -68,21 +68,6 @@ protected:
     Possessions p;  // Fist, Uzi, Grenade, Grenade, C4
 };
 
-TEST_F(EquippedWeapon, StaysOnTheSameWeaponWhenAnEarlierOneGoes) {
-    equippedWeapon = 3;
-    Weapon* held = p.getWeapon(3);
-    removeWeaponKeepingEquipped(p, 2);
-    EXPECT_EQ(equippedWeapon, 2);
-    EXPECT_EQ(p.getWeapon(equippedWeapon), held);
-    removeWeaponKeepingEquipped(p, 3);  // a later one: unchanged
-    EXPECT_EQ(equippedWeapon, 2);
-    equippedWeapon = 1;
-    removeWeaponKeepingEquipped(p, 1);  // the equipped one: the one before it
-    EXPECT_EQ(equippedWeapon, 0);
-    removeWeaponKeepingEquipped(p, 0);
-    EXPECT_EQ(equippedWeapon, 0);
-}
-
 TEST_F(EquippedWeapon, ASpentWeaponGivesWayToTheNextOrThePrevious) {
     equippedWeapon = 2;
     removeSpentWeapon(p, 2);  // the next Grenade slides into place

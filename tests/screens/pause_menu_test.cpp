@@ -30,25 +30,22 @@ TEST_F(PauseScreens, EachChoiceOfThePauseMenuActsOnceAndReturnsToAClearedScreen)
     EXPECT_THROW(pause(), QuitGame);
 }
 
-TEST_F(PauseScreens, TheBriefNamesTheMissionAndMissionFiveBecomesSix) {
+TEST_F(PauseScreens, TheBriefNamesTheMissionMissionFiveBecomesSixAndOnlyEnterEndsIt) {
     for (int mission : {0, 1, 5}) {
         missionNumber = mission;
         script.tap(VK::Enter);
         missionBrief();
     }
     EXPECT_EQ(script.shots[0].rows[0].find("Mission Info: Vancouver"), 0u);
-    EXPECT_EQ(script.shots[0].rows[2].find("You must find the internet cafe"), 0u);
     EXPECT_EQ(script.shots[1].rows[0].find("Mission Info: Vancouver"), 0u);
-    EXPECT_EQ(script.shots[1].rows[4].find("Just remember MSA Agents"), 0u);
     EXPECT_EQ(script.shots[2].rows[0].find("Misssion Info: Washington"), 0u);
     EXPECT_EQ(missionNumber, 6);
 
     missionNumber = 7;  // no such mission: nothing shown, nothing waited for
     missionBrief();
     EXPECT_TRUE(screenIsBlank());
-}
 
-TEST_F(PauseScreens, OnlyEnterEndsTheBrief) {
+    missionNumber = 1;  // only Enter ends it
     script.setIdleLimit(2000);
     script.tap(VK::Escape).tap(VK::Down);
     EXPECT_THROW(missionBrief(), ScriptEnded);
