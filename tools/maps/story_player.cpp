@@ -74,6 +74,9 @@ bool StoryPlayer::keyDown(int virtualKey) {
 }
 
 void StoryPlayer::waitUntil(std::int64_t deadline) {
+    if (deadline > timeLimitMs)
+        throw std::runtime_error("still on the way to \"" + goalText() + "\" after " +
+                                 std::to_string(timeLimitMs / 60000) + " minutes of play:\n" + screenText());
     if (scriptDone() && !polled.empty()) decide();
     polled.clear();
     HeadlessHost::waitUntil(deadline);
@@ -89,7 +92,7 @@ void StoryPlayer::decide() {
     } else if (polled.count(VK::Enter) && polled.size() == 1) {
         tap(VK::Enter);
     } else if (polled.count(VK::Escape) && polled.size() == 1) {
-        tap(VK::Escape);  // the credits
+        pause(500);  // the credits, watched to the end
     }
 }
 

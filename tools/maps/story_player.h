@@ -47,6 +47,8 @@ public:
     std::string goalText() const;
     // Medkits it keeps for hard fights, bought at the hospital when it goes there.
     int medkitsWanted = 4;
+    // A story that takes longer than this (in the game's time) has gone astray.
+    std::int64_t timeLimitMs = 60 * 60 * 1000;
     // Every fight it won, fled or lost, and each goal reached, in order.
     std::vector<std::string> diary;
 
