@@ -23,15 +23,74 @@ void padOptions(Array<String>& options) {
         while (option.length() < longest) option += ' ';
 }
 
-void drawMenu(int cx, int cy, const String& title, const Array<String>& options, std::uint32_t selected) {
+// The rows of options a menu shows at once: as many as fit below its title.
+// A menu with more options scrolls within them.
+struct Window {
+    std::uint32_t first = 0;  // the option on the first row
+    std::uint32_t rows = 0;
+    bool scrolls = false;
+
+    // Moves the window the least distance that shows the selected option.
+    void follow(std::uint32_t selected) {
+        if (selected < first) first = selected;
+        if (selected >= first + rows) first = selected - rows + 1;
+    }
+};
+
+constexpr char moreAbove = 24;  // the arrows of code page 437
+constexpr char moreBelow = 25;
+
+Window windowFor(int cy, std::uint32_t optionCount) {
+    const int free = ScreenModel::height - (cy + 2);
+    Window window;
+    window.rows = free > 0 ? static_cast<std::uint32_t>(free) : 1u;
+    window.scrolls = optionCount > window.rows;
+    if (!window.scrolls) window.rows = optionCount;
+    return window;
+}
+
+std::uint32_t widest(const Array<String>& options) {
+    std::uint32_t width = 0;
+    for (const String& option : options)
+        if (option.length() > width) width = option.length();
+    return width;
+}
+
+void drawOption(int x, int y, const String& option, bool highlighted) {
+    gotoXY(x, y);
+    setColor(0, 15);
+    if (highlighted) setColor(2, 7);
+    std::cout << option;
+}
+
+// A scrolled row also blanks what a longer option left behind, and the
+// column after the widest option marks more options above or below.
+void drawScrolledRow(int cx, int y, std::uint32_t width, const String& option, bool highlighted, char mark) {
+    drawOption(cx, y, option, highlighted);
+    setColor(0, 15);
+    for (std::uint32_t n = option.length(); n < width; ++n) std::cout << ' ';
+    const int markX = cx + static_cast<int>(width) + 1;
+    gotoXY(markX < ScreenModel::width ? markX : ScreenModel::width - 1, y);
+    std::cout << mark;
+}
+
+void drawMenu(int cx, int cy, const String& title, const Array<String>& options, std::uint32_t selected,
+              const Window& window) {
     gotoXY(cx, cy);
     setColor(0, 15);
     std::cout << title;
-    for (std::uint32_t i = 0; i < options.size(); ++i) {
-        gotoXY(cx, cy + 2 + static_cast<int>(i));
-        setColor(0, 15);
-        if (i == selected) setColor(2, 7);
-        std::cout << options.at(i);
+    const std::uint32_t width = widest(options);
+    for (std::uint32_t row = 0; row < window.rows; ++row) {
+        const std::uint32_t i = window.first + row;
+        const int y = cy + 2 + static_cast<int>(row);
+        if (!window.scrolls) {
+            drawOption(cx, y, options.at(i), i == selected);
+            continue;
+        }
+        char mark = ' ';
+        if (row == 0 && window.first > 0) mark = moreAbove;
+        if (row == window.rows - 1 && i + 1 < options.size()) mark = moreBelow;
+        drawScrolledRow(cx, y, width, options.at(i), i == selected, mark);
     }
 }
 
@@ -69,11 +128,13 @@ int menu(const String& title, Array<String> options, bool pad) {
     const int cy = screen().cursorY();
     const std::uint32_t last = options.size() - 1;
     std::uint32_t selected = 0;
+    Window window = windowFor(cy, options.size());
     bool redraw = true;
     std::int64_t lastPoll = host().now();
     for (;;) {
         if (redraw) {
-            drawMenu(cx, cy, title, options, selected);
+            window.follow(selected);
+            drawMenu(cx, cy, title, options, selected, window);
             redraw = false;
         }
         waitForPoll(lastPoll, menuPollMs);

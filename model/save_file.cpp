@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "console/random.h"
+#include "model/game_state.h"
 #include "model/game_values.h"
 #include "model/possessions.h"
 #include "model/character.h"
@@ -15,15 +16,6 @@ namespace {
 
 const char* const ticketName = "Airplane ticket";
 const char* const fistName = "Fist";
-
-// Items that are written to the file but never come back from it.
-const char* const itemsNotRestored[] = {"Internet Exploder", "Ventanas FT OS"};
-
-bool restoresItem(const String& name) {
-    for (const char* skipped : itemsNotRestored)
-        if (name == skipped) return false;
-    return true;
-}
 
 // Reads the file line by line, remembering whether every read succeeded.
 class LineReader {
@@ -55,6 +47,12 @@ public:
         return static_cast<int>(value);
     }
 
+    // Nothing but blanks and line ends is left.
+    bool atEnd() {
+        in >> std::ws;
+        return in.peek() == std::char_traits<char>::eof();
+    }
+
     // A count of records that follow: never negative.
     int count() {
         const int n = number();
@@ -78,8 +76,8 @@ void restorePossessions(const SavedGame& game, Possessions& possessions) {
     for (const SavedItem& record : game.items) {
         if (record.name == ticketName) {
             possessions.addItem(std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
-        } else if (restoresItem(record.name)) {
-            if (auto item = makeItemByName(record.name)) possessions.addItem(item);
+        } else if (auto item = makeItemByName(record.name)) {
+            possessions.addItem(item);
         }
     }
     for (const String& name : game.weapons)
@@ -127,6 +125,14 @@ SavedGame captureGame(const Possessions& possessions, const Character& player, i
     game.maxHp = player.getMaxHp();
     game.strength = player.getStrength();
     game.accuracy = player.getAccuracy();
+    for (int i = 0; i < baggage.itemCount(); ++i) {
+        const Item* item = baggage.getItem(i);
+        const auto* ticket = dynamic_cast<const AirplaneTicket*>(item);
+        game.baggageItems.push_back(SavedItem{item->getName(), ticket ? ticket->getDestination() : 0});
+    }
+    for (int i = 0; i < baggage.weaponCount(); ++i)
+        if (baggage.getWeapon(i)->getName() != fistName) game.baggageWeapons.push_back(baggage.getWeapon(i)->getName());
+    game.savedEquippedWeapon = savedEquippedWeapon;
     return game;
 }
 
@@ -145,6 +151,14 @@ std::string formatSavedGame(const SavedGame& game) {
     for (int value : {game.missionNumber, game.mailWaiting ? 1 : 0, game.wantedLevel, game.equippedWeapon,
                       game.currentMap, game.x, game.y, game.hp, game.maxHp, game.strength, game.accuracy})
         writeLine(out, value);
+    writeLine(out, static_cast<int>(game.baggageItems.size()));
+    for (const SavedItem& item : game.baggageItems) {
+        writeLine(out, item.name);
+        if (item.name == ticketName) writeLine(out, item.destination);
+    }
+    writeLine(out, static_cast<int>(game.baggageWeapons.size()));
+    for (const String& name : game.baggageWeapons) writeLine(out, name);
+    writeLine(out, game.savedEquippedWeapon);
     return out.str();
 }
 
@@ -174,6 +188,15 @@ bool parseSavedGame(const std::string& text, SavedGame& game) {
     read.maxHp = in.number();
     read.strength = in.number();
     read.accuracy = in.number();
+    if (in.ok() && !in.atEnd()) {
+        for (int n = in.count(); in.ok() && n > 0; --n) {
+            SavedItem item{in.line(), 0};
+            if (item.name == ticketName) item.destination = in.number();
+            read.baggageItems.push_back(item);
+        }
+        for (int n = in.count(); in.ok() && n > 0; --n) read.baggageWeapons.push_back(in.line());
+        read.savedEquippedWeapon = in.number();
+    }
     if (!in.ok() || (mail != 0 && mail != 1) || read.city < 1 || read.city > 6) return false;
     game = read;
     return true;
@@ -198,4 +221,14 @@ void restoreGame(const SavedGame& game, Possessions& possessions, Character& pla
     player.setMaxHp(game.maxHp);
     player.setStrength(game.strength);
     player.setAccuracy(game.accuracy);
+    baggage = Possessions();
+    for (const SavedItem& record : game.baggageItems) {
+        if (record.name == ticketName)
+            baggage.addItem(std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
+        else if (auto item = makeItemByName(record.name))
+            baggage.addItem(item);
+    }
+    for (const String& name : game.baggageWeapons)
+        if (auto weapon = makeWeaponByName(name)) baggage.addWeapon(weapon);
+    savedEquippedWeapon = game.savedEquippedWeapon;
 }

@@ -35,10 +35,15 @@ struct SavedGame {
     int maxHp = 0;
     int strength = 0;
     int accuracy = 0;
+    // The checked baggage, appended after the 21 fields; files written before
+    // it was saved end above and load with an empty baggage.
+    std::vector<SavedItem> baggageItems;
+    std::vector<String> baggageWeapons;  // the store's own Fist is not written
+    int savedEquippedWeapon = 0;
 };
 
-// The game in progress: the possessions, the player, the current map and the
-// program-wide values.
+// The game in progress: the possessions, the player, the current map, the
+// program-wide values and the checked baggage.
 SavedGame captureGame(const Possessions& possessions, const Character& player, int currentMap);
 
 // The file's text, each value on its own line.
@@ -49,6 +54,6 @@ std::string formatSavedGame(const SavedGame& game);
 // count, a mail flag other than 0 or 1, or a city outside 1 to 6.
 bool parseSavedGame(const std::string& text, SavedGame& game);
 
-// Replaces the game in progress by the saved one: possessions rebuilt from
-// their names, the player's values and the program-wide values set.
+// Replaces the game in progress by the saved one: possessions and baggage
+// rebuilt from their names, the player's values and the program-wide values set.
 void restoreGame(const SavedGame& game, Possessions& possessions, Character& player, int& currentMap);

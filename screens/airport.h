@@ -11,6 +11,9 @@ class Possessions;
 void visitTicketCounter(Possessions& possessions);
 // The counter: one purchase attempt or Back.
 void ticketCounter(Possessions& possessions);
+// The question's answer for one destination: with yes and the fare in cash,
+// a ticket for a random gate 1 to 3.
+void buyTicket(Possessions& possessions, int destination, int fare);
 // With a ticket held, the player's belongings (but the ticket and the Fist)
 // go into the baggage until the claim.
 void checkInBaggage(Possessions& possessions);

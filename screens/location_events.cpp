@@ -28,7 +28,7 @@ struct ScreenRow {
 // The rows of the shops, services and airport open their screens.
 const ScreenRow screenRows[] = {
     {"hospitalmenu", [](Scene& s) { visitHospital(s.player, s.possessions); return true; }},
-    {"internetcafemenu", [](Scene& s) { visitInternetCafe(s.possessions, s.player, s.currentMap); return true; }},
+    {"internetcafemenu", [](Scene& s) { visitInternetCafe(s.possessions, s.player, s.currentMap, s.maps); return true; }},
     {"macromaxmenu",
      [](Scene& s) {
          visitMacroMax(s.possessions, s.enemies, s.player, s.mapNames, s.maps, s.currentMap);

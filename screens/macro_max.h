@@ -16,3 +16,6 @@ void visitMacroMax(Possessions& possessions, Array<Enemy>& enemies, Character& p
 // The store's menu, until Leave, a theft, or a jail visit.
 void macroMax(Possessions& possessions, Array<Enemy>& enemies, Character& player, Array<String>& mapNames,
               Array<Map>& maps, int& currentMap);
+// The buying screen: a product, its price, the purchase; Back or too little
+// cash returns to the store's menu.
+void macroMaxBuy(Possessions& possessions);

@@ -67,6 +67,26 @@ TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
     EXPECT_EQ(scr().attrAt(43, 12), 0x0F);
 }
 
+TEST_F(Menu, ATallMenuScrollsToKeepTheHighlightOnScreenAndMarksWhatIsHidden) {
+    Array<String> many;
+    for (int i = 0; i < 30; ++i) {
+        String option("Option ");
+        option += i;
+        many.append(option);
+    }
+    for (int i = 0; i < 23; ++i) keys.tap(VK::Down);
+    keys.tap(VK::Enter);
+    EXPECT_EQ(menu("Weapons", many, true), 23);
+    EXPECT_EQ(textAt(0, 2, 13), " Option 1   \x18");  // more above
+    EXPECT_EQ(textAt(0, 24, 13), " Option 23  \x19");  // more below
+    EXPECT_EQ(scr().attrAt(0, 24), 0x27);
+    keys.tap(VK::Up).tap(VK::Enter);  // wraps to the last option
+    gotoXY(0, 0);
+    EXPECT_EQ(menu("Weapons", many, true), 29);
+    EXPECT_EQ(textAt(0, 2, 13), " Option 7   \x18");
+    EXPECT_EQ(textAt(0, 24, 13), " Option 29   ");
+}
+
 TEST_F(Menu, WaitsTwoHundredMillisecondsAfterTheChoice) {
     keys.tap(VK::Enter);
     run({" a "});

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "model/game_state.h"
 #include "model/save_file.h"
 #include "screens/save_screens.h"
 #include "model/possessions.h"
@@ -184,16 +185,20 @@ TEST_F(SavedGames, WindowsLineEndsLoadTheSame) {
     writeSlot(1, crlf);
     chooseSlot(1);
     load();
-    EXPECT_EQ(formatSavedGame(captureGame(possessions, player, currentMap)), text);
+    // written back with the empty baggage that such a file loads with
+    EXPECT_EQ(formatSavedGame(captureGame(possessions, player, currentMap)), text + "0\n0\n0\n");
 }
 
-TEST_F(SavedGames, TwoProductsAreWrittenButNotRestored) {
+TEST_F(SavedGames, EveryProductComesBackAndUnknownNamesAreSkipped) {
     writeSlot(1, "1\n0\n0\n0\n4\nInternet Exploder\nVentanas FT OS\nC-Flat\nPogo Stick\n1\nFist\n0\n"
                  "0\n1\n0\n0\n1\n5\n5\n500\n500\n10\n10\n");
     chooseSlot(1);
     load();
-    ASSERT_EQ(possessions.itemCount(), 1);
-    EXPECT_TRUE(possessions.getItem(0)->getName() == "C-Flat");
+    const Array<String> names = possessions.itemNames();
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_TRUE(names[0] == "Internet Exploder");
+    EXPECT_TRUE(names[1] == "Ventanas FT OS");
+    EXPECT_TRUE(names[2] == "C-Flat");
 }
 
 TEST_F(SavedGames, AFileWithoutTheFistGetsItBackFirst) {
@@ -238,6 +243,31 @@ TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
         EXPECT_EQ(currentCity, 1) << text;
         EXPECT_TRUE(attempt.saw("This saved game is damaged and cannot be loaded.")) << text;
     }
+}
+
+TEST_F(SavedGames, TheCheckedBaggageFollowsTheGameAndOlderFilesHaveNone) {
+    baggage.addItem(std::make_unique<InternetExploder>());
+    baggage.addWeapon(makeWeaponByName("Uzi"));
+    savedEquippedWeapon = 2;
+    const std::string text = formatSavedGame(captureGame(possessions, player, currentMap));
+    EXPECT_EQ(text.substr(text.size() - 28), "1\nInternet Exploder\n1\nUzi\n2\n");  // after the 21 fields
+    writeSlot(1, text);
+    writeSlot(2, text.substr(0, text.size() - 6));  // cut short inside the baggage
+    writeSlot(7, std::string(roswellStart) + roswellEnd);
+    baggage = Possessions();
+    chooseSlot(1);
+    load();
+    EXPECT_EQ(baggage.itemCount() + baggage.weaponCount(), 3);
+    EXPECT_EQ(savedEquippedWeapon, 2);
+    chooseSlot(2);
+    script.tap(VK::Enter);  // past the message: the file is damaged
+    chooseSlot(11);
+    load();
+    chooseSlot(7);
+    load();
+    EXPECT_EQ(currentCity, 4);
+    EXPECT_EQ(baggage.itemCount() + baggage.weaponCount(), 1);  // its own Fist
+    EXPECT_TRUE(script.saw("This saved game is damaged"));
 }
 
 }  // namespace

@@ -1,0 +1,167 @@
+// Flying from the shipped airport map through the exploration loop: the
+// counter, the check-in, the gates, the arrival and the baggage claim.
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "model/game_state.h"
+#include "screens/airport.h"
+#include "screens/exploration_loop.h"
+#include "support/rolls.h"
+#include "support/screen_recorder.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+std::string joined(const Array<String>& names) {
+    std::string text;
+    for (const String& name : names) text += name.str() + ",";
+    return text;
+}
+
+class Airport : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        loadAllMaps(state.maps, state.mapNames);
+        resetToNewGame(state);
+        state.currentMap = state.mapNames.indexOf(String("map airport"));
+    }
+    void TearDown() override {
+        baggage = Possessions();
+        ScreenTest::TearDown();
+    }
+    // Walks into the link's first tile from beside it (from the hall's side
+    // of a gate), then makes the menu choices (0 is a plain Enter); the
+    // screen at the last key.
+    const Shot& walkInto(const char* link, std::initializer_list<int> choices = {}) {
+        static const struct { int dx, dy, key; } sides[] = {
+            {-1, 0, VK::Right}, {1, 0, VK::Left}, {0, 1, VK::Up}, {0, -1, VK::Down}};
+        const Map& m = state.maps.at(static_cast<std::uint32_t>(state.currentMap));
+        for (int y = 0; y <= m.getHeight(); ++y)
+            for (int x = 0; x <= m.getWidth(); ++x)
+                for (const auto& side : sides)
+                    if (m.linkAt(x, y) == link && m.isWalkable(x + side.dx, y + side.dy)) {
+                        state.player.setX(x + side.dx);
+                        state.player.setY(y + side.dy);
+                        script.tap(side.key);
+                        for (int choice : choices) script.choose(choice);
+                        script.setIdleLimit(1000);
+                        EXPECT_THROW(explorationLoop(state), ScriptEnded);
+                        if (!script.scriptDone()) throw std::logic_error("keys left unread");
+                        return script.shots.back();
+                    }
+        throw std::logic_error("no way to the link");
+    }
+    const AirplaneTicket* ticket() {
+        const int i = state.possessions.findItem("Airplane ticket");
+        return i < 0 ? nullptr : dynamic_cast<const AirplaneTicket*>(state.possessions.getItem(i));
+    }
+
+    WorkingFolder inSource{DRIFTER_SOURCE_DIR};
+    RecordingMusic music;
+    ZeroRolls zeroRolls;  // gate 1, nothing lost
+    GameState state;
+    Possessions& p = state.possessions;
+};
+
+constexpr int toRoswell = 2;  // from Vancouver: the other cities in order
+
+TEST_F(Airport, ATicketFliesThePlayerAndHisBaggageFollowsHimToTheClaim) {
+    p.setMoney(1000);
+    p.addItem(std::make_unique<Medkit>());
+    p.addWeapon(makeWeaponByName("Uzi"));
+    p.addWeapon(makeWeaponByName("C4"));
+    equippedWeapon = 1;
+    wantedLevel = 2;
+    EXPECT_TRUE(walkInto("buyticketmenu", {toRoswell, 0, 0}).shows("departing shortly from gate 1."));
+    ASSERT_NE(ticket(), nullptr);
+    EXPECT_EQ(std::make_pair(ticket()->getOrigin(), ticket()->getDestination()), std::make_pair(1, 4));
+    EXPECT_EQ(p.getMoney(), 650);
+    EXPECT_EQ(joined(p.itemNames()) + joined(p.weaponNames()), "Airplane ticket,Fist,");
+    EXPECT_EQ(equippedWeapon, 0);
+    EXPECT_EQ(joined(baggage.itemNames()) + joined(baggage.weaponNames()), "Medkit,Fist,Uzi,C4,");
+
+    walkInto("gate2");  // the wrong gate stays shut
+    EXPECT_NE(ticket(), nullptr);
+    EXPECT_EQ(currentCity, 1);
+    EXPECT_EQ(state.player.getX(), 57);
+    walkInto("gate1");
+    EXPECT_EQ(ticket(), nullptr);
+    EXPECT_EQ(currentCity, 4);
+    EXPECT_EQ(state.player.getX(), 59);  // through the gate, in its lounge
+
+    const Shot& greeting = walkInto("airportcity", {0});
+    EXPECT_TRUE(greeting.shows("Welcome to Roswell, NM."));
+    EXPECT_TRUE(greeting.shows("Please pickup your luggage from baggage claim."));
+    EXPECT_EQ(std::make_pair(state.player.getX(), state.player.getY()), std::make_pair(31, 9));
+    EXPECT_EQ(wantedLevel, 0);
+
+    EXPECT_TRUE(walkInto("baggage", {0}).shows("It looks like everything is here!"));
+    EXPECT_EQ(joined(p.itemNames()) + joined(p.weaponNames()), "Medkit,Fist,Uzi,C4,");
+    EXPECT_EQ(equippedWeapon, 1);
+
+    EXPECT_FALSE(walkInto("airportcity", {0}).shows("Please pickup"));
+    EXPECT_TRUE(walkInto("baggage", {0}).shows("Then you realize you have no luggage!"));
+}
+
+TEST_F(Airport, TheCounterSellsForCashOnlyAndOneTicketAtATime) {
+    p.setMoney(349);
+    p.setBank(5000);
+    script.choose(toRoswell).choose(0).tap(VK::Enter);
+    visitTicketCounter(p);
+    // Vancouver's label for Silicon Valley is a blank short, and so is its highlight.
+    const Shot& onSiliconValley = script.at(VK::Down, 1);
+    EXPECT_NE(onSiliconValley.attrAt(19, 5), onSiliconValley.attrAt(20, 5));
+    EXPECT_TRUE(script.shots.back().shows("insufficient funds"));
+    EXPECT_EQ(ticket(), nullptr);
+
+    p.setMoney(350);
+    script.choose(toRoswell).choose(1).tap(VK::Enter);  // " No  " prints nothing
+    visitTicketCounter(p);
+    EXPECT_EQ(script.shots.back().rows[0], std::string(80, ' '));
+    script.choose(toRoswell).choose(0).tap(VK::Enter).tap(VK::Enter);
+    visitTicketCounter(p);
+    visitTicketCounter(p);  // refused before any menu
+    EXPECT_EQ(p.getMoney(), 0);
+    EXPECT_EQ(p.itemCount(), 1);
+    EXPECT_EQ(script.shots.back().rows[1].find("I cannot currently help you..."), 0u);
+    EXPECT_FALSE(script.shots.back().shows("Airport Ticket Counter"));
+}
+
+TEST_F(Airport, NothingVanishesAtTheCheckInOrTheClaimButTheRareLoss) {
+    for (int i = 1; i < Possessions::MaxItems; ++i) baggage.addItem(std::make_unique<Medkit>());
+    baggage.addWeapon(makeWeaponByName("Uzi"));
+    p.addItem(std::make_unique<AirplaneTicket>(1, 2, 1));
+    p.addItem(std::make_unique<YBox>());
+    p.addItem(std::make_unique<CFlat>());
+    p.addWeapon(makeWeaponByName("Uzi"));
+    p.addWeapon(makeWeaponByName("Shotgun"));
+    checkInBaggage(p);  // a second check-in before the claim: room for one item and the Shotgun
+    EXPECT_EQ(joined(p.itemNames()) + joined(p.weaponNames()), "Airplane ticket,C-Flat,Fist,Uzi,");
+
+    p.removeItem(0);  // flown
+    while (p.itemCount() < Possessions::MaxItems) p.addItem(std::make_unique<Medkit>());
+    script.tap(VK::Enter);
+    claimBaggage(p);  // no room for an item, and an Uzi is held already
+    EXPECT_TRUE(script.shots.back().shows("You cannot carry the rest"));
+    EXPECT_EQ(baggage.itemCount(), Possessions::MaxItems);
+    EXPECT_EQ(joined(p.weaponNames()) + joined(baggage.weaponNames()), "Fist,Uzi,Shotgun,Fist,Uzi,");
+
+    while (p.itemCount() > 0) p.removeItem(0);
+    p.removeWeapon(1);
+    savedEquippedWeapon = 2;
+    std::vector<int> rolls(Possessions::MaxItems + 1, 0);
+    rolls[0] = 38;  // the first Medkit is lost
+    ScriptedRandom losing(rolls);
+    script.tap(VK::Enter);
+    claimBaggage(p);
+    EXPECT_TRUE(script.shots.back().shows("They seem to have lost your Medkit"));
+    EXPECT_EQ(std::make_pair(p.itemCount(), p.weaponCount()), std::make_pair(14, 3));
+    EXPECT_EQ(equippedWeapon, 0);  // the weapon is not given back into the hand after a loss
+    EXPECT_EQ(baggage.itemCount() + baggage.weaponCount(), 1);  // its own Fist
+    EXPECT_TRUE(losing.allUsed());
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+// The internet cafe on the shipped world, reached on foot from a new game's
+// start: the first mission's mail, banking, buying and selling, saving, and the saved game
+// loaded back from the title and from the cafe.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "model/game_state.h"
+#include "model/save_file.h"
+#include "screens/exploration_loop.h"
+#include "screens/internet_cafe.h"
+#include "screens/save_screens.h"
+#include "screens/start_up.h"
+#include "support/screen_recorder.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+class CafeVisit : public ScreenTest {
+protected:
+    CafeVisit() {
+        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", folder / "maps");
+    }
+
+    void newGame(GameState& game) {
+        loadAllMaps(game.maps, game.mapNames);
+        resetToNewGame(game);
+        game.enemies.clear();
+    }
+    // All that a saved game brings back, as the file would hold it.
+    static std::string summary(const GameState& game) {
+        return formatSavedGame(captureGame(game.possessions, game.player, game.currentMap));
+    }
+
+    TempFolder folder;
+    WorkingFolder inFolder{folder.path()};
+    RecordingMusic music;
+    GameState state;
+};
+
+TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
+    newGame(state);
+    script.tap(VK::Up).tap(VK::Up);  // a step, then the cafe's door
+    script.choose(1).tap(VK::Enter);  // the first mail
+    script.choose(1).tap(VK::Enter);  // nothing more
+    script.choose(2);                 // banking: a loan of 500, 200 of it deposited
+    script.choose(2).type("500").tap(VK::Enter);
+    script.choose(0).type("200").tap(VK::Enter);
+    script.choose(4);
+    script.choose(0).choose(0).choose(0).choose(0);              // iBay: a Baseball Bat for $20
+    script.choose(16).choose(1).choose(1).choose(0).choose(0);  // a Medkit sold for $100
+    script.choose(2).choose(2);
+    script.choose(3).choose(0).choose(0).choose(10);  // saved to slot 1
+    script.choose(5);
+    script.setIdleLimit(1000);
+    EXPECT_THROW(explorationLoop(state), ScriptEnded);
+
+    EXPECT_EQ(script.at(VK::Enter, 1).text(0, 1, 23), "Mission Info: Vancouver");
+    EXPECT_TRUE(script.at(VK::Enter, 3).shows("Your mailbox is empty."));
+    EXPECT_TRUE(missionNumber == 1 && !mailWaiting);
+    // City, cash, balance, loan, the medkit left, the Fist, the C4 and the bat.
+    EXPECT_EQ(summary(state).rfind("1\n380\n200\n500\n1\nMedkit\n3\nFist\nC4\nBaseballbat\n", 0), 0u);
+    EXPECT_EQ(state.player.getY(), 8);  // before the door, back on the street
+    EXPECT_TRUE(script.saw("Save 1: Vancouver, $380"));
+
+    // A later run of the game loads slot 1 from the title.
+    resetGameValues();
+    GameState later;
+    newGame(later);
+    script.choose(1).choose(0);  // " Load Game ", slot 1
+    EXPECT_TRUE(titleMenu(later));
+    EXPECT_EQ(summary(later), summary(state));
+    EXPECT_EQ(missionNumber, 1);
+}
+
+TEST_F(CafeVisit, LoadingFromTheCafeReturnsToItsMenuAndLeavesOnTheLoadedMap) {
+    newGame(state);
+    state.currentMap = 3;
+    state.player.setX(5);
+    state.player.setY(6);
+    folder.write("save/save2.sav", summary(state));
+    resetToNewGame(state);
+    script.choose(4).choose(1);  // Load Game, slot 2
+    script.choose(5);
+    visitInternetCafe(state.possessions, state.player, state.currentMap, state.maps);
+    EXPECT_TRUE(script.at(VK::Enter, 2).shows(" Send\\Receive  "));
+    EXPECT_EQ(state.currentMap, 3);
+    EXPECT_EQ(state.player.getX(), 5);
+    EXPECT_TRUE(screenIsBlank());  // cleared for the map
+}
+
+}  // namespace

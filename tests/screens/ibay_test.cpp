@@ -1,0 +1,183 @@
+#include <climits>
+#include <cstring>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "model/possessions.h"
+#include "screens/ibay.h"
+#include "screens/ibay_catalogue.h"
+#include "screens/ibay_sell.h"
+#include "support/screen_recorder.h"
+
+namespace {
+
+class IBay : public ScreenTest {
+protected:
+    // From the iBay menu: Buy, the catalogue's weapon, and " Yes  ".
+    void buy(int weapon) { script.choose(weapon).choose(0); }
+    void leaveCatalogue() { script.choose(catalogueSize).choose(2); }
+    int count(const char* weapon) {
+        int n = 0;
+        for (const String& name : possessions.weaponNames()) n += name == weapon;
+        return n;
+    }
+    std::vector<std::string> screenRows() {
+        std::vector<std::string> rows;
+        for (int y = 0; y < ScreenModel::height; ++y) rows.push_back(row(y));
+        return rows;
+    }
+    Possessions possessions;
+};
+
+constexpr int bat = 0, grenade = 4, desertEagle = 6, shotgun = 8, uzi = 10, c4 = 15;
+
+TEST_F(IBay, CashPaysAndTheBankIsNeverCharged) {
+    possessions.setMoney(1020);
+    possessions.setBank(5000);
+    script.choose(0);
+    buy(c4);
+    buy(bat);  // exactly the $20 left
+    buy(bat);  // owned and unaffordable: the money is the first refusal
+    script.tap(VK::Enter);
+    leaveCatalogue();
+    iBayMenu(possessions);
+    EXPECT_EQ(possessions.getMoney(), 0);
+    EXPECT_EQ(possessions.getBank(), 5000);
+    EXPECT_EQ(count("Baseballbat"), 1);
+    EXPECT_TRUE(script.saw("You don't have enough money!"));
+    EXPECT_TRUE(script.saw("You have $20 on you and $5000 in your account."));
+    EXPECT_TRUE(script.scriptDone());
+}
+
+TEST_F(IBay, ReusableWeaponsAreSoldOnceAndDisposablesAgainAndAgain) {
+    possessions.setMoney(INT_MAX);
+    possessions.addWeapon(std::make_unique<Shotgun>());
+    script.choose(0);
+    buy(shotgun);
+    script.tap(VK::Enter);
+    buy(grenade);
+    buy(grenade);
+    script.choose(uzi).choose(1);  // " Back " at the question
+    buy(desertEagle);
+    leaveCatalogue();
+    iBayMenu(possessions);
+    EXPECT_TRUE(script.saw("You already have that reusable weapon!"));
+    EXPECT_EQ(count("Shotgun"), 1);
+    EXPECT_EQ(count("Grenade"), 2);
+    EXPECT_EQ(count("Uzi"), 0);
+    EXPECT_EQ(count("Deserteagle"), 1);
+    EXPECT_EQ(possessions.getMoney(), INT_MAX - 200 - 300);
+}
+
+// Every page: the picture lies on the screen, every mark of it survives the
+// texts written after it, and none touches the money, the description, the
+// question or the confirmation menu.
+TEST_F(IBay, EveryPictureKeepsClearOfTheTexts) {
+    possessions.setMoney(INT_MAX);
+    possessions.setBank(INT_MAX);
+    for (int page = 0; page < catalogueSize; ++page) script.choose(page).choose(1);
+    script.choose(catalogueSize);
+    iBayBuy(possessions);
+    std::vector<Shot> pages;
+    for (const Shot& shot : script.shots)
+        if (shot.key == VK::Down && shot.shows("Confirmation")) pages.push_back(shot);
+    ASSERT_EQ(pages.size(), static_cast<std::size_t>(catalogueSize));
+
+    for (int page = 0; page < catalogueSize; ++page) {
+        SCOPED_TRACE(catalogue[page].option);
+        const WeaponPicture& picture = pictures[page];
+        int lines = 0;
+        while (lines < maxPictureLines && picture.lines[lines]) {
+            EXPECT_LE(picture.column + static_cast<int>(std::strlen(picture.lines[lines])), ScreenModel::width);
+            ++lines;
+        }
+        EXPECT_LE(picture.top + lines, ScreenModel::height);
+
+        clearScreen();
+        drawPicture(picture);
+        const std::vector<std::string> drawing = screenRows();
+        clearScreen();
+        std::cout << descriptions[page] << '\n' << catalogue[page].question << '\n';
+        std::cout << "Confirmation\n\n Yes  \n Back " << std::flush;
+        gotoXY(0, ScreenModel::height - 1);
+        std::cout << "You have $" << INT_MAX << " on you and $" << INT_MAX << " in your account." << std::flush;
+        const std::vector<std::string> texts = screenRows();
+
+        for (std::size_t y = 0; y < drawing.size(); ++y)
+            for (std::size_t x = 0; x < drawing[y].size(); ++x) {
+                const bool text = texts[y][x] != ' ', mark = drawing[y][x] != ' ';
+                if (text) {
+                    EXPECT_EQ(pages[page].rows[y][x], texts[y][x]) << "text at " << x << "," << y;
+                }
+                if (!mark) continue;
+                EXPECT_EQ(pages[page].rows[y][x], drawing[y][x]) << "picture at " << x << "," << y;
+                EXPECT_FALSE(text || (x > 0 && texts[y][x - 1] != ' ')) << "touches text at " << x << "," << y;
+            }
+    }
+}
+
+class IBaySale : public IBay {
+protected:
+    void SetUp() override {
+        IBay::SetUp();
+        possessions.addWeapon(std::make_unique<Baseballbat>());
+        possessions.addWeapon(std::make_unique<Shotgun>());
+        possessions.addWeapon(std::make_unique<Grenade>());
+        possessions.addWeapon(std::make_unique<C4>());
+    }
+    String equipped() { return possessions.getWeapon(equippedWeapon)->getName(); }
+};
+
+TEST_F(IBaySale, TheEquippedWeaponStaysInHandAndTheCashStopsAtTheTop) {
+    possessions.setMoney(INT_MAX - 950);
+    equippedWeapon = 3;  // Fist, Baseballbat, Shotgun, Grenade, C4
+    script.choose(4).choose(0);
+    sellWeapons(possessions);  // after the equipped one
+    EXPECT_EQ(equipped(), "Grenade");
+    EXPECT_EQ(possessions.getMoney(), INT_MAX - 200);
+
+    script.choose(2).choose(0);
+    sellWeapons(possessions);  // before it
+    EXPECT_TRUE(script.shots.back().shows("Are you sure you want to sell your Shotgun for $150?"));
+    EXPECT_EQ(equippedWeapon, 2);
+    EXPECT_EQ(equipped(), "Grenade");
+
+    script.choose(1).choose(1);  // " Back " sells nothing
+    sellWeapons(possessions);
+    script.choose(2).choose(0);
+    sellWeapons(possessions);  // the equipped one: the weapon before it is taken up
+    EXPECT_EQ(possessions.weaponNames().size(), 2u);
+    EXPECT_EQ(equipped(), "Baseballbat");
+    EXPECT_EQ(possessions.getMoney(), INT_MAX);
+}
+
+TEST_F(IBaySale, FistsPointySticksAndTicketsAreNotForSale) {
+    possessions.setMoney(0);
+    possessions.addWeapon(std::make_unique<PointyStick>());
+    possessions.addItem(std::make_unique<AirplaneTicket>(1, 2, 3));
+    possessions.addItem(std::make_unique<Medkit>());
+    script.choose(1).choose(0).choose(0).tap(VK::Enter);     // Sell, Sell Weapons, the Fist
+    script.choose(0).choose(5).tap(VK::Enter);               // the Pointy Stick
+    script.choose(1).choose(0).tap(VK::Enter);               // Sell Items, the ticket
+    script.choose(1).choose(1).choose(1);                    // the Medkit, " Back ": the list again
+    script.choose(1).choose(0).choose(2).choose(2);          // the Medkit sold; out
+    iBayMenu(possessions);
+    EXPECT_TRUE(script.at(VK::Enter, 3).shows("You can't sell your fists!"));
+    EXPECT_EQ(script.at(VK::Enter, 6).rows[1].find("You are a moron..."), 0u);
+    EXPECT_EQ(script.at(VK::Enter, 9).rows[1].find("If you do not use an airplane ticket you will lose you baggage!"), 0u);
+    EXPECT_EQ(possessions.weaponNames().size(), 6u);
+    EXPECT_EQ(possessions.itemNames().size(), 1u);
+    EXPECT_EQ(possessions.getItem(0)->getName(), "Airplane ticket");
+    EXPECT_EQ(possessions.getMoney(), 100);
+    EXPECT_TRUE(script.scriptDone());
+
+    possessions.removeItem(0);
+    script.choose(0);  // an empty list holds only Back
+    sellItems(possessions);
+    EXPECT_TRUE(script.shots.back().shows(" Back "));
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <memory>
+
+#include "model/game_values.h"
+#include "model/possessions.h"
+#include "screens/mail.h"
+#include "support/screen_recorder.h"
+
+namespace {
+
+class Mail : public ScreenTest {
+protected:
+    void read() {
+        script.tap(VK::Enter);
+        checkMail(possessions);
+        EXPECT_TRUE(script.scriptDone());
+    }
+    int medkits() { return possessions.findItem("Medkit") < 0 ? 0 : possessions.itemCount(); }
+    Possessions possessions;
+};
+
+TEST_F(Mail, TheMissionsArriveInTurnEachOnce) {
+    for (int after : {1, 2, 3, 4, 6}) {
+        mailWaiting = true;
+        read();
+        EXPECT_EQ(missionNumber, after);
+        EXPECT_FALSE(mailWaiting);
+    }
+    EXPECT_EQ(possessions.getMoney(), 1900);
+    EXPECT_EQ(possessions.findWeapon("C4"), 1);
+    EXPECT_EQ(medkits(), 2);
+    EXPECT_EQ(script.at(VK::Enter, 4).text(0, 1, 25), "Misssion Info: Washington");
+
+    read();  // the flag is down: the mailbox is empty
+    EXPECT_EQ(row(0).substr(0, 22), "Your mailbox is empty.");
+
+    mailWaiting = true;  // no mail after Washington's: it returns at once
+    checkMail(possessions);
+    EXPECT_EQ(row(0).substr(0, 32), "Processing...Transfer Complete! ");
+    EXPECT_TRUE(mailWaiting);
+    EXPECT_EQ(possessions.getMoney(), 1900);
+}
+
+TEST_F(Mail, AFullBagGetsNoMedkitAndARewardStopsAtTheMostMoneyCanHold) {
+    for (int i = 0; i < Possessions::MaxItems; ++i) possessions.addItem(std::make_unique<YBox>());
+    read();
+    EXPECT_EQ(possessions.findWeapon("C4"), 1);
+    EXPECT_EQ(possessions.findItem("Medkit"), -1);
+    EXPECT_TRUE(script.saw("You received 2 Medkits"));
+    mailWaiting = true;
+    possessions.setMoney(INT_MAX - 10);
+    read();
+    EXPECT_EQ(possessions.getMoney(), INT_MAX);
+}
+
+}  // namespace
