@@ -40,8 +40,8 @@ bool readMenu(ShownMenu& shown) {
             while (first > 0 && !at(first - 1).empty()) --first;
             if (first < 2) return false;
             // The title ends where a wide gap begins: texts beside the menu are no part of it.
-            const std::string title = s.rowText(first - 2).substr(static_cast<std::size_t>(x));
-            shown.title = trimmed(title.substr(0, title.find("  ")));
+            const std::string title = trimmed(s.rowText(first - 2).substr(static_cast<std::size_t>(x)));
+            shown.title = title.substr(0, title.find("  "));
             shown.selected = y - first;
             for (int row = first; row < ScreenModel::height && !at(row).empty(); ++row) shown.options.push_back(at(row));
             return true;
@@ -61,7 +61,16 @@ int worth(const Weapon& w) { return w.getDamage() * std::min(100, w.getAccuracy(
 
 StoryPlayer::StoryPlayer(GameState& s) : state(s) { setIdleLimit(2000); }
 
-std::string StoryPlayer::goalText() const { return goals.empty() ? "(no goal)" : goals.front().link; }
+std::string StoryPlayer::goalText() const {
+    if (goals.empty()) return "(no goal)";
+    return goals.front().linkNow ? goals.front().linkNow() : goals.front().link;
+}
+
+bool StoryPlayer::saw(const std::string& text) const {
+    for (const std::string& m : messages)
+        if (m.find(text) != std::string::npos) return true;
+    return false;
+}
 
 bool StoryPlayer::keyHeld(int virtualKey) {
     if (scriptDone()) polled.insert(virtualKey);
@@ -90,6 +99,7 @@ void StoryPlayer::decide() {
     } else if (polled.count(VK::Left) && onTheStreets()) {
         walk();
     } else if (polled.count(VK::Enter) && polled.size() == 1) {
+        messages.push_back(screenText());
         tap(VK::Enter);
     } else if (polled.count(VK::Escape) && polled.size() == 1) {
         pause(500);  // the credits, watched to the end
@@ -98,7 +108,7 @@ void StoryPlayer::decide() {
 
 void StoryPlayer::walk() {
     while (!goals.empty() && goals.front().reached()) {
-        diary.push_back("reached: " + goals.front().link);
+        diary.push_back("reached: " + goalText());
         goals.erase(goals.begin());
         route.clear();
     }
@@ -112,8 +122,7 @@ void StoryPlayer::walk() {
         passage.mission = missionNumber;
         for (const String& k : state.possessions.keyItemNames()) passage.keyItems.insert(k.str());
         passage.holdsC4 = state.possessions.findWeapon("C4") != -1;
-        route = findRoute(state.maps, state.mapNames, state.currentMap, p.getX(), p.getY(), goals.front().link,
-                          passage);
+        route = findRoute(state.maps, state.mapNames, state.currentMap, p.getX(), p.getY(), goalText(), passage);
         routeAt = 0;
         if (route.empty())
             throw std::runtime_error("no way to \"" + goalText() + "\" from " +

@@ -33,6 +33,7 @@ using MenuAnswer = std::function<std::string(const ShownMenu&)>;
 
 struct Goal {
     std::string link;              // walk into the link of this text
+    std::function<std::string()> linkNow;  // when set, names the link instead (a gate read off the ticket)
     std::function<bool()> reached;  // the goal is over once this holds
     std::map<std::string, MenuAnswer> menus;  // answers by menu title, for the screens behind the link
 };
@@ -49,8 +50,10 @@ public:
     int medkitsWanted = 4;
     // A story that takes longer than this (in the game's time) has gone astray.
     std::int64_t timeLimitMs = 60 * 60 * 1000;
-    // Every fight it won, fled or lost, and each goal reached, in order.
+    // Each goal reached, in order.
     std::vector<std::string> diary;
+    // True when a message it read before pressing Enter held the text.
+    bool saw(const std::string& text) const;
 
     bool keyHeld(int virtualKey) override;
     bool keyDown(int virtualKey) override;
@@ -66,6 +69,7 @@ private:
 
     GameState& state;
     std::vector<Goal> goals;
+    std::vector<std::string> messages;    // the screens it pressed Enter on
     std::set<int> polled;                 // keys the game asked for since it last waited
     std::vector<RouteStep> route;        // the way to the goal's link, as last found
     std::size_t routeAt = 0;
