@@ -108,7 +108,7 @@ void StoryPlayer::decide() {
 
 void StoryPlayer::walk() {
     while (!goals.empty() && goals.front().reached()) {
-        diary.push_back("reached: " + goalText());
+        diary.push_back(goals.front().link);
         goals.erase(goals.begin());
         route.clear();
     }
