@@ -1,6 +1,8 @@
 # The two commands a newcomer needs: `make play` and `make test`.
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
+# Extra CMake arguments, e.g. make test CMAKE_ARGS=-DDRIFTER_WERROR=ON
+CMAKE_ARGS ?=
 
 .PHONY: play test build setup bench clean
 
@@ -11,7 +13,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 build: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo --log-level=NOTICE > /dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
 setup:

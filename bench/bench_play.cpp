@@ -25,6 +25,7 @@ namespace {
 struct World {
     World() {
         std::filesystem::current_path(DRIFTER_BENCH_SOURCE_DIR);
+        bindCoutToScreen();
         setHost(&keys);
         loadAllMaps(state.maps, state.mapNames);
         spawnBountyHunters(state.maps, state.enemies);

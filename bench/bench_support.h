@@ -102,7 +102,7 @@ inline std::string folderOf(const char* argv0) {
     return slash == std::string::npos ? std::string(".") : self.substr(0, slash);
 }
 
-// Runs the registered benchmarks. std::cout belongs to the game's screen
+// Runs the registered benchmarks. std::cout may be bound to the game's screen
 // model, so the results go straight to the process's standard output.
 inline int runBenchmarks(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

@@ -12,7 +12,10 @@ void setColor(int background, int foreground) {
 
 void gotoXY(int x, int y) { screen().moveCursor(x, y); }
 
-void clearScreen() { screen().clear(); }
+void clearScreen() {
+    screen().clear();
+    host().screenCleared();
+}
 
 bool keyPressed(int virtualKey, bool noWait) {
     Host& h = host();

@@ -33,7 +33,6 @@ public:
 
     // How long the game may wait once the script has nothing more to offer.
     void setIdleLimit(std::int64_t ms) { idleLimit = ms; }
-    void setGap(std::int64_t ms) { gapMs = ms; }
     bool scriptDone() const { return next >= steps.size(); }
 
     std::int64_t now() override { return clock; }
@@ -59,7 +58,7 @@ private:
     std::int64_t clock = 0;
     std::int64_t lastEnd = 0;       // when the previous step ended
     bool releasedKeys = false;      // the previous step released keys: the next waits a gap
-    std::int64_t gapMs = 40;
+    static constexpr std::int64_t gapMs = 40;
     std::int64_t idleLimit = 60000;
     std::int64_t pollsWithoutTime = 0;
 };

@@ -13,19 +13,17 @@ ScreenModel& model() {
     return theScreen;
 }
 
-// std::cout is bound to the screen model before main runs, so that no write
-// of the game can reach the terminal behind the presenter's back.
-struct CoutBinding {
-    CoutBinding() : buf(model()) { std::cout.rdbuf(&buf); }
-    ScreenStreamBuf buf;
-};
-CoutBinding coutBinding;
-
 Host* installed = nullptr;
 
 }  // namespace
 
 ScreenModel& screen() { return model(); }
+
+void bindCoutToScreen() {
+    // Never destroyed: std::cout is flushed at exit, after every static is gone.
+    static ScreenStreamBuf* const toScreen = new ScreenStreamBuf(model());
+    std::cout.rdbuf(toScreen);
+}
 
 Host& host() {
     if (!installed) {

@@ -21,6 +21,9 @@ public:
     virtual bool keyDown(int virtualKey) = 0;
     // Returns once the press that keyDown reported has ended.
     virtual void waitForRelease(int virtualKey) = 0;
+    // The screen was cleared: presses made before belong to the screen that
+    // was there and must not act on the next one.
+    virtual void screenCleared() {}
 };
 
 // The host in use. Until one is installed, a headless host with no keys serves.
@@ -29,3 +32,8 @@ void setHost(Host* h);
 
 // The one screen model of the program.
 ScreenModel& screen();
+
+// Sends std::cout into the screen model, so that no write of the game reaches
+// the terminal behind the presenter's back. Programs that draw on the screen
+// call it first thing; tools that print plain text leave std::cout alone.
+void bindCoutToScreen();

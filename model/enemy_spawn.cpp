@@ -15,6 +15,14 @@ void showSpawnProgress(const String& mapName, int count) {
     std::cout << mapName << "..." << count << "%";
 }
 
+// Puts a new enemy on a free tile of the map named mapName.
+void addEnemy(Array<Enemy>& enemies, const Enemy& enemy, const String& mapName, const Map& map) {
+    enemies.append(enemy);
+    Enemy& added = enemies.at(enemies.size() - 1);
+    added.setMapName(mapName);
+    placeOnWalkableTile(added, map);
+}
+
 }  // namespace
 
 void spawnBountyHunters(Array<Map>& maps, Array<Enemy>& enemies) {
@@ -29,12 +37,9 @@ void spawnBountyHunters(Array<Map>& maps, Array<Enemy>& enemies) {
         for (int n = 0; n < hunters; ++n) {
             const int strength = (gameRand() % 10 + 5) * multiplier;
             const int hp = (gameRand() % 50 + 150) * multiplier;
-            enemies.append(Enemy("Bounty Hunter", hp, strength));
-            showSpawnProgress(mapName, ++progress);
-            Enemy& hunter = enemies.at(enemies.size() - 1);
-            hunter.setMapName(mapName);
-            placeOnWalkableTile(hunter, map);
-            showSpawnProgress(mapName, ++progress);
+            addEnemy(enemies, Enemy("Bounty Hunter", hp, strength), mapName, map);
+            progress += 2;
+            showSpawnProgress(mapName, progress);
         }
     }
     gotoXY(16, 2);
@@ -56,11 +61,8 @@ void spawnWave(Array<Map>& maps, Array<String>& mapNames, Array<Enemy>& enemies,
             int strength = 0;
             int hp = 0;
             drawValues(strength, hp);
-            enemies.append(Enemy(kind, hp, strength));
-            Enemy& e = enemies.at(enemies.size() - 1);
-            e.setMapName(name);
             // A wave names only maps that the game holds; a missing one is a bounds error.
-            placeOnWalkableTile(e, maps.at(static_cast<std::uint32_t>(mapNames.indexOf(name))));
+            addEnemy(enemies, Enemy(kind, hp, strength), name, maps.at(static_cast<std::uint32_t>(mapNames.indexOf(name))));
         }
     }
 }

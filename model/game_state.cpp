@@ -1,7 +1,5 @@
 #include "model/game_state.h"
 
-Possessions baggage;
-
 namespace {
 
 Character newPlayer() {
@@ -21,6 +19,5 @@ void resetToNewGame(GameState& state) {
     state.player = newPlayer();
     state.possessions = Possessions();
     state.currentMap = 1;
-    baggage = Possessions();
     resetGameValues();
 }

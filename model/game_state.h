@@ -1,8 +1,8 @@
 #pragma once
 // Everything that lives for the whole run of the game. The exploration loop
 // holds one GameState and hands its pieces to the screens it opens; the
-// program-wide values (model/game_values.h) and the airport's baggage store sit
-// beside it.
+// program-wide values with the airport's baggage store (model/game_values.h)
+// sit beside it.
 
 #include "console/array.h"
 #include "console/text.h"
@@ -26,10 +26,7 @@ struct GameState {
     int currentMap = 1;        // index into maps of the map the player stands on
 };
 
-// The belongings checked in at the airport until the baggage claim.
-extern Possessions baggage;
-
 // A new game: the player at (20, 10) on map 1 with 500 hit points, strength
-// and accuracy 10; fresh possessions and baggage; the program-wide values of
-// a new game. The maps and enemies stay as they are.
+// and accuracy 10; fresh possessions; the program-wide values and the baggage
+// of a new game. The maps and enemies stay as they are.
 void resetToNewGame(GameState& state);

@@ -9,6 +9,7 @@ int savedEquippedWeapon = 0;
 bool battleMusicPlaying = false;
 bool bossMusicPlaying = false;
 int vitaminPrice = 10;
+Possessions baggage;
 
 void resetGameValues() {
     currentCity = 1;
@@ -20,4 +21,5 @@ void resetGameValues() {
     battleMusicPlaying = false;
     bossMusicPlaying = false;
     vitaminPrice = 10;
+    baggage = Possessions();
 }

@@ -1,6 +1,9 @@
 #pragma once
 // The program-wide values of one game. Screens read and change them directly;
-// resetGameValues() gives them a new game's values (start-up and tests).
+// resetGameValues() gives all of them, the baggage too, a new game's values
+// (a new game and every test start from it).
+
+#include "model/possessions.h"
 
 extern int currentCity;          // 1 Vancouver ... 6 Washington D.C.
 extern int missionNumber;        // 0 before the first mail, up to 6
@@ -11,5 +14,6 @@ extern int savedEquippedWeapon;  // equippedWeapon remembered at baggage check-i
 extern bool battleMusicPlaying;  // the bar's music is on: battles keep it
 extern bool bossMusicPlaying;    // the final fight's music is on: battles keep it
 extern int vitaminPrice;         // the hospital shop's rising price
+extern Possessions baggage;      // checked in at the airport until the baggage claim
 
 void resetGameValues();

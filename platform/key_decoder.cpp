@@ -222,6 +222,12 @@ void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>
     }
     Params p;
     if (!parseParams(params, p)) return;  // other private sequences, e.g. CSI > ... c
+    // Focus reports (CSI I, CSI O): only the loss matters, as keys held then
+    // are released in another window.
+    if (final == 'O' && params.empty()) {
+        out.push_back(replyEvent(InputEvent::Kind::FocusLost, 0, now));
+        return;
+    }
     int key = 0;
     if (final == 'u') {
         const int code = p.at(0, 0, 0);
@@ -241,7 +247,7 @@ void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>
         return;
     }
     key = keyOfArrow(final);
-    if (key == 0) return;  // function keys, Home, End, focus reports, ...
+    if (key == 0) return;  // function keys, Home, End, focus gained, ...
     KeyAction action;
     if (!actionOf(p.at(1, 1, 1), action)) return;
     out.push_back(keyEvent(key, action, modsOf(p), false, now));

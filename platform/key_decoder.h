@@ -6,8 +6,8 @@
 // Understood: the legacy encodings (arrows as ESC [ A..D or ESC O A..D, with
 // modifiers as ESC [ 1 ; m A; Enter as CR or LF; Backspace as DEL or BS; the
 // digits; a lone ESC), the kitty keyboard protocol's key events with their
-// press / repeat / release types, and the replies to the kitty and device
-// attribute queries. Every other sequence is read to its end and dropped.
+// press / repeat / release types, the replies to the kitty and device
+// attribute queries, and the report that the window lost the focus. Every other sequence is read to its end and dropped.
 
 #include <cstdint>
 #include <string>
@@ -23,6 +23,7 @@ struct InputEvent {
         DeviceAttributes,  // reply to the primary device attributes query
         Interrupt,         // Ctrl+C reported as a key (the terminal sends no signal then)
         Suspend,           // Ctrl+Z reported as a key
+        FocusLost,         // the window lost the keyboard focus
     };
     Kind kind = Kind::Key;
     int key = 0;  // virtual key: 13 Enter, 27 Escape, 8 Backspace, 37-40 arrows, '0'-'9'

@@ -62,9 +62,7 @@ void KeyState::recordEmulated(const InputEvent& e) {
 }
 
 void KeyState::addPress(int key, std::int64_t at, std::int64_t holdBack) {
-    const std::int64_t visible = std::max(at + holdBack, lastVisible + pressSpacingMs);
-    lastVisible = visible;
-    pending.push_back(Pending{key, at, visible});
+    pending.push_back(Pending{key, at, at + holdBack});
     if (pending.size() > maxPending) pending.pop_front();
 }
 
@@ -76,11 +74,18 @@ void KeyState::withdrawPress(int key, std::int64_t at) {
         }
 }
 
+bool KeyState::waitsItsTurn(std::deque<Pending>::const_iterator press, std::int64_t now) const {
+    for (auto it = pending.cbegin(); it != press; ++it)
+        if (it->visibleAt <= now) return true;
+    return false;
+}
+
 bool KeyState::takePress(int key, std::int64_t now, bool evenIfHidden) {
-    while (!pending.empty() && pending.front().visibleAt + pressLifetimeMs < now) pending.pop_front();
+    // Presses come in the order they were made, so the oldest are in front.
+    while (!pending.empty() && pending.front().at + pressLifetimeMs < now) pending.pop_front();
     for (auto it = pending.begin(); it != pending.end(); ++it) {
         if (it->key != key) continue;
-        if (it->visibleAt > now && !evenIfHidden) return false;
+        if (!evenIfHidden && (it->visibleAt > now || waitsItsTurn(it, now))) return false;
         pending.erase(it);
         slot(key).pressTaken = true;
         return true;
@@ -90,7 +95,7 @@ bool KeyState::takePress(int key, std::int64_t now, bool evenIfHidden) {
 
 bool KeyState::physicallyDown(int key, std::int64_t now) const {
     const Slot& s = slot(key);
-    if (exactMode && s.down && now - s.lastEvent < staleDownMs) return true;
+    if (exactMode && s.down) return true;
     return s.repeating && now - s.lastEvent < quietWindow();
 }
 
@@ -108,14 +113,24 @@ bool KeyState::pressed(int key, std::int64_t now) {
     // In exact mode a key that is down is a press under way even when its
     // press is old, as long as no view has taken that press yet.
     Slot& s = slot(key);
-    if (!down(key, now) || s.pressTaken) return false;
+    if (!down(key) || s.pressTaken) return false;
     s.pressTaken = true;
     return true;
 }
 
-bool KeyState::down(int key, std::int64_t now) const {
-    const Slot& s = slot(key);
-    return exactMode && s.down && now - s.lastEvent < staleDownMs;
+bool KeyState::down(int key) const { return exactMode && slot(key).down; }
+
+void KeyState::screenCleared(std::int64_t now) {
+    while (!pending.empty() && pending.front().at <= now) pending.pop_front();
+    for (Slot& s : slots)
+        if (s.down) s.pressTaken = true;
+}
+
+void KeyState::releaseAll() {
+    for (Slot& s : slots) {
+        s.down = false;
+        s.repeating = false;
+    }
 }
 
 void KeyState::forget() {

@@ -47,13 +47,7 @@ private:
     SoundDevice::Track current = nullptr;
 };
 
-// Plays nothing: the player of a machine without sound.
-class SilentMusicPlayer : public MusicPlayer {
-public:
-    bool play(const std::string&) override { return false; }
-    void stop() override {}
-};
-
 // The machine's music player: the SDL player when the sound device opens,
-// otherwise the silent one. Cheap to call and never slow when sound fails.
+// otherwise nullptr, which leaves the console's silent player in place.
+// Cheap to call and never slow when sound fails.
 std::unique_ptr<MusicPlayer> makeMusicPlayer();

@@ -48,11 +48,12 @@ std::terminate_handler previousTerminate = nullptr;
 constexpr int in = STDIN_FILENO;
 constexpr int out = STDOUT_FILENO;
 
-const char enterScreen[] = "\x1b[?1049h\x1b[?25l";
-const char clearScreen[] = "\x1b[0m\x1b[2J";
+// Focus reports (?1004) tell when held keys are released in another window.
+const char enterScreen[] = "\x1b[?1049h\x1b[?25l\x1b[?1004h";
+const char resetAndClearBytes[] = "\x1b[0m\x1b[2J";
 // The Linux console has no alternate screen: the game's picture is cleared
 // before leaving so that it never stays behind under the shell.
-const char leaveScreen[] = "\x1b[0m\x1b[2J\x1b[H\x1b[?25h\x1b[?1049l";
+const char leaveScreen[] = "\x1b[?1004l\x1b[0m\x1b[2J\x1b[H\x1b[?25h\x1b[?1049l";
 const char popKeyboard[] = "\x1b[<u";
 
 void writeRaw(const char* data, std::size_t size) {
@@ -85,7 +86,7 @@ void reenterTerminal() {
     if (!state.exists || state.active) return;
     ::tcsetattr(in, TCSAFLUSH, &state.raw);
     writeRaw(state.enter.data, state.enter.size);
-    writeRaw(clearScreen, sizeof clearScreen - 1);
+    writeRaw(resetAndClearBytes, sizeof resetAndClearBytes - 1);
     state.active = 1;
 }
 
@@ -243,7 +244,7 @@ TerminalSession::TerminalSession() {
         throw std::runtime_error(message);
     }
     writeRaw(enterScreen, sizeof enterScreen - 1);
-    writeRaw(clearScreen, sizeof clearScreen - 1);
+    writeRaw(resetAndClearBytes, sizeof resetAndClearBytes - 1);
 }
 
 TerminalSession::~TerminalSession() {

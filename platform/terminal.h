@@ -1,9 +1,10 @@
 #pragma once
-// The real terminal while the game runs: raw input, the alternate screen and
-// a hidden cursor, all undone in reverse order on every way out: the end of
-// the session, exit(), an uncaught exception, SIGINT, SIGTERM, SIGHUP, SIGQUIT
-// and the crash signals (the terminal is restored, then the signal ends the
-// program as it would have). Ctrl+Z (SIGTSTP) restores the terminal and stops;
+// The real terminal while the game runs: raw input, the alternate screen, a
+// hidden cursor and focus reports (so keys held when the window loses the
+// focus are known to be released), all undone in reverse order on every way
+// out: the end of the session, exit(), an uncaught exception, SIGINT,
+// SIGTERM, SIGHUP, SIGQUIT and the crash signals (the terminal is restored,
+// then the signal ends the program as it would have). Ctrl+Z (SIGTSTP) restores the terminal and stops;
 // on SIGCONT the game's terminal comes back and the screen is redrawn whole.
 // A change of size (SIGWINCH) wakes a sleeping wait through a self-pipe.
 //

@@ -11,9 +11,9 @@ namespace {
 
 constexpr int neededColumns = ScreenModel::width;
 constexpr int neededRows = ScreenModel::height;
-// How often a wait for a key's release looks again when no input comes
-// (a lost release then still ends the wait; see KeyState::staleDownMs).
-constexpr int releaseRecheckMs = 100;
+// How long a wait for a key's release sleeps when no input comes; input, a
+// signal or a focus report wake it sooner.
+constexpr int releaseWaitMs = 60000;
 
 const char keyboardQuery[] = "\x1b[?u\x1b[c";
 
@@ -75,6 +75,7 @@ void TerminalHost::handle(const InputEvent& e) {
         case InputEvent::Kind::DeviceAttributes: attributesReply = true; break;
         case InputEvent::Kind::Interrupt: ::raise(SIGINT); break;
         case InputEvent::Kind::Suspend: ::raise(SIGTSTP); break;
+        case InputEvent::Kind::FocusLost: keys.releaseAll(); break;
     }
 }
 
@@ -151,6 +152,12 @@ bool TerminalHost::keyHeld(int virtualKey) {
     return keys.held(virtualKey, now());
 }
 
+void TerminalHost::screenCleared() {
+    // Input still unread was typed before the clear as well.
+    pump();
+    keys.screenCleared(now());
+}
+
 bool TerminalHost::keyDown(int virtualKey) {
     pump();
     present();
@@ -160,9 +167,9 @@ bool TerminalHost::keyDown(int virtualKey) {
 void TerminalHost::waitForRelease(int virtualKey) {
     // In emulated mode a press is over once it is taken; in exact mode this
     // waits, sleeping, for the release.
-    while (keys.down(virtualKey, now())) {
+    while (keys.down(virtualKey)) {
         present();
-        sleepUntil(now() + releaseRecheckMs);
+        sleepUntil(now() + releaseWaitMs);
         pump();
     }
 }

@@ -29,6 +29,7 @@ public:
     bool keyHeld(int virtualKey) override;
     bool keyDown(int virtualKey) override;
     void waitForRelease(int virtualKey) override;
+    void screenCleared() override;
 
     // True when the terminal reports key releases, so held keys are exact.
     bool exactKeys() const { return keys.exact(); }

@@ -11,6 +11,7 @@
 namespace {
 
 int play() {
+    bindCoutToScreen();
     TerminalHost terminal;
     setHost(&terminal);
     const auto music = makeMusicPlayer();
@@ -26,4 +27,4 @@ int play() {
 
 }  // namespace
 
-int main() { return runOnTerminal(play); }
+int main() { return exitStatusOf(play); }

@@ -15,7 +15,7 @@ void report(const std::string& what) { std::cerr << "DRIFTER stopped: " << what 
 
 }  // namespace
 
-int runOnTerminal(int (*body)()) {
+int exitStatusOf(int (*body)()) {
     try {
         return body();
     } catch (const QuitGame&) {

@@ -4,4 +4,4 @@
 // for anything that went wrong. The terminal is restored before the line is
 // written, because the body's objects are unwound first.
 
-int runOnTerminal(int (*body)());
+int exitStatusOf(int (*body)());

@@ -1,6 +1,7 @@
 #include "screens/bar.h"
 
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "console/music.h"
 #include "console/random.h"
@@ -8,29 +9,19 @@
 #include "screens/battle.h"
 #include "model/enemy.h"
 
-namespace {
-
-BarFight fight = battle;
-
-}  // namespace
-
-void setBarFight(BarFight f) { fight = f ? f : battle; }
-
 void barMenu(Character& player, Possessions& possessions) {
     stopSound();
     playMusic(".\\Music\\battle.wav");
     battleMusicPlaying = true;
-    Array<String> options;
-    options.append(" Pick a fight ");
-    options.append(" Leave        ");
+    const Array<String> choices = options({" Pick a fight ", " Leave        "});
     for (;;) {
         clearScreen();
-        if (menu("Bar", options, false) != 0) break;
+        if (menu("Bar", choices, false) != 0) break;
         // A bar brawler hits harder and lasts longer than a hunter in the street.
         const int strength = gameRand() % 5 + 5;
         const int hp = gameRand() % 100 + 250;
         Enemy opponent("Bounty Hunter", hp, strength);
-        fight(player, opponent, possessions);
+        battle(player, opponent, possessions);
         if (player.getHp() <= 0) break;
     }
     battleMusicPlaying = false;

@@ -3,7 +3,6 @@
 // to the bar's own music, which runs on through every fight.
 
 class Character;
-class Enemy;
 class Possessions;
 
 // Fights until the player leaves or loses a fight.
@@ -12,8 +11,3 @@ void barMenu(Character& player, Possessions& possessions);
 // The way in from the street: the bar on a cleared screen, then the street's
 // music again and the screen cleared for the map.
 void visitBar(Character& player, Possessions& possessions);
-
-// The fight the bar starts; tests put a fight of their own in its place,
-// nullptr puts the battle back.
-using BarFight = void (*)(Character& player, Enemy& enemy, Possessions& possessions);
-void setBarFight(BarFight fight);

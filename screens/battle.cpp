@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "console/music.h"
 #include "console/random.h"
@@ -17,13 +18,10 @@ namespace {
 enum Action { Attack, ChangeWeapon, UseItem, Flee };
 
 Array<String> battleOptions(const Enemy& enemy) {
-    Array<String> options;
-    options.append(" Attack        ");
-    options.append(" Change Weapon ");
-    options.append(" Use Item      ");
+    Array<String> choices = options({" Attack        ", " Change Weapon ", " Use Item      "});
     // There is no running from the final fight.
-    if (enemy.getName() != "Abbott Gates") options.append(" Flee          ");
-    return options;
+    if (enemy.getName() != "Abbott Gates") choices.append(" Flee          ");
+    return choices;
 }
 
 // The weapon the player strikes with. An equippedWeapon off the list is taken
@@ -89,7 +87,7 @@ void battle(Character& player, Enemy& enemy, Possessions& possessions) {
         stopSound();
         playMusic(".\\Music\\battle.wav");
     }
-    const Array<String> options = battleOptions(enemy);
+    const Array<String> choices = battleOptions(enemy);
     clearScreen();
     delayMs(200);
 
@@ -98,7 +96,7 @@ void battle(Character& player, Enemy& enemy, Possessions& possessions) {
         setColor(0, 15);
         drawFighterStatus(player);
         gotoXY(2, 2);
-        switch (menu("Battle!", options, false)) {
+        switch (menu("Battle!", choices, false)) {
         case Attack:
             attack(player, enemy, possessions);
             break;

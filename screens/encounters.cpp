@@ -80,7 +80,7 @@ bool enemyFight(GameState& state, std::uint32_t i) {
     return beaten;
 }
 
-void deathTest(GameState& state) {
+void wakeInHospitalIfDown(GameState& state) {
     if (state.player.getHp() > 0) return;
     delayMs(300);
     state.player.setHp(state.player.getMaxHp());

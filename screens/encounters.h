@@ -17,4 +17,4 @@ void ambush(GameState& state);
 // was taken off the map.
 bool enemyFight(GameState& state, std::uint32_t i);
 // A player without hit points wakes in the city's hospital, robbed.
-void deathTest(GameState& state);
+void wakeInHospitalIfDown(GameState& state);

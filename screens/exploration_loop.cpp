@@ -127,7 +127,7 @@ void explorationTick(GameState& state) {
     pauseOnEscape(state);
     walk(state);
     if (state.player.getHp() > 0) enemyTurn(state);
-    deathTest(state);
+    wakeInHospitalIfDown(state);
 }
 
 void explorationLoop(GameState& state) {

@@ -110,7 +110,7 @@ void seeDoctor(Character& player, Possessions& possessions) {
     showCash(possessions);
     std::cout << "Your Health is " << player.getHp() << ".\n\n" << std::endl;
     std::cout << "It will cost you $" << doctorFee << " to heal you.\n\nPay the Doctor?\n" << std::endl;
-    if (menu("Doctor", options({" Yes ", " No  "}), false) != 0) return;
+    if (!confirmed("Doctor")) return;
     if (possessions.getMoney() < doctorFee) {
         notEnoughMoney();
         return;

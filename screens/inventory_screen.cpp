@@ -1,16 +1,14 @@
 #include "screens/inventory_screen.h"
 
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "screens/fight_menus.h"
 #include "model/possessions.h"
 #include "model/character.h"
 
 void inventoryScreen(Character& player, Possessions& possessions) {
-    Array<String> options;
-    options.append(" Change Equipped Weapon ");
-    options.append(" Use Item               ");
-    options.append(" Exit                   ");
+    const Array<String> choices = options({" Change Equipped Weapon ", " Use Item               ", " Exit                   "});
     clearScreen();
     delayMs(200);
     while (player.getHp() > 0) {
@@ -18,7 +16,7 @@ void inventoryScreen(Character& player, Possessions& possessions) {
         setColor(0, 15);
         drawFighterStatus(player);
         gotoXY(2, 2);
-        const int choice = menu("Inventory", options, false);
+        const int choice = menu("Inventory", choices, false);
         if (choice == 0) {
             changeWeaponMenu(possessions);
         } else if (choice == 1) {

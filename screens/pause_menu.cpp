@@ -1,24 +1,16 @@
 #include "screens/pause_menu.h"
 
-#include <initializer_list>
 #include <iostream>
 
 #include "screens/save_screens.h"
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "console/quit.h"
 #include "model/game_values.h"
 #include "screens/inventory_screen.h"
 
 namespace {
-
-InventoryScreenCall openInventory = inventoryScreen;
-
-Array<String> options(std::initializer_list<const char*> texts) {
-    Array<String> list;
-    for (const char* text : texts) list.append(text);
-    return list;
-}
 
 // What the brief says for each mission number; a null line ends the body.
 struct Brief {
@@ -52,8 +44,6 @@ constexpr int briefCount = static_cast<int>(sizeof briefs / sizeof briefs[0]);
 
 }  // namespace
 
-void setPauseInventoryScreen(InventoryScreenCall screen) { openInventory = screen ? screen : inventoryScreen; }
-
 void pauseMenu(Character& player, Possessions& possessions, int& currentMap, const Array<Map>& maps) {
     clearScreen();
     gotoXY(35, 5);
@@ -62,7 +52,7 @@ void pauseMenu(Character& player, Possessions& possessions, int& currentMap, con
                                      " Quit Game     "}),
                             false);
     switch (choice) {
-    case 1: openInventory(player, possessions); break;
+    case 1: inventoryScreen(player, possessions); break;
     case 2: missionBrief(); break;
     case 3: loadGameScreen(possessions, player, currentMap, maps); break;
     case 4: throw QuitGame{};

@@ -18,8 +18,3 @@ void missionBrief();
 // Load a saved game or quit (QuitGame). Returns after the load screen,
 // whether or not a game was loaded.
 void gameOverMenu(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps);
-
-// The inventory screen the pause menu opens; tests put a screen of their own
-// in its place, nullptr puts the real one back.
-using InventoryScreenCall = void (*)(Character& player, Possessions& possessions);
-void setPauseInventoryScreen(InventoryScreenCall screen);

@@ -7,6 +7,7 @@
 
 #include "model/save_file.h"
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "platform/files.h"
 #include "model/map.h"
@@ -59,19 +60,10 @@ int chooseSlot() {
     return choice < slotCount ? choice + 1 : 0;
 }
 
-bool confirmed() {
-    Array<String> options;
-    options.append(" Yes ");
-    options.append(" No  ");
-    return menu("", options, false) == 0;
-}
-
-// A message after which the screen waits for Enter.
-void tell(const char* message) {
+// A message on a clear screen that waits for Enter.
+void warn(const char* message) {
     clearScreen();
-    std::cout << message << '\n';
-    waitForEnter();
-    delayMs(200);
+    tell(String(message) + "\n");
 }
 
 // The saved game fits this world: its map exists and the position lies on it.
@@ -100,9 +92,9 @@ void saveGameScreen(Possessions& possessions, Character& player, int currentMap)
             std::cout << "Would you like to OVERWRITE slot " << slot << "?\n";
         else
             std::cout << "Would you like to save to slot " << slot << "?\n";
-        if (!confirmed()) continue;
+        if (!confirmed("")) continue;
         const std::string text = formatSavedGame(captureGame(possessions, player, currentMap));
-        if (!writeFileAtomically(file.str(), text)) tell("The game could not be saved.");
+        if (!writeFileAtomically(file.str(), text)) warn("The game could not be saved.");
     }
 }
 
@@ -114,7 +106,7 @@ void loadGameScreen(Possessions& possessions, Character& player, int& currentMap
         if (!readTextFile(slotFileName(slot).str(), text)) continue;
         SavedGame game;
         if (!parseSavedGame(text, game) || !fitsWorld(game, maps)) {
-            tell("This saved game is damaged and cannot be loaded.");
+            warn("This saved game is damaged and cannot be loaded.");
             continue;
         }
         restoreGame(game, possessions, player, currentMap);

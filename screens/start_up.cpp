@@ -4,6 +4,7 @@
 
 #include "screens/save_screens.h"
 #include "console/console.h"
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "console/music.h"
 #include "console/random.h"
@@ -48,6 +49,8 @@ void splashScreen() {
 }
 
 void loadingScreen(GameState& state) {
+    // A splash that fades to its end leaves black text behind.
+    setColor(0, 15);
     clearScreen();
     std::cout << "Starting up...0%";
     for (const char* percent : {"20%", "40%", "60%", "70%", "80%", "90%"}) showPercent(percent);
@@ -65,9 +68,7 @@ void loadingScreen(GameState& state) {
 bool titleMenu(GameState& state) {
     clearScreen();
     gotoXY(30, 10);
-    Array<String> options;
-    for (const char* option : {" New Game  ", " Load Game ", " Quit      "}) options.append(option);
-    switch (menu("  DRIFTER", options, false)) {
+    switch (menu("  DRIFTER", options({" New Game  ", " Load Game ", " Quit      "}), false)) {
         case 0:
             clearScreen();
             // The press that cuts the story short must not also pause the game.

@@ -40,6 +40,7 @@ int main(int argc, char** argv) {
     const Map& map = world.map(k);
 
     // The exploration loop's drawing, step by step.
+    bindCoutToScreen();
     setColor(0, 15);
     clearScreen();
     gotoXY(0, 0);

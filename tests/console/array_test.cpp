@@ -45,26 +45,4 @@ TEST(Array, RemovalKeepsTheOrderOfTheRest) {
     EXPECT_THROW((void)one.at(0), errorBounds);
 }
 
-TEST(Array, IndexOfFindsTheFirstMatch) {
-    EXPECT_EQ(Array<String>().indexOf(String("x")), -1);
-    Array<String> names = list({"Fist", "C4", "Fist"});
-    EXPECT_EQ(names.indexOf(String("Fist")), 0);
-    EXPECT_EQ(names.indexOf(String("C4")), 1);
-    EXPECT_EQ(names.indexOf(String("fist")), -1);
-}
-
-TEST(Array, CopiesAreIndependent) {
-    Array<String> a = list({"one", "two"});
-    Array<String> b = a;
-    b[0] = "changed";
-    b.append("three");
-    EXPECT_TRUE(a[0] == "one");
-    EXPECT_EQ(a.size(), 2u);
-    a = b;
-    EXPECT_EQ(a.size(), 3u);
-    a.clear();
-    EXPECT_EQ(a.size(), 0u);
-    EXPECT_EQ(b.size(), 3u);
-}
-
 }  // namespace

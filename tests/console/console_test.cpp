@@ -100,14 +100,6 @@ TEST_F(Fade, BrightensHoldsAndDarkensInItsPhases) {
     EXPECT_EQ(textAt(0, 1, 6), "a game");
 }
 
-TEST_F(Fade, HoldShorterThanAStepStillEndsAtHoldPlusSixSteps) {
-    RecordingHost rec;
-    setHost(&rec);
-    EXPECT_FALSE(fadeText(lines, 100, 200, VK::Escape));
-    EXPECT_EQ(rec.now(), 100 + 6 * 200);
-    EXPECT_EQ(rec.colourAt(750), 0x07);  // fade-out begins at hold + 3 steps
-}
-
 TEST_F(Fade, TheSkipKeyEndsItAtOnce) {
     keys.hold(VK::Escape, 3000);
     EXPECT_TRUE(fadeText(lines, 5000, 200, VK::Escape));

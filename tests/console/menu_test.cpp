@@ -87,13 +87,6 @@ TEST_F(Menu, ATallMenuScrollsToKeepTheHighlightOnScreenAndMarksWhatIsHidden) {
     EXPECT_EQ(textAt(0, 24, 13), " Option 29   ");
 }
 
-TEST_F(Menu, WaitsTwoHundredMillisecondsAfterTheChoice) {
-    keys.tap(VK::Enter);
-    run({" a "});
-    const auto chosen = keys.now();
-    EXPECT_EQ(chosen, 75 + 30 + 200);  // first poll at 75 ms, Enter held 30 ms
-}
-
 class NumberField : public ConsoleTest {
 protected:
     std::uint32_t read(const char* typed) {
@@ -128,13 +121,6 @@ TEST_F(NumberField, NeverGoesAboveTheLargestSumOfMoney) {
     keys.type("0000000000000001").hold({'2', VK::Enter}, 50);
     EXPECT_EQ(readNumber(10, 5), 1u);  // a 17th digit is not even read
     EXPECT_EQ(read("4294967296\b\r"), 42949672u);  // the ignored 6 is not what Backspace removes
-}
-
-TEST(Power, RaisesInThirtyTwoBits) {
-    EXPECT_EQ(power(10, 0), 1u);
-    EXPECT_EQ(power(10, -3), 1u);
-    EXPECT_EQ(power(10, 9), 1000000000u);
-    EXPECT_EQ(power(10, 10), 1410065408u);  // wraps modulo 2^32
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-
 #include <sstream>
 
 #include "console/text.h"
@@ -45,17 +44,6 @@ TEST(String, AppendsNumbersAndCopiesDeeply) {
     EXPECT_STREQ(String("abc").c_str().get(), "abc");
 }
 
-TEST(String, ComparesCaseAndLength) {
-    EXPECT_FALSE(String("Abc") == String("abc"));
-    EXPECT_TRUE(String("a") == 'a');
-    EXPECT_TRUE('a' == String("a"));
-    EXPECT_FALSE(String("ab") == 'a');
-    EXPECT_FALSE(String("ab") == "abc");
-    EXPECT_TRUE("ab" != String("abc"));
-    EXPECT_TRUE(String("ab") + 'c' + "d" + String("e") == "abcde");
-    EXPECT_TRUE('z' + String("y") == "zy");
-}
-
 TEST(Getline, SkipsOneWaitingLineFeedAndKeepsTheLastLine) {
     std::istringstream in("\nabc\ndef");
     String s;
@@ -96,15 +84,6 @@ TEST_F(ColourEscapes, NeedThreeCharactersAfterThePercent) {
     write("%c4fX%CxZY");
     EXPECT_EQ(scr().attrAt(0, 0), 0x4F);
     EXPECT_EQ(scr().attrAt(1, 0), 0x00);  // non-hex digits count as 0
-}
-
-TEST(HexDigitValue, ReadsBothCasesAndGivesZeroOtherwise) {
-    EXPECT_EQ(hexDigitValue('f'), 15);
-    EXPECT_EQ(hexDigitValue('F'), 15);
-    EXPECT_EQ(hexDigitValue('9'), 9);
-    EXPECT_EQ(hexDigitValue('g'), 0);
-    EXPECT_EQ(hexDigitValue(' '), 0);
-    EXPECT_EQ(hexDigitValue('%'), 0);
 }
 
 }  // namespace

@@ -1,35 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <iterator>
-
 #include "model/possessions.h"
 #include "support/console_fixture.h"
 #include "support/rolls.h"
 #include "model/character.h"
 
 namespace {
-
-struct Row {
-    WeaponKind kind;
-    const char* listName;
-    int damage;
-    int accuracy;
-    bool disposable;
-};
-
-const Row expected[] = {
-    {WeaponKind::Fist, "Fist", 5, 100, false},          {WeaponKind::Baseballbat, "Baseballbat", 10, 90, false},
-    {WeaponKind::Brokenbottle, "Brokenbottle", 7, 100, false},
-    {WeaponKind::Switchblade, "Switchblade", 10, 90, false}, {WeaponKind::Machete, "Machete", 15, 80, false},
-    {WeaponKind::Chainsaw, "Chainsaw", 40, 90, false},  {WeaponKind::Beretta, "Beretta", 30, 80, false},
-    {WeaponKind::DualBerettas, "Dualberettas", 50, 85, false},
-    {WeaponKind::DesertEagle, "Deserteagle", 35, 80, false}, {WeaponKind::Shotgun, "Shotgun", 50, 60, false},
-    {WeaponKind::Uzi, "Uzi", 50, 80, false},            {WeaponKind::AK47, "AK47", 50, 80, false},
-    {WeaponKind::M16, "M16", 50, 85, false},            {WeaponKind::RocketLauncher, "Rocketlauncher", 100, 40, false},
-    {WeaponKind::Grenade, "Grenade", 75, 70, true},     {WeaponKind::MolotovCocktail, "Molotov Cocktail", 65, 60, true},
-    {WeaponKind::FlameThrower, "Flamethrower", 100, 50, false}, {WeaponKind::C4, "C4", 100, 90, true},
-    {WeaponKind::Railgun, "Railgun", 100, 100, false},  {WeaponKind::PointyStick, "Pointy Stick", 300, 300, false},
-};
 
 // The hit points an attack takes from a target of 100, given the two rolls.
 int dealt(Weapon&& weapon, int strength, int strengthRoll, int hitRoll, bool* spent = nullptr) {
@@ -42,18 +18,17 @@ int dealt(Weapon&& weapon, int strength, int strengthRoll, int hitRoll, bool* sp
     return 100 - target.getHp();
 }
 
-TEST(Weapons, EveryKindHasItsNameValuesAndRebuildsFromItsName) {
-    ASSERT_EQ(std::size(expected), static_cast<std::size_t>(weaponKindCount));
-    for (const Row& row : expected) {
-        auto weapon = makeWeapon(row.kind);
-        EXPECT_EQ(weapon->getName().str(), row.listName);
-        EXPECT_EQ(weapon->getDamage(), row.damage) << row.listName;
-        EXPECT_EQ(weapon->getAccuracy(), row.accuracy) << row.listName;
-        EXPECT_EQ(isDisposableWeapon(weapon->getName()), row.disposable) << row.listName;
-        auto rebuilt = makeWeaponByName(row.listName);
-        ASSERT_NE(rebuilt, nullptr) << row.listName;
-        EXPECT_EQ(rebuilt->getKind(), row.kind);
-        EXPECT_EQ(weapon->getKind(), row.kind);
+// Saved games name weapons by their list names: every kind comes back from
+// its own, and only the throwables are spent by use.
+TEST(Weapons, EveryKindRebuildsFromItsListNameAndOnlyThrowablesAreSpent) {
+    for (int k = 0; k < weaponKindCount; ++k) {
+        const auto weapon = makeWeapon(static_cast<WeaponKind>(k));
+        const auto rebuilt = makeWeaponByName(weapon->getName());
+        ASSERT_NE(rebuilt, nullptr) << weapon->getName().str();
+        EXPECT_EQ(rebuilt->getKind(), weapon->getKind());
+        const bool throwable = weapon->getName() == "Grenade" || weapon->getName() == "Molotov Cocktail" ||
+                               weapon->getName() == "C4";
+        EXPECT_EQ(isDisposableWeapon(weapon->getName()), throwable) << weapon->getName().str();
     }
     EXPECT_EQ(makeWeaponByName("Desert Eagle"), nullptr);  // the built name is not the list text
 }

@@ -17,12 +17,7 @@ class MapFolderTest : public ConsoleTest {
 protected:
     void SetUp() override {
         ConsoleTest::SetUp();
-        resetGameValues();
         std::filesystem::create_directories(folder / "maps");
-    }
-    void TearDown() override {
-        resetGameValues();
-        ConsoleTest::TearDown();
     }
     void writeMap(const std::string& fileName, const std::string& text) { folder.write("maps/" + fileName, text); }
     void readInto(Map& map, const std::string& text) {

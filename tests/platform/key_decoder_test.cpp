@@ -139,4 +139,8 @@ TEST(KeyDecoder, CtrlCAndCtrlZReportedAsKeysBecomeSignalRequests) {
     EXPECT_EQ(events[1].kind, Kind::Suspend);
 }
 
+TEST(KeyDecoder, AWindowThatLosesTheFocusSaysSoAndGainingItIsNoKey) {
+    EXPECT_EQ(keysOf(decode("\x1b[I\x1b[A\x1b[O")), (std::vector<int>{Vk::Up, -static_cast<int>(Kind::FocusLost)}));
+}
+
 }  // namespace

@@ -65,23 +65,16 @@ struct Music {
     std::unique_ptr<DeviceMusicPlayer> player;
 };
 
-TEST(DeviceMusic, ANewTuneReplacesTheOldOneAtOnce) {
-    Music m;
-    ASSERT_TRUE(m.player->available());
-    EXPECT_TRUE(m.player->play("a.wav"));
-    EXPECT_EQ(m.log.sounding, "a.wav");
-    EXPECT_TRUE(m.player->play("b.wav"));
-    EXPECT_EQ(m.log.sounding, "b.wav");
-    EXPECT_EQ(m.log.held, std::multiset<std::string>{"b.wav"});
-    // The same tune again starts afresh and still holds one copy.
-    EXPECT_TRUE(m.player->play("b.wav"));
-    EXPECT_EQ(m.log.held, std::multiset<std::string>{"b.wav"});
-}
-
-TEST(DeviceMusic, AFileThatCannotPlayStillSilencesTheOldTune) {
+// One tune at a time: a new one replaces the old, a file that cannot play
+// leaves silence with nothing held, and music comes back with a good file.
+TEST(DeviceMusic, ANewTuneReplacesTheOldOneAndAFailedOneLeavesSilence) {
     Music m;
     m.log.unreadable = {"gone.wav"};
-    m.player->play("a.wav");
+    EXPECT_TRUE(m.player->play("a.wav"));
+    EXPECT_TRUE(m.player->play("b.wav"));
+    EXPECT_TRUE(m.player->play("b.wav"));  // the same tune again starts afresh
+    EXPECT_EQ(m.log.sounding, "b.wav");
+    EXPECT_EQ(m.log.held, std::multiset<std::string>{"b.wav"});
     EXPECT_FALSE(m.player->play("gone.wav"));
     EXPECT_EQ(m.log.sounding, "");
     EXPECT_TRUE(m.log.held.empty());
@@ -89,35 +82,28 @@ TEST(DeviceMusic, AFileThatCannotPlayStillSilencesTheOldTune) {
     m.player->play("a.wav");
     m.log.playWorks = false;
     EXPECT_FALSE(m.player->play("b.wav"));
-    EXPECT_EQ(m.log.sounding, "");
-    EXPECT_TRUE(m.log.held.empty()) << "a tune that would not start is released";
+    EXPECT_TRUE(m.log.sounding.empty() && m.log.held.empty()) << "a tune that would not start is released";
     m.log.playWorks = true;
-    EXPECT_TRUE(m.player->play("a.wav")) << "music comes back with the next good file";
+    EXPECT_TRUE(m.player->play("a.wav"));
 }
 
-TEST(DeviceMusic, StopSilencesAndStopWithNothingPlayingDoesNothing) {
+TEST(DeviceMusic, StopAndClosingSilenceAndWithoutADeviceNothingIsTouched) {
     Music m;
-    m.player->stop();
-    EXPECT_EQ(m.log.calls, 0);
     m.player->play("a.wav");
     m.player->stop();
-    EXPECT_EQ(m.log.sounding, "");
-    EXPECT_TRUE(m.log.held.empty());
+    EXPECT_TRUE(m.log.sounding.empty() && m.log.held.empty());
     const int calls = m.log.calls;
     m.player->stop();
-    EXPECT_EQ(m.log.calls, calls);
+    EXPECT_EQ(m.log.calls, calls);  // nothing playing: nothing to do
     m.player->play("b.wav");
     m.player.reset();
-    EXPECT_EQ(m.log.sounding, "") << "closing the player silences it";
-    EXPECT_TRUE(m.log.held.empty());
-}
+    EXPECT_TRUE(m.log.sounding.empty() && m.log.held.empty()) << "closing the player silences it";
 
-TEST(DeviceMusic, WithoutASoundDeviceNothingIsLoadedOrPlayed) {
-    Music m(false);
-    EXPECT_FALSE(m.player->available());
-    EXPECT_FALSE(m.player->play("a.wav"));
-    m.player->stop();
-    EXPECT_EQ(m.log.calls, 0);
+    Music none(false);
+    EXPECT_FALSE(none.player->available());
+    EXPECT_FALSE(none.player->play("a.wav"));
+    none.player->stop();
+    EXPECT_EQ(none.log.calls, 0);
 }
 
 TEST(DeviceMusic, GamePathsFindTheFileWhateverTheCaseOfItsName) {

@@ -80,7 +80,7 @@ TEST(SdlMusic, LoopsATuneReplacesItAndFallsSilentOnStop) {
     env.set("SDL_DISKAUDIODELAY", "1");
 
     std::unique_ptr<MusicPlayer> player = makeMusicPlayer();
-    ASSERT_EQ(dynamic_cast<SilentMusicPlayer*>(player.get()), nullptr) << "the disk driver did not open";
+    ASSERT_NE(player, nullptr) << "the disk driver did not open";
     setMusicPlayer(player.get());
     playMusic(fileA.c_str());
     ASSERT_TRUE(waitForOutput(output, 4 * a.size() + 65536));
@@ -109,14 +109,12 @@ TEST(SdlMusic, LoopsATuneReplacesItAndFallsSilentOnStop) {
     EXPECT_EQ(out.find_first_not_of('\0', out.size() - tail), std::string::npos) << "music went on after the stop";
 }
 
-TEST(SdlMusic, AMachineWithoutAUsableDeviceGetsTheSilentPlayer) {
+TEST(SdlMusic, AMachineWithoutAUsableDeviceKeepsTheSilentPlayer) {
     Environment env;
     env.set("SDL_AUDIODRIVER", "bogus");
     const auto started = Clock::now();
     std::unique_ptr<MusicPlayer> player = makeMusicPlayer();
-    EXPECT_NE(dynamic_cast<SilentMusicPlayer*>(player.get()), nullptr);
-    EXPECT_FALSE(player->play("Music/moody2.wav"));
-    player->stop();
+    EXPECT_EQ(player, nullptr);
     EXPECT_LT(Clock::now() - started, std::chrono::milliseconds(250));
 }
 

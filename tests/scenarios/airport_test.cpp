@@ -28,10 +28,6 @@ protected:
         resetToNewGame(state);
         state.currentMap = state.mapNames.indexOf(String("map airport"));
     }
-    void TearDown() override {
-        baggage = Possessions();
-        ScreenTest::TearDown();
-    }
     // Walks into the link's first tile from beside it (from the hall's side
     // of a gate), then makes the menu choices (0 is a plain Enter); the
     // screen at the last key.

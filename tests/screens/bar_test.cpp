@@ -6,35 +6,11 @@
 #include "support/screen_recorder.h"
 #include "screens/bar.h"
 #include "model/character.h"
-#include "model/enemy.h"
 
 namespace {
 
-// The stand-in fight notes each opponent; the player loses the second one.
-struct Opponent {
-    int strength;
-    int hp;
-    bool barMusic;
-};
-std::vector<Opponent> opponents;
-
-void fakeFight(Character& player, Enemy& enemy, Possessions&) {
-    opponents.push_back({enemy.getStrength(), enemy.getHp(), battleMusicPlaying});
-    if (opponents.size() == 2) player.setHp(0);
-}
-
 class Bar : public ScreenTest {
 protected:
-    void SetUp() override {
-        ScreenTest::SetUp();
-        opponents.clear();
-        setBarFight(fakeFight);
-    }
-    void TearDown() override {
-        setBarFight(nullptr);
-        ScreenTest::TearDown();
-    }
-
     RecordingMusic music;
     Character player{20, 10};
     Possessions possessions;
@@ -50,19 +26,29 @@ TEST_F(Bar, LeavingLowersTheFlagBeforeTheStreetMusicReturns) {
     EXPECT_TRUE(screenIsBlank());
 }
 
+// A brawler has strength 5 + roll % 5 and 250 + roll % 100 hit points: the
+// fist blows he survives show his hit points, the blows he deals his strength.
 TEST_F(Bar, FightsGoOnToTheBarsMusicUntilOneIsLost) {
-    ScriptedRandom rolls({4, 99, 0, 0, 0, 0, 0, 0});  // strength, hit points, the enemy's position
-    script.choose(0).choose(0);                       // a won fight, then a lost one: out at once
+    player.setStrength(100);
+    player.setAccuracy(0);  // no getting away
+    player.setHp(40);
+    ScriptedRandom rolls({4, 99, 0, 0,  // strength 9, 349 hit points, where he stands
+                          82, 0, 8, 0,  // a blow of (5 + 82) * 4 leaves him 1; his of 8 % 9 + 20
+                          0, 0, 0,      // a blow that fells him; the reward
+                          0, 0, 0, 0,   // strength 5, 250 hit points
+                          8, 0});       // his blow of 8 % 5 + 20
+    script.choose(0).choose(0).tap(VK::Enter).tap(VK::Enter);  // a blow each
+    script.choose(0).tap(VK::Enter).tap(VK::Enter);            // the fight won
+    script.choose(0).choose(3).tap(VK::Enter);  // a flight that fails, and the fight lost
     barMenu(player, possessions);
-    ASSERT_EQ(opponents.size(), 2u);
-    EXPECT_EQ(opponents[0].strength, 9);
-    EXPECT_EQ(opponents[0].hp, 349);
-    EXPECT_EQ(opponents[1].strength, 5);
-    EXPECT_EQ(opponents[1].hp, 250);
-    EXPECT_TRUE(opponents[0].barMusic && opponents[1].barMusic);
+    EXPECT_TRUE(script.saw("You were dealt 28 damage of HP."));
+    EXPECT_TRUE(script.saw("You defeated Bounty Hunter!"));
+    EXPECT_TRUE(script.saw("You were dealt 23 damage of HP."));
     EXPECT_FALSE(battleMusicPlaying);
-    EXPECT_EQ(music.calls.size(), 2u);  // the bar's music was started once
-    EXPECT_TRUE(script.scriptDone());
+    // The bar's music runs through both fights; only the loss ends it.
+    EXPECT_EQ(music.calls, (std::vector<std::string>{"stop", "play .\\Music\\battle.wav", "stop",
+                                                     "play .\\Music\\finaldeposit.wav"}));
+    EXPECT_TRUE(script.scriptDone() && rolls.allUsed());
 }
 
 }  // namespace

@@ -27,15 +27,6 @@ TEST_F(Inventory, WithoutItemsTheListOffersOnlyBack) {
     open();  // no keys left: without hit points there is no menu
 }
 
-TEST_F(Inventory, TheTicketShowsItsFlightAndStays) {
-    possessions.addItem(std::make_unique<AirplaneTicket>(2, 4, 3));
-    pick(1), enter(), enter(), exitScreen();
-    open();
-    EXPECT_EQ(shot(2, 0, 0, 64), "This is an airplane ticket from Cape Kennedy, FL to Roswell, NM.");
-    EXPECT_EQ(shot(2, 0, 1, 32), "This flight departs from Gate 3.");
-    EXPECT_EQ(possessions.itemCount(), 1);
-}
-
 TEST_F(Inventory, AMedkitHealsAHurtPlayerAndIsKeptAtFullHealth) {
     possessions.addItem(std::make_unique<Medkit>());
     pick(1), enter(), enter(), exitScreen();

@@ -79,17 +79,12 @@ struct RecordingMusic : MusicPlayer {
     std::vector<bool> barFlags;
 };
 
-// Keys from a ScreenRecorder; a new game's program-wide values before and after.
+// Keys from a ScreenRecorder.
 class ScreenTest : public ConsoleTest {
 protected:
     void SetUp() override {
         ConsoleTest::SetUp();
         setHost(&script);
-        resetGameValues();
-    }
-    void TearDown() override {
-        resetGameValues();
-        ConsoleTest::TearDown();
     }
     bool screenIsBlank() {
         for (int y = 0; y < ScreenModel::height; ++y)

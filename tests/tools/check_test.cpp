@@ -26,23 +26,6 @@ TEST(MapChecker, ShippedMapsKeepEveryRule) {
     EXPECT_TRUE(faults.empty()) << joined(faults);
 }
 
-// The game's own checks run on every map, and the checker shows all they
-// find rather than the first, each with its file and line.
-TEST(MapChecker, ListsEveryFaultOfTheGamesOwnChecks) {
-    EXPECT_TRUE(faultsOfMap(room()).empty()) << joined(faultsOfMap(room()));
-    auto lines = room();
-    lines[8] = "#  1 #";     // a digit without its link
-    lines[10] = "#####";     // the last row one short of width + 1
-    lines[13] = "-2 0";      // a target off the map
-    const auto faults = faultsOfMap(lines);
-    EXPECT_TRUE(mentions(faults, "test.map, line 9: collision row 1, column 3: link 1 has no entry")) << joined(faults);
-    EXPECT_TRUE(mentions(faults, "line 11: collision row 3 is 5 characters, the map needs 6"));
-    EXPECT_TRUE(mentions(faults, "line 14: link 0 (\"map x\") leads to -2, 0"));
-    lines = room();
-    lines.erase(lines.begin() + 10);
-    EXPECT_TRUE(mentions(faultsOfMap(lines), "the collision layer has 3 rows, the map needs 4"));
-}
-
 TEST(MapChecker, CatchesFloorOutsideTheInteriorAndFloorThePictureDoesNotRedraw) {
     auto lines = room();
     lines[8] = "     #";  // floor on the left edge of the layer

@@ -62,16 +62,6 @@ TEST(Score, PhrasesRepeatsAndTiesFillTheirTime) {
     EXPECT_EQ(s.voices[1].notes[3].start, 120);
 }
 
-TEST(Score, InstrumentSettingsAreRead) {
-    const Score s = parseScore("voice v saw volume=0.25 pan=-0.5 echo=0.75 cutoff=900\nv: r/1\n");
-    const music::Instrument& in = s.voices[0].instrument;
-    EXPECT_EQ(in.wave, music::Wave::Saw);
-    EXPECT_DOUBLE_EQ(in.volume, 0.25);
-    EXPECT_DOUBLE_EQ(in.pan, -0.5);
-    EXPECT_DOUBLE_EQ(in.echo, 0.75);
-    EXPECT_DOUBLE_EQ(in.cutoff, 900.0);
-}
-
 TEST(Score, MistakesAreReportedWithTheirLine) {
     const std::string head = "tempo 100\nvoice v sine\n";
     EXPECT_EQ(mistake(head + "v: | c4/4 d4/4 e4/4 |\n"), "3: this bar holds 3 beats, not 4");

@@ -98,7 +98,8 @@ void runDemo() {
 }  // namespace
 
 int main() {
-    return runOnTerminal([] {
+    return exitStatusOf([] {
+        bindCoutToScreen();
         runDemo();
         return 0;
     });

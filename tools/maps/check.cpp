@@ -7,6 +7,7 @@
 #include <set>
 
 #include "model/event_rows.h"
+#include "tools/maps/readability.h"
 
 namespace maptools {
 
@@ -198,6 +199,8 @@ std::vector<std::string> checkWorld(const World& w) {
     for (std::uint32_t k = 0; k < w.maps.size(); ++k) {
         auto f = checkMap(w.maps.at(k), w.files[k]);
         faults.insert(faults.end(), f.begin(), f.end());
+        auto r = checkReadable(w.maps.at(k), w.files[k]);
+        faults.insert(faults.end(), r.begin(), r.end());
     }
 
     // Names: unique, the ones the game looks up present, load order.

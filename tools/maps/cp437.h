@@ -8,7 +8,7 @@
 namespace maptools {
 
 // The glyph of a console byte as UTF-8 (byte 2 gives ☻, 176 ░, 205 ═).
-// Byte 0 gives a blank.
+// Bytes 0 and 255 give a blank.
 const std::string& cp437ToUtf8(unsigned char byte);
 
 // The console byte of one Unicode code point, or -1 when code page 437 has none.

@@ -66,10 +66,8 @@ World loadWorld(const std::string& mapsDir) {
 
 namespace {
 
-const char* const cityNames[] = {"Vancouver", "Cape Kennedy", "Silicon Valley", "Roswell", "Redmond", "Washington"};
-
 TablePlace placeOf(const std::string& what, int city, const CityPlace& place) {
-    return {what + cityNames[city - 1], place.mapName, place.x, place.y};
+    return {what + cityName(city), place.mapName, place.x, place.y};
 }
 
 }  // namespace
@@ -96,16 +94,7 @@ std::vector<TablePlace> tablePlaces() {
     return t;
 }
 
-const char* cityName(int city) {
-    static const char* names[] = {"", "Vancouver", "Cape Kennedy", "Silicon Valley", "Roswell",
-                                  "Redmond", "Washington"};
-    return city >= 1 && city <= 6 ? names[city] : "";
-}
-
-const char* streetPrefix(int city) {
-    static const char* names[] = {"", "Vancouver", "Cape Kennedy", "Silicon Valley", "Roswell",
-                                  "Redmond", "DC"};
-    return city >= 1 && city <= 6 ? names[city] : "";
-}
+// Washington's street maps are the only ones not named after their city.
+const char* streetPrefix(int city) { return city == 6 ? "DC" : cityName(city); }
 
 }  // namespace maptools

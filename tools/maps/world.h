@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "console/array.h"
+#include "model/city_places.h"
 #include "model/map.h"
 
 namespace maptools {
@@ -54,7 +55,6 @@ const std::vector<TablePlace>& cityEntries();
 // new game's start, the airport arrival and the Macro Max arrest.
 std::vector<TablePlace> tablePlaces();
 
-const char* cityName(int city);
 // "Vancouver", "Cape Kennedy", ... "DC": the prefix of a city's street maps.
 const char* streetPrefix(int city);
 
