@@ -31,8 +31,7 @@ double playTheStory() {
     setHost(&player);
     try {
         startUp(state);
-    } catch (const ScriptEnded&) {
-    }
+    } catch (const ScriptEnded&) {}
     setHost(nullptr);
     baggage = Possessions();
     fs::current_path(before);

@@ -3,8 +3,10 @@
 namespace {
 
 EventRow row(const char* name, EventKind kind) {
-    return EventRow{name,    kind, nullptr, {nullptr, nullptr}, nullptr, nullptr, 0, false, {nullptr, nullptr},
-                    {nullptr, 0, nullptr, 0}, nullptr};
+    EventRow r;
+    r.name = name;
+    r.kind = kind;
+    return r;
 }
 
 // The rows of one mission's maps.
@@ -89,16 +91,17 @@ std::vector<EventRow> makeRows() {
         missionArea("map 6-1", 6),
     };
     // Silicon Valley's elevators come first, then the missions in order.
-    const std::vector<EventRow> elevators = mission(
-        3, {lockedElevator("silicon elevator 1", "map 3-4", "map 3-6", "map 3 switch 1", "map 3 switch 2"),
-            elevator("silicon elevator 2", "map 3-1", "map 3-6"), elevator("silicon elevator 3", "map 3-1", "map 3-4")});
-    EventRow bomb = objective("level 1 bomb", "level 1 bomb", {"map 1-", 15, "Vancouver ", 3});
+    const std::vector<EventRow> elevators =
+        mission(3, {lockedElevator("silicon elevator 1", "map 3-4", "map 3-6", "map 3 switch 1", "map 3 switch 2"),
+                    elevator("silicon elevator 2", "map 3-1", "map 3-6"),
+                    elevator("silicon elevator 3", "map 3-1", "map 3-4")});
+    EventRow bomb = objective("level 1 bomb", "level 1 bomb", EventWave{"map 1-", 15, "Vancouver ", 3});
     bomb.spendsC4 = true;
     const std::vector<EventRow> vancouver = mission(1, {bomb});
-    const std::vector<EventRow> capeKennedy = mission(
-        2, {found("map 2 key", EventKind::Key, "You got a Key!"),
-            door("map 2-9", "map 2 key", "You need a Key to enter this door!"),
-            objective("boom", "shuttle plans", {"map 2-", 9, "Cape Kennedy ", 3})});
+    const std::vector<EventRow> capeKennedy =
+        mission(2, {found("map 2 key", EventKind::Key, "You got a Key!"),
+                    door("map 2-9", "map 2 key", "You need a Key to enter this door!"),
+                    objective("boom", "shuttle plans", EventWave{"map 2-", 9, "Cape Kennedy ", 3})});
     EventRow crack = row("map 3 boom", EventKind::Crack);
     crack.gives = "map 3 boom";
     crack.opens = "map 3-11";
@@ -113,18 +116,19 @@ std::vector<EventRow> makeRows() {
             door("map 3-12", "map 3 master key", keyDoor), door("map 3-11", "map 3 master key", keyDoor),
             door("map 3-9", "map 3 keycard 2", lockedDoor), door("map 3-10", "map 3 keycard 3", lockedDoor),
             door("map 3-8", "map 3 keycard 1", lockedDoor), door("map 3-7", "map 3 keycard 1", lockedDoor), crack,
-            objective("map 3 mod chip", "map 3 mod chip", {"map 3-", 16, "Silicon Valley ", 5})});
+            objective("map 3 mod chip", "map 3 mod chip", EventWave{"map 3-", 16, "Silicon Valley ", 5})});
     EventRow hallway = row("map 4-3", EventKind::HallwayExit);
     hallway.opens = "map 4-3";
     hallway.from = "map 4-14";
     hallway.message = "You appeared outside in the hallway...";
-    const std::vector<EventRow> roswell = mission(
-        4, {found("map 4 power 1", EventKind::Pickup, powerSwitch), found("map 4 power 2", EventKind::Pickup, powerSwitch),
-            found("map 4 power 3", EventKind::Pickup, powerSwitch), door("map 4-10", "map 4 power 1", sealedDoor),
-            door("map 4-8", "map 4 power 2", sealedDoor), door("map 4-13", "map 4 power 3", sealedDoor),
-            door("map 4-14", "map 4 power 3", sealedDoor), hallway,
-            objective("map 4 data disk", "map 4 data disk", {nullptr, 0, "Roswell ", 5}),
-            row("map 4 railgun", EventKind::Railgun)});
+    const std::vector<EventRow> roswell =
+        mission(4, {found("map 4 power 1", EventKind::Pickup, powerSwitch),
+                    found("map 4 power 2", EventKind::Pickup, powerSwitch),
+                    found("map 4 power 3", EventKind::Pickup, powerSwitch),
+                    door("map 4-10", "map 4 power 1", sealedDoor), door("map 4-8", "map 4 power 2", sealedDoor),
+                    door("map 4-13", "map 4 power 3", sealedDoor), door("map 4-14", "map 4 power 3", sealedDoor),
+                    hallway, objective("map 4 data disk", "map 4 data disk", EventWave{nullptr, 0, "Roswell ", 5}),
+                    row("map 4 railgun", EventKind::Railgun)});
     for (const auto* group : {&elevators, &vancouver, &capeKennedy, &siliconValley, &roswell})
         rows.insert(rows.end(), group->begin(), group->end());
     EventRow gates = row("abbott gates", EventKind::FinalFight);

@@ -29,24 +29,24 @@ enum class EventKind {
 // agentPrefix + 1 .. agentMaps, and 0 to vanModulus - 1 vans on each of the
 // streets vanPrefix + 1 .. 3. A null prefix sends none of that kind.
 struct EventWave {
-    const char* agentPrefix;
-    int agentMaps;
-    const char* vanPrefix;
-    int vanModulus;
+    const char* agentPrefix = nullptr;
+    int agentMaps = 0;
+    const char* vanPrefix = nullptr;
+    int vanModulus = 0;
 };
 
 struct EventRow {
-    const char* name;
-    EventKind kind;
-    const char* gives;     // the key item the row records, or null
-    const char* needs[2];  // key items it asks for (all of them), null when unused
-    const char* opens;     // the map it leads to or drops into, or null
-    const char* from;      // HallwayExit: the map from which it is told
-    int mission;           // the mission the row belongs to (a MissionArea opens during it), 0 for none
-    bool spendsC4;         // the row asks for a C4 and uses it up
-    const char* floors[2]; // Elevator: the maps it serves besides its own
+    const char* name = nullptr;
+    EventKind kind = EventKind::Service;
+    const char* gives = nullptr;                // the key item the row records
+    const char* needs[2] = {nullptr, nullptr};  // key items it asks for (all of them)
+    const char* opens = nullptr;                // the map it leads to or drops into
+    const char* from = nullptr;                 // HallwayExit: the map from which it is told
+    int mission = 0;        // the mission the row belongs to (a MissionArea opens during it), 0 for none
+    bool spendsC4 = false;  // the row asks for a C4 and uses it up
+    const char* floors[2] = {nullptr, nullptr};  // Elevator: the maps it serves besides its own
     EventWave wave;
-    const char* message;   // the one line a Door, Pickup or Switch shows
+    const char* message = nullptr;  // the one line a Door, Pickup or Switch shows
 };
 
 // Every row, in the order the script tests them.

@@ -13,8 +13,6 @@
 
 namespace {
 
-FinalFight fight = battle;
-
 // The player's answer sets how hard Gates fights back.
 struct Reply {
     const char* text;
@@ -44,8 +42,6 @@ void restartWorld(Scene& s) {
 
 }  // namespace
 
-void setFinalFight(FinalFight f) { fight = f ? f : battle; }
-
 bool finalFight(Scene& s) {
     clearScreen();
     bossMusicPlaying = true;
@@ -56,7 +52,7 @@ bool finalFight(Scene& s) {
     for (const Reply& r : replies) choices.append(r.text);
     const Reply& reply = replies[menu("Reply?", choices, false)];
     Enemy gates("Abbott Gates", reply.hp, reply.strength);
-    fight(s.player, gates, s.possessions);
+    battle(s.player, gates, s.possessions);
     if (s.player.getHp() > 0) {
         endingSequence();
         stopSound();

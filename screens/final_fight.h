@@ -8,8 +8,3 @@
 // Always true: the event is handled, won or lost (the loop sees a loss in the
 // player's hit points).
 bool finalFight(Scene& scene);
-
-// The fight the final event starts; tests put a fight of their own in its
-// place, nullptr puts the battle back.
-using FinalFight = void (*)(Character& player, Enemy& enemy, Possessions& possessions);
-void setFinalFight(FinalFight fight);

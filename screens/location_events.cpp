@@ -27,20 +27,44 @@ struct ScreenRow {
 
 // The rows of the shops, services and airport open their screens.
 const ScreenRow screenRows[] = {
-    {"hospitalmenu", [](Scene& s) { visitHospital(s.player, s.possessions); return true; }},
-    {"internetcafemenu", [](Scene& s) { visitInternetCafe(s.possessions, s.player, s.currentMap, s.maps); return true; }},
+    {"hospitalmenu",
+     [](Scene& s) {
+         visitHospital(s.player, s.possessions);
+         return true;
+     }},
+    {"internetcafemenu",
+     [](Scene& s) {
+         visitInternetCafe(s.possessions, s.player, s.currentMap, s.maps);
+         return true;
+     }},
     {"macromaxmenu",
      [](Scene& s) {
          visitMacroMax(s.possessions, s.enemies, s.player, s.mapNames, s.maps, s.currentMap);
          return true;
      }},
-    {"barmenu", [](Scene& s) { visitBar(s.player, s.possessions); return true; }},
-    {"buyticketmenu", [](Scene& s) { visitTicketCounter(s.possessions); return true; }},
-    {"baggage", [](Scene& s) { claimBaggage(s.possessions); return finish(); }},
+    {"barmenu",
+     [](Scene& s) {
+         visitBar(s.player, s.possessions);
+         return true;
+     }},
+    {"buyticketmenu",
+     [](Scene& s) {
+         visitTicketCounter(s.possessions);
+         return true;
+     }},
+    {"baggage",
+     [](Scene& s) {
+         claimBaggage(s.possessions);
+         return finish();
+     }},
     {"gate1", [](Scene& s) { return passGate(1, s.player, s.map(), s.possessions) || finish(); }},
     {"gate2", [](Scene& s) { return passGate(2, s.player, s.map(), s.possessions) || finish(); }},
     {"gate3", [](Scene& s) { return passGate(3, s.player, s.map(), s.possessions) || finish(); }},
-    {"airportcity", [](Scene& s) { greetArrival(s.player, s.map()); return finish(); }},
+    {"airportcity",
+     [](Scene& s) {
+         greetArrival(s.player, s.map());
+         return finish();
+     }},
 };
 
 bool openScreen(const EventRow& row, Scene& s) {
@@ -57,9 +81,9 @@ bool runLocationEvent(String& link, Character& player, Possessions& possessions,
     if (!row) return false;
     Scene scene{link, player, possessions, enemies, mapNames, maps, currentMap};
     switch (row->kind) {
-        case EventKind::Service:
-        case EventKind::Airport: return openScreen(*row, scene);
-        case EventKind::FinalFight: return finalFight(scene);
-        default: return runMissionRow(*row, scene);
+    case EventKind::Service:
+    case EventKind::Airport: return openScreen(*row, scene);
+    case EventKind::FinalFight: return finalFight(scene);
+    default: return runMissionRow(*row, scene);
     }
 }

@@ -230,9 +230,15 @@ struct KindAction {
 };
 
 const KindAction kinds[] = {
-    {EventKind::MissionArea, missionArea}, {EventKind::Elevator, elevator},       {EventKind::Switch, elevatorSwitch},
-    {EventKind::Key, vaultKey},            {EventKind::Pickup, pickup},           {EventKind::Door, door},
-    {EventKind::Crack, crack},             {EventKind::HallwayExit, hallwayExit}, {EventKind::Objective, objective},
+    {EventKind::MissionArea, missionArea},
+    {EventKind::Elevator, elevator},
+    {EventKind::Switch, elevatorSwitch},
+    {EventKind::Key, vaultKey},
+    {EventKind::Pickup, pickup},
+    {EventKind::Door, door},
+    {EventKind::Crack, crack},
+    {EventKind::HallwayExit, hallwayExit},
+    {EventKind::Objective, objective},
     {EventKind::Railgun, railgun},
 };
 

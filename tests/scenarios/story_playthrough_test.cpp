@@ -20,7 +20,8 @@ protected:
     void SetUp() override {
         ScreenTest::SetUp();
         // The shipped maps, and a folder of its own for the saved game.
-        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", folder / "maps");
+        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps",
+                                                  folder / "maps");
         setHost(&player);
     }
     void TearDown() override {

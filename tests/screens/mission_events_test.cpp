@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "model/game_state.h"
-#include "screens/final_fight.h"
 #include "screens/location_events.h"
+#include "support/rolls.h"
 #include "support/screen_recorder.h"
 #include "support/temp_folder.h"
 
@@ -61,7 +61,7 @@ TEST_F(MissionRows, AMissionsMapsOpenOnlyDuringThatMission) {
     EXPECT_TRUE(screenIsBlank());
     missionNumber = 3;
     EXPECT_FALSE(run("map 3-1"));  // through to the map of that name
-    EXPECT_TRUE(run("map 5-1"));  // Redmond's campus never opens: no mission 5 is sent
+    EXPECT_TRUE(run("map 5-1"));   // Redmond's campus never opens: no mission 5 is sent
 }
 
 TEST_F(MissionRows, TheFirstElevatorRunsOnceBothSwitchesArePressed) {
@@ -208,69 +208,54 @@ TEST_F(MissionRows, TheRailgunIsGivenOnce) {
     EXPECT_EQ(script.shots.size(), 1u);
 }
 
-// The stand-in fight notes Gates as the reply made him; the player wins
-// unless told to lose.
-struct Gates {
-    int hp, strength;
+// Every roll is 110 while Gates fights, then rolls move on so that the
+// Bounty Hunters of the new world find floor: the Pointy Stick deals 1200 a
+// blow and Gates 30 with strength 100 or 130 with strength 120.
+struct FightRolls : RandomSource {
+    FightRolls() { setRandomSource(this); }
+    ~FightRolls() override { setRandomSource(nullptr); }
+    int next() override { return ++calls < 80 ? 110 : calls * 7919 % 32768; }
+    int calls = 0;
 };
-std::vector<Gates> opponents;
-bool playerLoses = false;
 
-void fakeFight(Character& player, Enemy& enemy, Possessions&) {
-    opponents.push_back({enemy.getHp(), enemy.getStrength()});
-    if (playerLoses) player.setHp(0);
-    else enemy.setHp(0);
-}
-
-class FinalFightTest : public MissionRows {
+class FinalFight : public MissionRows {
 protected:
-    void SetUp() override {
-        MissionRows::SetUp();
-        opponents.clear();
-        playerLoses = true;
-        setFinalFight(fakeFight);
-    }
-    void TearDown() override {
-        setFinalFight(nullptr);
-        MissionRows::TearDown();
+    // Gates fought with the reply and Enter at every step (the menu's Attack
+    // and every message, then the last scene); the blows he dealt.
+    int fight(int reply, int enters) {
+        FightRolls rolls;
+        const std::size_t shown = script.shots.size();
+        script.choose(reply);
+        for (int i = 0; i < enters; ++i) script.tap(VK::Enter);
+        EXPECT_TRUE(run("abbott gates"));
+        int blows = 0;
+        for (std::size_t i = shown; i < script.shots.size(); ++i)
+            blows += script.shots[i].shows("You were Attacked by Abbott Gates") ? 1 : 0;
+        return blows;
     }
 };
 
-TEST_F(FinalFightTest, EachReplyMakesGatesFightDifferently) {
-    for (int reply = 0; reply < 3; ++reply) {
-        state.player.setHp(500);
-        script.choose(reply);
-        EXPECT_TRUE(run("abbott gates"));
-    }
-    ASSERT_EQ(opponents.size(), 3u);
-    EXPECT_EQ(opponents[0].hp, 10000);
-    EXPECT_EQ(opponents[0].strength, 100);
-    EXPECT_EQ(opponents[1].strength, 120);
-    EXPECT_EQ(opponents[2].hp, 9000);
-    EXPECT_TRUE(script.shots[0].shows("Abbott Gates: I've been waiting for you... Now you'll pay!"));
-    EXPECT_TRUE(script.shots[0].shows(" Is that smell you?              "));
-    EXPECT_EQ(music.calls[1], "play .\\Music\\wolfman.wav");
-    EXPECT_EQ(missionNumber, 0);  // a lost fight ends nothing: the loop takes the player away
-    EXPECT_EQ(state.possessions.findWeapon("Pointy Stick"), -1);
-}
-
-TEST_F(FinalFightTest, VictoryEndsTheStoryAndStartsTheWorldAfresh) {
-    playerLoses = false;
+TEST_F(FinalFight, TheReplySetsGatesStrengthAndHitPointsAndVictoryStartsTheWorldAfresh) {
+    state.possessions.addWeapon(makeWeaponByName("Pointy Stick"));
+    equippedWeapon = 1;
     missionNumber = 6;
     currentCity = 6;
     wantedLevel = 4;
     on("map 6-1");
-    state.possessions.setMoney(1234);
     give("map 4 data disk");
     Enemy agent("MSA Agent", 600, 50);
     agent.setMapName("map 1-3");
     state.enemies.append(agent);
 
-    script.choose(1);
-    for (int i = 0; i < 8; ++i) script.tap(VK::Enter);  // the last scene, line by line
-    script.hold(VK::Escape, 10000);                    // and the credits skipped
-    EXPECT_TRUE(run("abbott gates"));
+    EXPECT_EQ(fight(1, 12), 4);  // 130 a blow: the fourth ends the player's 500
+    EXPECT_TRUE(script.saw("You were dealt 130 damage of HP."));
+    EXPECT_TRUE(script.shots[0].shows("Abbott Gates: I've been waiting for you... Now you'll pay!"));
+    EXPECT_EQ(music.calls[1], "play .\\Music\\wolfman.wav");
+    EXPECT_EQ(missionNumber, 6);  // a lost fight ends nothing: the loop takes the player away
+    EXPECT_FALSE(script.saw("Gates has passed out from blood loss..."));
 
+    state.player.setHp(500);
+    EXPECT_EQ(fight(2, 32), 7);  // 9000 hit points fall to the eighth blow of 1200
     EXPECT_TRUE(script.saw("You:       Have a nice day..."));
     EXPECT_EQ(state.currentMap, 1);
     EXPECT_EQ(mapName(), "Vancouver 1");
@@ -280,12 +265,14 @@ TEST_F(FinalFightTest, VictoryEndsTheStoryAndStartsTheWorldAfresh) {
     EXPECT_EQ(missionNumber, 0);
     EXPECT_FALSE(mailWaiting);
     EXPECT_EQ(wantedLevel, 0);
-    EXPECT_NE(state.possessions.findWeapon("Pointy Stick"), -1);
-    EXPECT_EQ(state.possessions.getMoney(), 1234);
+    EXPECT_EQ(state.possessions.weaponCount(), 2);  // a second Pointy Stick is refused
     EXPECT_TRUE(holds("map 4 data disk"));
     EXPECT_GT(state.enemies.size(), 10u);
     for (const Enemy& e : state.enemies) EXPECT_EQ(e.getName(), "Bounty Hunter");
     EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
+
+    state.player.setHp(500);
+    EXPECT_EQ(fight(0, 35), 8);  // 10000 hit points take a ninth blow
 }
 
 }  // namespace

@@ -110,23 +110,23 @@ private:
             return {toMap(at, link)};
         }
         switch (row->kind) {
-            case EventKind::MissionArea:
-                if (passage.mission == row->mission) return {toMap(at, link)};
-                return {};
-            case EventKind::Door:
-                if (holds(row->needs[0])) return {toMap(at, link)};
-                return {};
-            case EventKind::HallwayExit: return {toMap(at, row->opens)};
-            case EventKind::Elevator:
-                if (!holds(row->needs[0]) || !holds(row->needs[1])) return {};
-                return {toMap(at, row->floors[0], 0), toMap(at, row->floors[1], 1)};
-            case EventKind::Crack: {
-                const bool open = holds(row->gives);
-                if (!open && !passage.holdsC4) return {};
-                Arrival drop{Node{names.indexOf(row->opens), at.x, at.y}, -1, !open};
-                return {drop};
-            }
-            default: return {};
+        case EventKind::MissionArea:
+            if (passage.mission == row->mission) return {toMap(at, link)};
+            return {};
+        case EventKind::Door:
+            if (holds(row->needs[0])) return {toMap(at, link)};
+            return {};
+        case EventKind::HallwayExit: return {toMap(at, row->opens)};
+        case EventKind::Elevator:
+            if (!holds(row->needs[0]) || !holds(row->needs[1])) return {};
+            return {toMap(at, row->floors[0], 0), toMap(at, row->floors[1], 1)};
+        case EventKind::Crack: {
+            const bool open = holds(row->gives);
+            if (!open && !passage.holdsC4) return {};
+            Arrival drop{Node{names.indexOf(row->opens), at.x, at.y}, -1, !open};
+            return {drop};
+        }
+        default: return {};
         }
     }
 

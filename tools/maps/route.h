@@ -25,9 +25,9 @@ struct Passage {
 };
 
 struct RouteStep {
-    int key;          // the arrow to press
-    int map, x, y;    // where the player stands when he presses it
-    int floor = -1;   // an elevator's choice (0 or 1) the step leads through
+    int key;             // the arrow to press
+    int map, x, y;       // where the player stands when he presses it
+    int floor = -1;      // an elevator's choice (0 or 1) the step leads through
     bool useC4 = false;  // the step opens the crack with C4
 };
 

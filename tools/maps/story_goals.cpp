@@ -67,7 +67,9 @@ public:
         player.add(mail(6));
         fly(6, 500);
         stockUp(6);
-        player.add(Goal{"abbott gates", {}, [] { return missionNumber == 0; },
+        player.add(Goal{"abbott gates",
+                        {},
+                        [] { return missionNumber == 0; },
                         {{"Reply?", always("No, won't sink to his level")}}});
     }
 
@@ -78,7 +80,9 @@ private:
 
     // The next mission's mail, at the nearest cafe.
     Goal mail(int mission) {
-        return Goal{"internetcafemenu", {}, [mission] { return missionNumber == mission; },
+        return Goal{"internetcafemenu",
+                    {},
+                    [mission] { return missionNumber == mission; },
                     {{"Internet Cafe", either([] { return mailWaiting; }, "Send\\Receive", "Exit")}}};
     }
 
@@ -87,8 +91,10 @@ private:
         const Look l = look;
         const auto low = [l] { return l.hp() < 250; };
         const auto fight = [l, low, amount] { return l.money() < amount && (!low() || l.money() < 50); };
-        return Goal{"barmenu", [l, low] { return low() && l.money() >= 50 ? "hospitalmenu" : "barmenu"; },
-                    [l, amount] { return l.money() >= amount; }, {{"Bar", either(fight, "Pick a fight", "Leave")}}};
+        return Goal{"barmenu",
+                    [l, low] { return low() && l.money() >= 50 ? "hospitalmenu" : "barmenu"; },
+                    [l, amount] { return l.money() >= amount; },
+                    {{"Bar", either(fight, "Pick a fight", "Leave")}}};
     }
 
     // The fare earned, a ticket bought, the gate on the ticket, the greeting
@@ -101,9 +107,12 @@ private:
             return std::string();
         };
         const Look l = look;
-        player.add(Goal{"buyticketmenu", {}, [l] { return l.ticket() != nullptr; }, {{"Airport Ticket Counter", toCity}}});
-        player.add(Goal{"gate", [l] { return l.ticket() ? "gate" + std::to_string(l.ticket()->getGate()) : ""; },
-                        [city] { return currentCity == city; }, {}});
+        player.add(
+            Goal{"buyticketmenu", {}, [l] { return l.ticket() != nullptr; }, {{"Airport Ticket Counter", toCity}}});
+        player.add(Goal{"gate",
+                        [l] { return l.ticket() ? "gate" + std::to_string(l.ticket()->getGate()) : ""; },
+                        [city] { return currentCity == city; },
+                        {}});
         player.add(Goal{"airportcity", {}, [l] { return l.at(31, 9); }, {}});
         player.add(Goal{"baggage", {}, [] { return baggage.itemCount() == 0 && baggage.weaponCount() <= 1; }, {}});
     }
@@ -114,21 +123,29 @@ private:
         const Look l = look;
         const auto saved = [l] { return l.notes->savedMoney >= 0; };
         const auto hasBat = [l] { return l.holdsWeapon("Baseballbat"); };
-        player.add(Goal{"internetcafemenu", {}, saved,
+        player.add(Goal{"internetcafemenu",
+                        {},
+                        saved,
                         {{"Internet Cafe", either(saved, "Exit", "Save Game")},
-                         {"Save Game", [l, saved](const ShownMenu&) {
+                         {"Save Game",
+                          [l, saved](const ShownMenu&) {
                               if (saved()) return std::string("Back");
                               l.notes->savedMoney = l.money();
                               return std::string("Save 1: Empty");
                           }},
                          {"", always("Yes")}}});
         player.add(earn(40));
-        player.add(Goal{"internetcafemenu", {}, hasBat,
+        player.add(Goal{"internetcafemenu",
+                        {},
+                        hasBat,
                         {{"Internet Cafe", either(hasBat, "Exit", "iBay")},
                          {"iBay", either(hasBat, "Back", "Buy")},
                          {"iBay Buy", either(hasBat, "Back", "Baseball Bat")}}});
-        player.add(Goal{"internetcafemenu", {}, [l] { return l.notes->moneyAfterLoad >= 0; },
-                        {{"Internet Cafe", [l, hasBat](const ShownMenu&) {
+        player.add(Goal{"internetcafemenu",
+                        {},
+                        [l] { return l.notes->moneyAfterLoad >= 0; },
+                        {{"Internet Cafe",
+                          [l, hasBat](const ShownMenu&) {
                               if (!hasBat() && l.notes->moneyAfterLoad < 0) l.notes->moneyAfterLoad = l.money();
                               return std::string(hasBat() ? "Load Game" : "Exit");
                           }},
@@ -142,7 +159,9 @@ private:
         const auto hospital = [l, stocked](const ShownMenu&) {
             return std::string(!l.healed() && l.money() >= 50 ? "See the Doctor" : !stocked() ? "Buy" : "Leave");
         };
-        player.add(Goal{"hospitalmenu", {}, [l, stocked] { return stocked() && l.healed(); },
+        player.add(Goal{"hospitalmenu",
+                        {},
+                        [l, stocked] { return stocked() && l.healed(); },
                         {{"Hospital", hospital}, {"Hospital Gift Shop", either(stocked, "Back", "Medkit")}}});
     }
 

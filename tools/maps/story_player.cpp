@@ -33,7 +33,8 @@ bool readMenu(ShownMenu& shown) {
         for (int x = 0; x < ScreenModel::width; ++x) {
             if (s.attrAt(x, y) != highlight) continue;
             std::size_t width = 0;
-            while (x + static_cast<int>(width) < ScreenModel::width && s.attrAt(x + static_cast<int>(width), y) == highlight)
+            while (x + static_cast<int>(width) < ScreenModel::width &&
+                   s.attrAt(x + static_cast<int>(width), y) == highlight)
                 ++width;
             auto at = [&](int row) { return trimmed(s.rowText(row).substr(static_cast<std::size_t>(x), width)); };
             int first = y;
@@ -43,7 +44,8 @@ bool readMenu(ShownMenu& shown) {
             const std::string title = trimmed(s.rowText(first - 2).substr(static_cast<std::size_t>(x)));
             shown.title = title.substr(0, title.find("  "));
             shown.selected = y - first;
-            for (int row = first; row < ScreenModel::height && !at(row).empty(); ++row) shown.options.push_back(at(row));
+            for (int row = first; row < ScreenModel::height && !at(row).empty(); ++row)
+                shown.options.push_back(at(row));
             return true;
         }
     return false;
@@ -170,7 +172,8 @@ std::string StoryPlayer::habit(const ShownMenu& shown) {
     if (t == "Change Weapon") {
         int best = 0;
         for (int i = 1; i < own.weaponCount(); ++i)
-            if (!isDisposableWeapon(own.getWeapon(i)->getName()) && worth(*own.getWeapon(i)) > worth(*own.getWeapon(best)))
+            if (!isDisposableWeapon(own.getWeapon(i)->getName()) &&
+                worth(*own.getWeapon(i)) > worth(*own.getWeapon(best)))
                 best = i;
         return trimmed(own.getWeapon(best)->getName().str());
     }
@@ -181,7 +184,8 @@ std::string StoryPlayer::habit(const ShownMenu& shown) {
     }
     if (t == "Hospital Gift Shop") return medkits < medkitsWanted && own.getMoney() >= 100 ? "Medkit" : "Back";
     if (t == "Confirmation" || t == "Doctor") return "Yes";
-    if (t.rfind("Floor ", 0) == 0) return shown.options.at(floorChoice < 0 ? 2 : static_cast<std::size_t>(floorChoice));
+    if (t.rfind("Floor ", 0) == 0)
+        return shown.options.at(floorChoice < 0 ? 2 : static_cast<std::size_t>(floorChoice));
     if (t == "Use?") return useC4 ? "Yes" : "No";
     return "";
 }

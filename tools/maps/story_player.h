@@ -32,9 +32,9 @@ struct ShownMenu {
 using MenuAnswer = std::function<std::string(const ShownMenu&)>;
 
 struct Goal {
-    std::string link;              // walk into the link of this text
-    std::function<std::string()> linkNow;  // when set, names the link instead (a gate read off the ticket)
-    std::function<bool()> reached;  // the goal is over once this holds
+    std::string link;                         // walk into the link of this text
+    std::function<std::string()> linkNow;     // when set, names the link instead (a gate read off the ticket)
+    std::function<bool()> reached;            // the goal is over once this holds
     std::map<std::string, MenuAnswer> menus;  // answers by menu title, for the screens behind the link
 };
 
@@ -69,9 +69,9 @@ private:
 
     GameState& state;
     std::vector<Goal> goals;
-    std::vector<std::string> messages;    // the screens it pressed Enter on
-    std::set<int> polled;                 // keys the game asked for since it last waited
-    std::vector<RouteStep> route;        // the way to the goal's link, as last found
+    std::vector<std::string> messages;  // the screens it pressed Enter on
+    std::set<int> polled;               // keys the game asked for since it last waited
+    std::vector<RouteStep> route;       // the way to the goal's link, as last found
     std::size_t routeAt = 0;
     int floorChoice = -1;  // the elevator floor the route goes through
     bool useC4 = false;    // the route opens the crack
