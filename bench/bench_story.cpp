@@ -28,6 +28,7 @@ double playTheStory() {
     maptools::StoryPlayer player(state);
     maptools::StoryNotes notes;
     maptools::addWholeStory(player, state, notes);
+    bindCoutToScreen();
     setHost(&player);
     try {
         startUp(state);
