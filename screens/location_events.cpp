@@ -1,6 +1,5 @@
 #include "screens/location_events.h"
 
-#include "console/console.h"
 #include "model/event_rows.h"
 #include "screens/airport.h"
 #include "screens/bar.h"
@@ -10,11 +9,6 @@
 #include "screens/internet_cafe.h"
 #include "screens/macro_max.h"
 #include "screens/mission_events.h"
-
-bool finish() {
-    clearScreen();
-    return true;
-}
 
 namespace {
 
