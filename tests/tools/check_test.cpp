@@ -95,11 +95,13 @@ TEST(MapChecker, CatchesLinksThatLandOnAWall) {
     EXPECT_TRUE(mentions(faults, "lands on (1, 12) of \"Vancouver 2\"")) << joined(faults);
 }
 
-TEST(MapChecker, CatchesAmbushesThatLookLikeMistypedNames) {
+TEST(MapChecker, CatchesEveryAmbushThatIsNoBackAlley) {
     PlantedWorld p;
     p.renameLink("Vancouver 2", "hospitalmenu", "Hospitalmenu");
     p.renameLink("Roswell 1", "map airport", "map  airport");
+    p.renameLink("Vancouver 1", "barmenu", "the pub");  // no near miss: an ambush all the same
     const auto faults = checkWorld(p.load());
+    EXPECT_TRUE(mentions(faults, "\"the pub\" is an ambush by accident")) << joined(faults);
     EXPECT_TRUE(mentions(faults, "did you mean \"hospitalmenu\"")) << joined(faults);
     EXPECT_TRUE(mentions(faults, "did you mean \"map airport\""));
     EXPECT_TRUE(mentions(faults, "wake-up in Vancouver: no \"hospitalmenu\""));

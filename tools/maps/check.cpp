@@ -6,27 +6,21 @@
 #include <map>
 #include <set>
 
+#include "model/event_rows.h"
 #include "tools/maps/readability.h"
 
 namespace maptools {
 
 const std::vector<std::string>& eventNames() {
-    static const std::vector<std::string> names = {
-        "hospitalmenu", "internetcafemenu", "macromaxmenu", "barmenu", "buyticketmenu", "baggage",
-        "gate1", "gate2", "gate3", "airportcity", "map 1-1", "map 2-1", "map 3-1", "map 4-1",
-        "map 5-1", "map 6-1", "silicon elevator 1", "silicon elevator 2", "silicon elevator 3",
-        "level 1 bomb", "map 2 key", "map 2-9", "boom", "map 3 switch 1", "map 3 switch 2",
-        "map 3 keycard 1", "map 3 keycard 2", "map 3 keycard 3", "map 3 master key", "map 3-12",
-        "map 3-11", "map 3-9", "map 3-10", "map 3-8", "map 3-7", "map 3 boom", "map 3 mod chip",
-        "map 4 power 1", "map 4 power 2", "map 4 power 3", "map 4-10", "map 4-8", "map 4-13",
-        "map 4-14", "map 4-3", "map 4 data disk", "map 4 railgun", "abbott gates"};
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const EventRow& row : eventRows()) all.emplace_back(row.name);
+        return all;
+    }();
     return names;
 }
 
-bool isEventName(const std::string& text) {
-    const auto& n = eventNames();
-    return std::find(n.begin(), n.end(), text) != n.end();
-}
+bool isEventName(const std::string& text) { return findEventRow(text.c_str()) != nullptr; }
 
 namespace {
 
@@ -82,6 +76,43 @@ void region(const Map& m, int x, int y, std::set<std::pair<int, int>>& floor, st
             }
         }
     }
+}
+
+// Every map the event script's rows lead to, rewrite to or send a wave to;
+// the mission areas are the first maps of the mission series.
+std::vector<std::string> mapsTheScriptNames() {
+    std::vector<std::string> names;
+    auto series = [&](const char* prefix, int count) {
+        for (int n = 1; prefix && n <= count; ++n) names.push_back(prefix + std::to_string(n));
+    };
+    for (const EventRow& row : eventRows()) {
+        if (row.kind == EventKind::MissionArea) continue;
+        for (const char* name : {row.opens, row.from, row.floors[0], row.floors[1]})
+            if (name) names.emplace_back(name);
+        series(row.wave.agentPrefix, row.wave.agentMaps);
+        series(row.wave.vanPrefix, 3);
+    }
+    return names;
+}
+
+// A link text that is no map, event, "city" or "police" is an ambush: only
+// the back alleys are meant to be one. A near miss of a real name is named.
+void checkAmbush(const World& w, const Map& m, int x, int y, const std::string& text,
+                 std::vector<std::string>& faults) {
+    if (text == "city" || text == "police" || isEventName(text) || w.indexOf(text) >= 0 ||
+        isDeliberateAmbush(text.c_str()))
+        return;
+    std::vector<std::string> known = eventNames();
+    known.insert(known.end(), w.names.begin(), w.names.end());
+    known.insert(known.end(), {"city", "police"});
+    for (const char* alley : deliberateAmbushes()) known.emplace_back(alley);
+    std::string fault = at(m, x, y) + ": \"" + text + "\" is an ambush by accident: no map, event or back alley";
+    for (const auto& name : known)
+        if (folded(name) == folded(text)) {
+            fault += "; did you mean \"" + name + "\"?";
+            break;
+        }
+    faults.push_back(fault);
 }
 
 }  // namespace
@@ -186,6 +217,8 @@ std::vector<std::string> checkWorld(const World& w) {
     for (int c = 1; c <= 6; ++c)
         for (int n = 1; n <= series[c]; ++n)
             required.push_back("map " + std::to_string(c) + "-" + std::to_string(n));
+    const auto named = mapsTheScriptNames();
+    required.insert(required.end(), named.begin(), named.end());
     for (const auto& name : required)
         if (!count.count(name)) faults.push_back("\"" + name + "\": no map has this name, which the game looks up");
     if (w.names.size() < 2 || w.names[1] != "Vancouver 1")
@@ -234,40 +267,27 @@ std::vector<std::string> checkWorld(const World& w) {
                 arrive(m, x, y, text, w.map(k), targetOf(m, m.linkIndex(text.c_str())), "link");
                 return;
             }
-            if (text == "city" || text == "police" || isEventName(text)) return;
-            for (const auto& name : eventNames())
-                if (folded(name) == folded(text))
-                    faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + name + "\"?");
-            for (const auto& other : w.names)
-                if (folded(other) == folded(text))
-                    faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + other + "\"?");
-            if (folded(text) == "city" || folded(text) == "police")
-                faults.push_back(at(m, x, y) + ": \"" + text + "\" is an ambush; did you mean \"" + folded(text) + "\"?");
+            checkAmbush(w, m, x, y, text, faults);
         });
     }
     for (const auto& name : eventNames())
         if (!eventsOnTiles.count(name)) faults.push_back("no link tile carries the event \"" + name + "\"");
 
     // Elevators list their destinations; the crack drops onto floor.
-    const std::map<std::string, std::vector<std::string>> elevators = {
-        {"silicon elevator 1", {"map 3-4", "map 3-6"}},
-        {"silicon elevator 2", {"map 3-1", "map 3-6"}},
-        {"silicon elevator 3", {"map 3-1", "map 3-4"}}};
-    const int below = w.indexOf("map 3-11");
     for (const Map& m : w.maps) {
         forEachLinkTile(m, [&](int x, int y, const std::string& text) {
-            auto e = elevators.find(text);
-            if (e != elevators.end()) {
-                for (const auto& dest : e->second) {
-                    const int li = m.linkIndex(dest.c_str()), k = w.indexOf(dest);
+            const EventRow* row = findEventRow(text.c_str());
+            if (!row) return;
+            if (row->kind == EventKind::Elevator)
+                for (const char* dest : row->floors) {
+                    const int li = m.linkIndex(dest), k = w.indexOf(dest);
                     if (li < 0) faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
                                                  "\", which this map does not list among its links");
                     else if (k >= 0)
                         arrive(m, x, y, dest, w.map(k), targetOf(m, li), text + " to");
                 }
-            }
-            if (text == "map 3 boom" && below >= 0)
-                arrive(m, x, y, text, w.map(below), LinkTarget{}, "the crack");
+            const int below = row->kind == EventKind::Crack ? w.indexOf(row->opens) : -1;
+            if (below >= 0) arrive(m, x, y, text, w.map(below), LinkTarget{}, "the crack");
         });
     }
 
@@ -318,7 +338,7 @@ std::vector<std::string> checkWorld(const World& w) {
             if (k < 0) continue;
             forEachLinkTile(w.map(k), [&](int, int, const std::string& text) {
                 ++kinds[text];
-                if (text != "city" && text != "police" && !isEventName(text) && w.indexOf(text) < 0) ++ambushes;
+                if (isDeliberateAmbush(text.c_str())) ++ambushes;
             });
         }
         const std::string mission = "map " + std::to_string(c) + "-1";

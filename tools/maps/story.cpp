@@ -5,21 +5,37 @@
 #include <set>
 #include <unordered_set>
 
+#include "model/event_rows.h"
 #include "tools/maps/check.h"
 
 namespace maptools {
 namespace {
 
-const char* const kKeys[] = {"level 1 bomb",    "map 2 key",       "shuttle plans",   "map 3 switch 1",
-                             "map 3 switch 2",  "map 3 keycard 1", "map 3 keycard 2", "map 3 keycard 3",
-                             "map 3 master key", "map 3 boom",     "map 3 mod chip",  "map 4 power 1",
-                             "map 4 power 2",   "map 4 power 3",   "map 4 data disk"};
-constexpr int kKeyCount = 15;
+// The key items of the story, in the order the event script's rows give them.
+const std::vector<std::string>& storyKeys() {
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> all;
+        for (const EventRow& row : eventRows())
+            if (row.gives) all.emplace_back(row.gives);
+        return all;
+    }();
+    return keys;
+}
+constexpr std::size_t kKeyBits = 16;
 
 int keyBit(const std::string& name) {
-    for (int i = 0; i < kKeyCount; ++i)
-        if (name == kKeys[i]) return i;
+    const auto& keys = storyKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        if (name == keys[i]) return static_cast<int>(i);
     return -1;
+}
+
+// The key items that belong to one mission's building.
+unsigned missionKeys(int mission) {
+    unsigned mask = 0;
+    for (const EventRow& row : eventRows())
+        if (row.gives && row.mission == mission) mask |= 1u << keyBit(row.gives);
+    return mask;
 }
 
 struct State {
@@ -30,7 +46,7 @@ struct State {
     bool c4 = false, bagC4 = false;
     unsigned keys = 0;
 
-    bool has(const char* key) const { return (keys >> keyBit(key)) & 1u; }
+    bool has(const char* key) const { return key == nullptr || ((keys >> keyBit(key)) & 1u); }
 
     // The state as one number; place is the walkable area the player is in.
     std::uint64_t pack(int place) const {
@@ -42,7 +58,7 @@ struct State {
         v = v << 3 | static_cast<std::uint64_t>(ticket);
         v = v << 1 | (c4 ? 1u : 0u);
         v = v << 1 | (bagC4 ? 1u : 0u);
-        v = v << 15 | keys;
+        v = v << kKeyBits | keys;
         return v;
     }
 };
@@ -146,10 +162,15 @@ private:
     // Key items of a building no longer matter once its mission is over (its
     // entrance stays shut), and C4 matters only in the two missions that use
     // it: dropping them keeps the search small without losing a way.
+    static bool usesC4(int mission) {
+        for (const EventRow& row : eventRows())
+            if (row.spendsC4 && row.mission == mission) return true;
+        return false;
+    }
+
     static State canonical(State s) {
-        static const unsigned missionKeys[7] = {0, 0x1u, 0x6u, 0x7F8u, 0x7800u, 0, 0};
-        s.keys &= s.mission <= 6 ? missionKeys[s.mission] : 0;
-        if (s.mission != 1 && s.mission != 3) s.c4 = s.bagC4 = false;
+        s.keys &= missionKeys(s.mission);
+        if (!usesC4(s.mission)) s.c4 = s.bagC4 = false;
         return s;
     }
 
@@ -202,49 +223,76 @@ private:
         s.keys |= 1u << keyBit(key);
     }
 
-    void door(const State& s, const std::string& link, const char* key) {
-        if (s.has(key)) goTo(s, link);
-        else push(s);
+    void handle(State s, const std::string& link) {
+        if (link == "city") return leaveForTheCity(s);
+        const EventRow* row = findEventRow(link.c_str());
+        if (!row) {
+            if (link != "police") goTo(s, link);  // a map name, or an ambush where the player stands
+            else push(s);
+            return;
+        }
+        switch (row->kind) {
+            case EventKind::Service: return service(s, *row);
+            case EventKind::Airport: return airport(s, *row);
+            case EventKind::MissionArea:
+                if (s.mission == row->mission) return goTo(s, link);
+                return push(s);
+            case EventKind::Elevator: return elevator(s, *row);
+            case EventKind::Switch:
+            case EventKind::Key:
+            case EventKind::Pickup:
+                gain(s, row->gives);
+                return push(s);
+            case EventKind::Door:
+                if (s.has(row->needs[0])) return goTo(s, row->opens);
+                return push(s);
+            case EventKind::Crack: return crack(s, *row);
+            case EventKind::HallwayExit: return goTo(s, row->opens);
+            case EventKind::Objective: return objective(s, *row);
+            case EventKind::Railgun:
+                milestone("the railgun");
+                return push(s);
+            case EventKind::FinalFight:
+                milestone("the final confrontation with Abbott Gates");
+                return push(s);  // the world restarts after it: nothing new lies beyond
+        }
     }
 
-    void handle(State s, const std::string& link) {
+    void leaveForTheCity(State s) {
+        const TablePlace& e = cityEntries()[static_cast<std::size_t>(s.city - 1)];
+        const int k = world.indexOf(e.map);
+        if (k < 0) return;
+        s.map = k;
+        const Map& to = world.map(k);
+        if (isStandable(to, e.x, e.y)) {
+            s.x = e.x;
+            s.y = e.y;
+        } else if (!isFloor(to, s.x, s.y)) {
+            return;
+        }
+        push(s);
+    }
+
+    // The cafe's mail hands out the next mission; its iBay sells C4.
+    void service(const State& s, const EventRow& row) {
+        push(s);
+        if (std::string(row.name) != "internetcafemenu") return;
+        State bought = s;
+        bought.c4 = true;
+        push(bought);
+        if (s.mail && s.mission >= 0 && s.mission <= 4) {
+            static const int next[] = {1, 2, 3, 4, 6};
+            State read = bought;
+            read.mission = next[s.mission];
+            read.mail = false;
+            milestone("mission " + std::to_string(read.mission) + " mail read");
+            push(read);
+        }
+    }
+
+    void airport(State s, const EventRow& row) {
+        const std::string link = row.name;
         const Map& m = current(s);
-        if (link == "city") {
-            const TablePlace& e = cityEntries()[static_cast<std::size_t>(s.city - 1)];
-            const int k = world.indexOf(e.map);
-            if (k < 0) return;
-            s.map = k;
-            const Map& to = world.map(k);
-            if (isStandable(to, e.x, e.y)) {
-                s.x = e.x;
-                s.y = e.y;
-            } else if (!isFloor(to, s.x, s.y)) {
-                return;
-            }
-            push(s);
-            return;
-        }
-        if (link == "police" || link == "hospitalmenu" || link == "macromaxmenu" || link == "barmenu" ||
-            link == "map 4 railgun") {
-            if (link == "map 4 railgun") milestone("the railgun");
-            push(s);
-            return;
-        }
-        if (link == "internetcafemenu") {
-            push(s);
-            State bought = s;  // the iBay sells C4
-            bought.c4 = true;
-            push(bought);
-            if (s.mail && s.mission >= 0 && s.mission <= 4) {
-                static const int next[] = {1, 2, 3, 4, 6};
-                State read = bought;
-                read.mission = next[s.mission];
-                read.mail = false;
-                milestone("mission " + std::to_string(read.mission) + " mail read");
-                push(read);
-            }
-            return;
-        }
         if (link == "buyticketmenu") {
             push(s);
             if (s.ticket == 0)
@@ -263,97 +311,49 @@ private:
                 s.c4 = true;
                 s.bagC4 = false;
             }
-            push(s);
-            return;
-        }
-        if (link == "gate1" || link == "gate2" || link == "gate3") {
-            if (s.ticket != 0 && (gate == 0 || link.back() - '0' == gate)) {
-                s.city = s.ticket;
-                s.ticket = 0;
-                if (isStandable(m, s.x + 2, s.y)) s.x += 2;
-                milestone(std::string("flight to ") + cityName(s.city));
-            }
-            push(s);
-            return;
-        }
-        if (link == "airportcity") {
+        } else if (link == "airportcity") {
             if (isStandable(m, 31, 9)) {
                 s.x = 31;
                 s.y = 9;
             }
-            push(s);
-            return;
+        } else if (s.ticket != 0 && (gate == 0 || link.back() - '0' == gate)) {  // a gate
+            s.city = s.ticket;
+            s.ticket = 0;
+            if (isStandable(m, s.x + 2, s.y)) s.x += 2;
+            milestone(std::string("flight to ") + cityName(s.city));
         }
-        if (link.size() == 7 && link.rfind("map ", 0) == 0 && link.substr(5) == "-1" && link[4] >= '1' &&
-            link[4] <= '6') {
-            if (s.mission == link[4] - '0') goTo(s, link);
-            else push(s);
-            return;
+        push(s);
+    }
+
+    void elevator(const State& s, const EventRow& row) {
+        push(s);
+        for (const char* needed : row.needs)
+            if (!s.has(needed)) return;
+        for (const char* floor : row.floors) goTo(s, floor);
+    }
+
+    void crack(const State& s, const EventRow& row) {
+        push(s);
+        State down = s;
+        if (!s.has(row.gives)) {
+            if (!s.c4) return;
+            down.c4 = false;
+            gain(down, row.gives);
         }
-        if (link == "silicon elevator 1" || link == "silicon elevator 2" || link == "silicon elevator 3") {
-            push(s);
-            if (link == "silicon elevator 1" && !(s.has("map 3 switch 1") && s.has("map 3 switch 2"))) return;
-            const char* floors[3] = {"map 3-1", "map 3-4", "map 3-6"};
-            const int here = link.back() - '1';
-            for (int f = 0; f < 3; ++f)
-                if (f != here) goTo(s, floors[f]);
-            return;
+        const int k = world.indexOf(row.opens);
+        if (k < 0) return;
+        down.map = k;  // the player keeps his coordinates
+        if (isStandable(world.map(k), down.x, down.y)) push(down);
+        else problem(std::string("the crack drops the player onto a wall of \"") + row.opens + "\"");
+    }
+
+    void objective(State s, const EventRow& row) {
+        if (!s.has(row.gives) && (!row.spendsC4 || s.c4)) {
+            if (row.spendsC4) s.c4 = false;
+            gain(s, row.gives);
+            s.mail = true;
         }
-        if (link == "level 1 bomb") {
-            if (!s.has("level 1 bomb") && s.c4) {
-                s.mail = true;
-                s.c4 = false;
-                gain(s, "level 1 bomb");
-            }
-            push(s);
-            return;
-        }
-        if (link == "map 2 key" || link == "map 3 switch 1" || link == "map 3 switch 2" ||
-            link == "map 3 keycard 1" || link == "map 3 keycard 2" || link == "map 3 keycard 3" ||
-            link == "map 3 master key" || link == "map 4 power 1" || link == "map 4 power 2" ||
-            link == "map 4 power 3") {
-            gain(s, link.c_str());
-            push(s);
-            return;
-        }
-        if (link == "map 2-9") return door(s, link, "map 2 key");
-        if (link == "boom" || link == "map 3 mod chip" || link == "map 4 data disk") {
-            const char* key = link == "boom" ? "shuttle plans" : link.c_str();
-            if (!s.has(key)) {
-                gain(s, key);
-                s.mail = true;
-            }
-            push(s);
-            return;
-        }
-        if (link == "map 3-12" || link == "map 3-11") return door(s, link, "map 3 master key");
-        if (link == "map 3-9") return door(s, link, "map 3 keycard 2");
-        if (link == "map 3-10") return door(s, link, "map 3 keycard 3");
-        if (link == "map 3-8" || link == "map 3-7") return door(s, link, "map 3 keycard 1");
-        if (link == "map 3 boom") {
-            push(s);
-            State down = s;
-            if (!s.has("map 3 boom")) {
-                if (!s.c4) return;
-                down.c4 = false;
-                gain(down, "map 3 boom");
-            }
-            const int k = world.indexOf("map 3-11");
-            if (k < 0) return;
-            down.map = k;  // the player keeps his coordinates
-            if (isStandable(world.map(k), down.x, down.y)) push(down);
-            else problem("the crack drops the player onto a wall of \"map 3-11\"");
-            return;
-        }
-        if (link == "map 4-10") return door(s, link, "map 4 power 1");
-        if (link == "map 4-8") return door(s, link, "map 4 power 2");
-        if (link == "map 4-13" || link == "map 4-14") return door(s, link, "map 4 power 3");
-        if (link == "abbott gates") {
-            milestone("the final confrontation with Abbott Gates");
-            push(s);  // the world restarts after it: nothing new lies beyond
-            return;
-        }
-        goTo(s, link);  // a map name (map 4-3 included), or an ambush
+        push(s);
     }
 
     void finish() {
@@ -362,7 +362,7 @@ private:
                                  "mission 4 mail read", "mission 6 mail read", "the railgun",
                                  "the final confrontation with Abbott Gates"})
             if (!reached.count(need)) problem(std::string("never reached: ") + need);
-        for (const char* key : kKeys)
+        for (const std::string& key : storyKeys())
             if (!reached.count(std::string("key item \"") + key + "\""))
                 problem(std::string("never reached: key item \"") + key + "\"");
         if (gate != 0) return;  // one gate alone never reaches the other lounges
@@ -394,6 +394,11 @@ private:
 }  // namespace
 
 StoryResult walkStory(const World& world, int gate) {
+    if (storyKeys().size() > kKeyBits) {
+        StoryResult r;
+        r.problems.push_back("too many key items for the story walk");
+        return r;
+    }
     if (world.maps.size() > 255) {
         StoryResult r;
         r.problems.push_back("too many maps for the story walk");

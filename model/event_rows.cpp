@@ -1,0 +1,162 @@
+#include "model/event_rows.h"
+
+namespace {
+
+EventRow row(const char* name, EventKind kind) {
+    EventRow r;
+    r.name = name;
+    r.kind = kind;
+    return r;
+}
+
+// The rows of one mission's maps.
+std::vector<EventRow> mission(int number, std::vector<EventRow> rows) {
+    for (EventRow& r : rows) r.mission = number;
+    return rows;
+}
+
+EventRow missionArea(const char* name, int number) {
+    EventRow r = row(name, EventKind::MissionArea);
+    r.opens = name;
+    r.mission = number;
+    return r;
+}
+
+EventRow elevator(const char* name, const char* floor, const char* otherFloor) {
+    EventRow r = row(name, EventKind::Elevator);
+    r.floors[0] = floor;
+    r.floors[1] = otherFloor;
+    return r;
+}
+
+// The one elevator that runs only once both switches are pressed.
+EventRow lockedElevator(const char* name, const char* floor, const char* otherFloor, const char* switch1,
+                        const char* switch2) {
+    EventRow r = elevator(name, floor, otherFloor);
+    r.needs[0] = switch1;
+    r.needs[1] = switch2;
+    return r;
+}
+
+EventRow found(const char* name, EventKind kind, const char* message) {
+    EventRow r = row(name, kind);
+    r.gives = name;
+    r.message = message;
+    return r;
+}
+
+EventRow elevatorSwitch(const char* name, const char* otherSwitch, const char* message) {
+    EventRow r = found(name, EventKind::Switch, message);
+    r.needs[0] = otherSwitch;
+    return r;
+}
+
+EventRow door(const char* name, const char* key, const char* message) {
+    EventRow r = row(name, EventKind::Door);
+    r.needs[0] = key;
+    r.opens = name;
+    r.message = message;
+    return r;
+}
+
+EventRow objective(const char* name, const char* gives, EventWave wave) {
+    EventRow r = row(name, EventKind::Objective);
+    r.gives = gives;
+    r.wave = wave;
+    return r;
+}
+
+const char* const keyDoor = "You need a Keycard to open this door!";
+const char* const lockedDoor = "You need a Keycard to unlock this door!";
+const char* const sealedDoor = "This door appears to be sealed shut...";
+const char* const powerSwitch = "You shut down a switch and could hear a noise in the distance...";
+
+std::vector<EventRow> makeRows() {
+    std::vector<EventRow> rows = {
+        row("hospitalmenu", EventKind::Service),
+        row("internetcafemenu", EventKind::Service),
+        row("macromaxmenu", EventKind::Service),
+        row("barmenu", EventKind::Service),
+        row("buyticketmenu", EventKind::Airport),
+        row("baggage", EventKind::Airport),
+        row("gate1", EventKind::Airport),
+        row("gate2", EventKind::Airport),
+        row("gate3", EventKind::Airport),
+        row("airportcity", EventKind::Airport),
+        missionArea("map 1-1", 1),
+        missionArea("map 2-1", 2),
+        missionArea("map 3-1", 3),
+        missionArea("map 4-1", 4),
+        missionArea("map 5-1", 5),
+        missionArea("map 6-1", 6),
+    };
+    // Silicon Valley's elevators come first, then the missions in order.
+    const std::vector<EventRow> elevators =
+        mission(3, {lockedElevator("silicon elevator 1", "map 3-4", "map 3-6", "map 3 switch 1", "map 3 switch 2"),
+                    elevator("silicon elevator 2", "map 3-1", "map 3-6"),
+                    elevator("silicon elevator 3", "map 3-1", "map 3-4")});
+    EventRow bomb = objective("level 1 bomb", "level 1 bomb", EventWave{"map 1-", 15, "Vancouver ", 3});
+    bomb.spendsC4 = true;
+    const std::vector<EventRow> vancouver = mission(1, {bomb});
+    const std::vector<EventRow> capeKennedy =
+        mission(2, {found("map 2 key", EventKind::Key, "You got a Key!"),
+                    door("map 2-9", "map 2 key", "You need a Key to enter this door!"),
+                    objective("boom", "shuttle plans", EventWave{"map 2-", 9, "Cape Kennedy ", 3})});
+    EventRow crack = row("map 3 boom", EventKind::Crack);
+    crack.gives = "map 3 boom";
+    crack.opens = "map 3-11";
+    crack.spendsC4 = true;
+    const std::vector<EventRow> siliconValley = mission(
+        3, {elevatorSwitch("map 3 switch 1", "map 3 switch 2", "You pressed elevator switch 1..."),
+            elevatorSwitch("map 3 switch 2", "map 3 switch 1", "You pressed elevator switch 2..."),
+            found("map 3 keycard 1", EventKind::Pickup, "You received the Level 1 Keycard!"),
+            found("map 3 keycard 2", EventKind::Pickup, "You received the Level 2 Keycard!"),
+            found("map 3 keycard 3", EventKind::Pickup, "You received the Level 3 Keycard!"),
+            found("map 3 master key", EventKind::Pickup, "You received the Master Keycard!"),
+            door("map 3-12", "map 3 master key", keyDoor), door("map 3-11", "map 3 master key", keyDoor),
+            door("map 3-9", "map 3 keycard 2", lockedDoor), door("map 3-10", "map 3 keycard 3", lockedDoor),
+            door("map 3-8", "map 3 keycard 1", lockedDoor), door("map 3-7", "map 3 keycard 1", lockedDoor), crack,
+            objective("map 3 mod chip", "map 3 mod chip", EventWave{"map 3-", 16, "Silicon Valley ", 5})});
+    EventRow hallway = row("map 4-3", EventKind::HallwayExit);
+    hallway.opens = "map 4-3";
+    hallway.from = "map 4-14";
+    hallway.message = "You appeared outside in the hallway...";
+    const std::vector<EventRow> roswell =
+        mission(4, {found("map 4 power 1", EventKind::Pickup, powerSwitch),
+                    found("map 4 power 2", EventKind::Pickup, powerSwitch),
+                    found("map 4 power 3", EventKind::Pickup, powerSwitch),
+                    door("map 4-10", "map 4 power 1", sealedDoor), door("map 4-8", "map 4 power 2", sealedDoor),
+                    door("map 4-13", "map 4 power 3", sealedDoor), door("map 4-14", "map 4 power 3", sealedDoor),
+                    hallway, objective("map 4 data disk", "map 4 data disk", EventWave{nullptr, 0, "Roswell ", 5}),
+                    row("map 4 railgun", EventKind::Railgun)});
+    for (const auto* group : {&elevators, &vancouver, &capeKennedy, &siliconValley, &roswell})
+        rows.insert(rows.end(), group->begin(), group->end());
+    EventRow gates = row("abbott gates", EventKind::FinalFight);
+    gates.mission = 6;
+    rows.push_back(gates);
+    return rows;
+}
+
+}  // namespace
+
+const std::vector<EventRow>& eventRows() {
+    static const std::vector<EventRow> rows = makeRows();
+    return rows;
+}
+
+const EventRow* findEventRow(const String& name) {
+    for (const EventRow& r : eventRows())
+        if (name == r.name) return &r;
+    return nullptr;
+}
+
+const std::vector<const char*>& deliberateAmbushes() {
+    static const std::vector<const char*> alleys = {"dark alley", "back alley"};
+    return alleys;
+}
+
+bool isDeliberateAmbush(const String& text) {
+    for (const char* alley : deliberateAmbushes())
+        if (text == alley) return true;
+    return false;
+}

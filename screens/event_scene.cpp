@@ -1,0 +1,8 @@
+#include "screens/event_scene.h"
+
+#include "console/console.h"
+
+bool finish() {
+    clearScreen();
+    return true;
+}

@@ -1,0 +1,59 @@
+// The whole story played through the headless console with keys only, on
+// the shipped maps, by the player made of code (tools/maps/story_goals.h):
+// from the title menu to the end of the credits and the world started afresh.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "model/game_state.h"
+#include "screens/start_up.h"
+#include "support/screen_recorder.h"
+#include "support/temp_folder.h"
+#include "tools/maps/story_goals.h"
+
+namespace {
+
+class Playthrough : public ScreenTest {
+protected:
+    void SetUp() override {
+        ScreenTest::SetUp();
+        // The shipped maps, and a folder of its own for the saved game.
+        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps",
+                                                  folder / "maps");
+        setHost(&player);
+    }
+    void TearDown() override {
+        baggage = Possessions();
+        ScreenTest::TearDown();
+    }
+
+    TempFolder folder;
+    WorkingFolder inFolder{folder.path()};
+    RecordingMusic music;
+    GameState state;
+    maptools::StoryPlayer player{state};
+    maptools::StoryNotes notes;
+};
+
+TEST_F(Playthrough, ANewGameToTheEndOfTheCredits) {
+    maptools::addWholeStory(player, state, notes);
+    EXPECT_THROW(startUp(state), ScriptEnded);  // the player stops once the story is over
+    ASSERT_TRUE(player.finished()) << "stuck on the way to " << player.goalText();
+
+    const auto& d = player.diary;
+    EXPECT_EQ(std::count(d.begin(), d.end(), "airportcity"), 4);
+    EXPECT_TRUE(player.saw("Mission Info: Cape Kennedy"));
+    EXPECT_TRUE(player.saw("It looks like everything is here!"));
+    EXPECT_GT(notes.savedMoney, 0);
+    EXPECT_EQ(notes.moneyAfterLoad, notes.savedMoney);
+    EXPECT_TRUE(player.saw("You:       Have a nice day..."));
+    EXPECT_EQ(state.currentMap, 1);
+    EXPECT_EQ(currentCity, 1);
+    EXPECT_EQ(missionNumber, 0);
+    EXPECT_NE(state.possessions.findWeapon("Pointy Stick"), -1);
+    EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
+}
+
+}  // namespace
