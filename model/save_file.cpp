@@ -98,6 +98,17 @@ void putFistFirst(Possessions& possessions) {
     equippedWeapon = possessions.findWeapon(equippedName);
 }
 
+// Each item's name, and a ticket's destination with it.
+std::vector<SavedItem> savedItems(const Possessions& possessions) {
+    std::vector<SavedItem> items;
+    for (int i = 0; i < possessions.itemCount(); ++i) {
+        const Item* item = possessions.getItem(i);
+        const auto* ticket = dynamic_cast<const AirplaneTicket*>(item);
+        items.push_back(SavedItem{item->getName(), ticket ? ticket->getDestination() : 0});
+    }
+    return items;
+}
+
 }  // namespace
 
 SavedGame captureGame(const Possessions& possessions, const Character& player, int currentMap) {
@@ -106,11 +117,7 @@ SavedGame captureGame(const Possessions& possessions, const Character& player, i
     game.money = possessions.getMoney();
     game.bank = possessions.getBank();
     game.loan = possessions.getLoan();
-    for (int i = 0; i < possessions.itemCount(); ++i) {
-        const Item* item = possessions.getItem(i);
-        const auto* ticket = dynamic_cast<const AirplaneTicket*>(item);
-        game.items.push_back(SavedItem{item->getName(), ticket ? ticket->getDestination() : 0});
-    }
+    game.items = savedItems(possessions);
     for (int i = 0; i < possessions.weaponCount(); ++i) game.weapons.push_back(possessions.getWeapon(i)->getName());
     const Array<String> keyItems = possessions.keyItemNames();
     for (const String& name : keyItems) game.keyItems.push_back(name);
@@ -125,11 +132,7 @@ SavedGame captureGame(const Possessions& possessions, const Character& player, i
     game.maxHp = player.getMaxHp();
     game.strength = player.getStrength();
     game.accuracy = player.getAccuracy();
-    for (int i = 0; i < baggage.itemCount(); ++i) {
-        const Item* item = baggage.getItem(i);
-        const auto* ticket = dynamic_cast<const AirplaneTicket*>(item);
-        game.baggageItems.push_back(SavedItem{item->getName(), ticket ? ticket->getDestination() : 0});
-    }
+    game.baggageItems = savedItems(baggage);
     for (int i = 0; i < baggage.weaponCount(); ++i)
         if (baggage.getWeapon(i)->getName() != fistName) game.baggageWeapons.push_back(baggage.getWeapon(i)->getName());
     game.savedEquippedWeapon = savedEquippedWeapon;
