@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "support/console_fixture.h"
 
 namespace {
-
-Array<String> options(std::initializer_list<const char*> texts) {
-    Array<String> a;
-    for (const char* t : texts) a.append(t);
-    return a;
-}
 
 class Menu : public ConsoleTest {
 protected:

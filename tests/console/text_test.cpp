@@ -3,6 +3,8 @@
 #include <functional>
 #include <sstream>
 
+#include "console/array.h"
+#include "console/dialogs.h"
 #include "console/text.h"
 #include "support/console_fixture.h"
 
@@ -28,6 +30,18 @@ TEST(String, IndexesAreCheckedWithTheExactErrorValues) {
     expectBounds(0, 4294967295u, [&] { (void)empty.substr(0, 3); });
     EXPECT_TRUE(s.substr(2, 100) == "cdef");
     EXPECT_TRUE(s.substr(0, 0) == "");
+}
+
+TEST(Array, IndexesAreCheckedWithTheExactErrorValuesAndRemovalKeepsTheOrder) {
+    Array<String> abc = options({"A", "B", "C"});
+    expectBounds(3, 2, [&] { abc[3] = "D"; });
+    EXPECT_THROW(abc.removeAt(3), errorBounds);
+    abc.removeAt(1);
+    ASSERT_EQ(abc.size(), 2u);
+    EXPECT_TRUE(abc[0] == "A" && abc[1] == "C");
+    abc.removeAt(0);
+    abc.removeAt(0);
+    expectBounds(0, 4294967295u, [&] { (void)abc.at(0); });  // an empty array's last index wraps
 }
 
 TEST(String, AppendsNumbersAndCopiesDeeply) {

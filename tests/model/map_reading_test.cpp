@@ -1,8 +1,5 @@
 // How map files are read: the line rules every map file is written for.
 
-#include <iostream>
-#include <sstream>
-
 #include "model/world_support.h"
 
 namespace {
@@ -97,21 +94,6 @@ TEST_F(MapReading, MapsLoadCityByCityUpToTheFirstGap) {
     ASSERT_EQ(maps.size(), 3u);
     EXPECT_EQ(rows(names), "0-1|0-2|1-1|");
     EXPECT_TRUE(maps.at(2).getName() == "1-1");
-}
-
-TEST_F(MapReading, ProgressCountsInStepsOfEightyByTheNumberOfMaps) {
-    for (const char* name : {"0-1", "0-2", "0-3", "6-1", "6-2"})
-        writeMap(std::string("map ") + name + ".map", mapText(name, 3, 2, room(4, 3)));
-    Array<Map> maps;
-    Array<String> names;
-    std::ostringstream shown;
-    struct Capture {  // the screen gets std::cout back however the load ends
-        std::streambuf* screenBuffer;
-        ~Capture() { std::cout.rdbuf(screenBuffer); }
-    } capture{std::cout.rdbuf(shown.rdbuf())};
-    loadAllMaps(maps, names);
-    EXPECT_EQ(shown.str(), "10%\nmaps\\map 0-1.map...26%\nmaps\\map 0-2.map...42%\nmaps\\map 0-3.map...58%\n"
-                           "maps\\map 6-1.map...74%\nmaps\\map 6-2.map...90%\n100%" + std::string(35, ' ') + "\n");
 }
 
 }  // namespace

@@ -195,58 +195,45 @@ TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
     EXPECT_LT(state.possessions.getMoney(), 400);
 }
 
-}  // namespace
-
-namespace {
-
-// Keys mashed at random: every 120 ms of virtual time one key (or none) is
-// down, chosen from a fixed seed, until the time is up.
+// Keys mashed at random: in each 120 ms window one key (or none) is down and
+// counts as one press, chosen from a fixed seed, until the time is up.
 class KeyMasher : public HeadlessHost {
 public:
-    explicit KeyMasher(std::int64_t minutes) : end(minutes * 60000) { setIdleLimit(end); }
-    void waitUntil(std::int64_t deadline) override {
-        if (deadline > end) throw ScriptEnded("time is up");
-        HeadlessHost::waitUntil(deadline);
-    }
-    bool keyHeld(int key) override { return keyAt(now()) == key; }
+    bool keyHeld(int key) override { return keyNow() == key; }
     bool keyDown(int key) override {
-        if (keyAt(now()) != key || taken == now() / window) return false;
-        taken = now() / window;  // one press per window
+        if (keyNow() != key || pressed == now() / window) return false;
+        pressed = now() / window;
         return true;
     }
-    void waitForRelease(int) override { HeadlessHost::waitUntil((now() / window + 1) * window); }
+    void waitForRelease(int) override { waitUntil((now() / window + 1) * window); }
 
 private:
     static constexpr std::int64_t window = 120;
-    int keyAt(std::int64_t t) const {
+    int keyNow() {
         static const int keys[] = {VK::Left, VK::Right, VK::Up, VK::Down, VK::Enter, VK::Enter, VK::Enter, 0, 0, 0};
-        std::uint32_t h = static_cast<std::uint32_t>(t / window) * 2654435761u;
-        h ^= h >> 15;
-        return keys[h % 10];
+        const std::uint32_t h = static_cast<std::uint32_t>(now() / window) * 2654435761u;
+        return keys[(h ^ (h >> 15)) % 10];
     }
-    std::int64_t end;
-    std::int64_t taken = -1;
+    std::int64_t pressed = -1;
 };
 
-// Whatever the player does, the game never fails: it only ends when he quits
-// (or the time is up).
-TEST_F(Play, HalfAnHourOfMashedKeysNeverBreaksTheGame) {
+// Whatever the player does, the game never fails; the jail's "Give Up and
+// Quit" can be mashed too, and play goes on from there.
+TEST_F(Play, MashedKeysNeverBreakTheGame) {
     newGame();
     spawnBountyHunters(state.maps, state.enemies);
-    KeyMasher masher(30);
+    KeyMasher masher;
+    masher.setIdleLimit(20 * 60000);  // the script is empty: time runs out after this
     setHost(&masher);
-    for (bool playing = true; playing;) {
+    for (;;) {
         try {
             explorationLoop(state);
         } catch (const ScriptEnded&) {
-            playing = false;
+            break;
         } catch (const QuitGame&) {
-            // The jail's "Give Up and Quit" can be mashed too: play on from there.
         }
     }
-    EXPECT_GE(masher.now(), 29 * 60000);
-    EXPECT_GE(state.currentMap, 0);
-    EXPECT_LT(state.currentMap, static_cast<int>(state.maps.size()));
+    EXPECT_GE(masher.now(), 20 * 60000);
 }
 
 }  // namespace

@@ -24,11 +24,6 @@ protected:
         for (const String& name : possessions.weaponNames()) n += name == weapon;
         return n;
     }
-    std::vector<std::string> screenRows() {
-        std::vector<std::string> rows;
-        for (int y = 0; y < ScreenModel::height; ++y) rows.push_back(row(y));
-        return rows;
-    }
     Possessions possessions;
 };
 
@@ -98,13 +93,13 @@ TEST_F(IBay, EveryPictureKeepsClearOfTheTexts) {
 
         clearScreen();
         drawPicture(picture);
-        const std::vector<std::string> drawing = screenRows();
+        const std::vector<std::string> drawing = Shot(0, 0).rows;
         clearScreen();
         std::cout << descriptions[page] << '\n' << catalogue[page].question << '\n';
         std::cout << "Confirmation\n\n Yes  \n Back " << std::flush;
         gotoXY(0, ScreenModel::height - 1);
         std::cout << "You have $" << INT_MAX << " on you and $" << INT_MAX << " in your account." << std::flush;
-        const std::vector<std::string> texts = screenRows();
+        const std::vector<std::string> texts = Shot(0, 0).rows;
 
         for (std::size_t y = 0; y < drawing.size(); ++y)
             for (std::size_t x = 0; x < drawing[y].size(); ++x) {
