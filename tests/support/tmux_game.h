@@ -3,7 +3,6 @@
 // the test types keys and reads the window back, glyphs and colours included,
 // and compares the terminal's settings before and after.
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -19,12 +18,6 @@
 namespace fs = std::filesystem;
 
 constexpr auto patience = std::chrono::seconds(6);
-
-inline std::string uniqueName() {
-    static std::atomic<int> counter{0};
-    return "drifter-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count() % 1000000007) +
-           "-" + std::to_string(counter++);
-}
 
 inline std::string output(const std::string& command) {
     std::string result;
@@ -64,7 +57,7 @@ public:
 
     // program is a shell command; it runs in a fresh folder of the run's files.
     GameInTmux(const std::string& program, int columns, int rows, Shell shell = Shell::Script)
-        : socket(uniqueName()) {
+        : socket(dir.path().filename().string()) {  // the folder's name is unique
         const std::string size = "-x " + std::to_string(columns) + " -y " + std::to_string(rows);
         // The game notes its pid and is then replaced by the game itself.
         const std::string game = "sh -c 'echo $$ > pid; exec " + program + "'";
