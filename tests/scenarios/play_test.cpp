@@ -9,6 +9,7 @@
 #include "screens/exploration_loop.h"
 #include "model/game_state.h"
 #include "screens/start_up.h"
+#include "support/beside_link.h"
 #include "support/rolls.h"
 #include "support/screen_recorder.h"
 #include "support/temp_folder.h"
@@ -26,26 +27,6 @@ protected:
     const Map& map() { return state.maps.at(static_cast<std::uint32_t>(state.currentMap)); }
     std::string mapName() { return map().getName().str(); }
 
-    // Puts the player on the named map beside a tile of the link and returns
-    // the arrow that walks into it.
-    int besideLink(const char* mapName, const char* link) {
-        state.currentMap = mapIndex(mapName);
-        const Map& m = map();
-        static const struct { int dx, dy, key; } sides[] = {
-            {1, 0, VK::Left}, {-1, 0, VK::Right}, {0, 1, VK::Up}, {0, -1, VK::Down}};
-        for (int y = 0; y <= m.getHeight(); ++y)
-            for (int x = 0; x <= m.getWidth(); ++x) {
-                if (m.linkAt(x, y) != link) continue;
-                for (const auto& side : sides)
-                    if (m.isWalkable(x + side.dx, y + side.dy)) {
-                        state.player.setX(x + side.dx);
-                        state.player.setY(y + side.dy);
-                        return side.key;
-                    }
-            }
-        ADD_FAILURE() << "no way to the link " << link << " on " << mapName;
-        return VK::Enter;
-    }
     // Runs the exploration loop until the key script has run out.
     void play() {
         script.setIdleLimit(3000);
@@ -103,7 +84,8 @@ TEST_F(Play, HeldAndTappedArrowsWalkAndTwoArrowsGoDiagonally) {
 TEST_F(Play, TheAirportsWayOutLeadsToTheStreetsOfTheCurrentCity) {
     newGame();
     currentCity = 4;
-    script.tap(besideLink("map airport", "city"));
+    state.currentMap = mapIndex("map airport");
+    script.tap(besideLink(state, "city"));
     play();
     EXPECT_EQ(mapName(), "Roswell 1");
     EXPECT_EQ(state.player.getX(), 8);
@@ -180,7 +162,8 @@ TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
     currentCity = 2;
     state.possessions.setMoney(400);
     ZeroRolls zero;
-    const int toPolice = besideLink("Cape Kennedy 3", "police");
+    state.currentMap = mapIndex("Cape Kennedy 3");
+    const int toPolice = besideLink(state, "police");
     state.player.setHp(10);
     script.tap(toPolice);
     script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack; the police's blow wins
