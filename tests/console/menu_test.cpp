@@ -24,23 +24,6 @@ TEST_F(Menu, DrawsTitleAndOptionsBelowTheAnchorAndEndsInWhiteOnBlack) {
     EXPECT_EQ(scr().attr(), 0x0F);          // the last option was highlighted: the colour is reset
 }
 
-TEST_F(Menu, AHeldKeyMovesOnceAndOnlyAfterItsRelease) {
-    // Notes the highlighted row while the game waits for Down's release.
-    struct Watch : HeadlessHost {
-        int rowWhileHeld = -1;
-        void waitForRelease(int key) override {
-            for (int y = 12; y < 15; ++y)
-                if (key == VK::Down && screen().attrAt(30, y) == 0x27) rowWhileHeld = y;
-            HeadlessHost::waitForRelease(key);
-        }
-    } watch;
-    setHost(&watch);
-    watch.hold(VK::Down, 1000).tap(VK::Enter);
-    EXPECT_EQ(run({" a ", " b ", " c "}), 1);
-    EXPECT_EQ(watch.rowWhileHeld, 12);  // still on the first option while held
-    EXPECT_GE(watch.now(), 1000 + 200);
-}
-
 TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
     keys.tap(VK::Enter);
     EXPECT_EQ(run({"Fist", "Baseballbat"}, true), 0);

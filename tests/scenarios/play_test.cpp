@@ -68,6 +68,7 @@ TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
     EXPECT_EQ(scr().charAt(20, 10), 2);  // walking, not paused by the Escape that ended the story
     EXPECT_EQ(textAt(2, 21, 11), "HP: 500/500");
     EXPECT_GT(state.enemies.size(), 10u);
+    for (const Enemy& hunter : state.enemies) EXPECT_FALSE(hunter.getMapName() == "map airport");
     EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
 }
 
