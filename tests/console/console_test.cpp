@@ -55,10 +55,6 @@ TEST_F(Console, PrintBlockDrawsARectangleFromTheCursor) {
     EXPECT_EQ(textAt(5, 2, 2), "ab");
     EXPECT_EQ(textAt(5, 3, 2), "cd");
     EXPECT_EQ(scr().attrAt(5, 3), 0x0C);
-    gotoXY(7, 9);
-    printBlock(std::cout, Array<String>());
-    EXPECT_EQ(scr().cursorX(), 7);
-    EXPECT_EQ(scr().cursorY(), 9);
 }
 
 class Fade : public ConsoleTest {

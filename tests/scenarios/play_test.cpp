@@ -27,7 +27,6 @@ protected:
     const Map& map() { return state.maps.at(static_cast<std::uint32_t>(state.currentMap)); }
     std::string mapName() { return map().getName().str(); }
 
-    // Runs the exploration loop until the key script has run out.
     void play() {
         script.setIdleLimit(3000);
         EXPECT_THROW(explorationLoop(state), ScriptEnded);

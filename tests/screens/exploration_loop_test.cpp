@@ -30,7 +30,6 @@ protected:
         state.player.setX(3);
         state.player.setY(3);
     }
-    // Runs the loop until the key script has run out.
     void play() {
         keys.setIdleLimit(1000);
         EXPECT_THROW(explorationLoop(state), ScriptEnded);
