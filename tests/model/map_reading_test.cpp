@@ -6,11 +6,7 @@ namespace {
 
 using MapReading = MapFolderTest;
 
-std::string rows(const Array<String>& lines) {
-    std::string all;
-    for (const String& line : lines) all += line.str() + "|";
-    return all;
-}
+std::string rows(const Array<String>& lines) { return joined(lines, "|"); }
 
 TEST_F(MapReading, NameNumbersAndEmptyLines) {
     for (const char* numbers : {"20 14\n", "20\n14\n", "  20\t\n\n 14\n"}) {

@@ -4,14 +4,9 @@
 
 #include "model/game_values.h"
 #include "model/possessions.h"
+#include "support/console_fixture.h"
 
 namespace {
-
-std::string joined(const Array<String>& names) {
-    std::string s;
-    for (const String& n : names) s += n.str() + ",";
-    return s;
-}
 
 TEST(Possessions, CarriesAtMostFifteenItemsAndARefusedOneStaysWithTheCaller) {
     Possessions p;

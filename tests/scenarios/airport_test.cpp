@@ -15,12 +15,6 @@
 
 namespace {
 
-std::string joined(const Array<String>& names) {
-    std::string text;
-    for (const String& name : names) text += name.str() + ",";
-    return text;
-}
-
 class Airport : public ScreenTest {
 protected:
     void SetUp() override {
