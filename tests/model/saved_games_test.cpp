@@ -70,8 +70,6 @@ TEST_F(SavedGames, SavingAsksFirstAndAgainBeforeOverwriting) {
     EXPECT_TRUE(script.saw("Would you like to save to slot 3?"));
     EXPECT_TRUE(script.saw("Would you like to OVERWRITE slot 3?"));
     EXPECT_EQ(readSlot(3).substr(0, 7), "1\n1000\n");
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "save"));
-    EXPECT_TRUE(saveSlotList()[2] == "Save 3: Vancouver, $1000");
 }
 
 TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
@@ -152,11 +150,7 @@ TEST_F(SavedGames, EveryProductComesBackAndUnknownNamesAreSkipped) {
                  "0\n1\n0\n0\n1\n5\n5\n500\n500\n10\n10\n");
     chooseSlot(1);
     load();
-    const Array<String> names = possessions.itemNames();
-    ASSERT_EQ(names.size(), 3u);
-    EXPECT_TRUE(names[0] == "Internet Exploder");
-    EXPECT_TRUE(names[1] == "Ventanas FT OS");
-    EXPECT_TRUE(names[2] == "C-Flat");
+    EXPECT_EQ(joined(possessions.itemNames()), "Internet Exploder,Ventanas FT OS,C-Flat,");
 }
 
 TEST_F(SavedGames, AFileWithoutTheFistGetsItBackFirst) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "console/quit.h"
 #include "model/city_places.h"
 #include "screens/exploration_loop.h"
@@ -26,6 +28,7 @@ protected:
     int mapIndex(const char* name) { return state.mapNames.indexOf(String(name)); }
     const Map& map() { return state.maps.at(static_cast<std::uint32_t>(state.currentMap)); }
     std::string mapName() { return map().getName().str(); }
+    std::pair<int, int> spot() { return {state.player.getX(), state.player.getY()}; }
 
     void play() {
         script.setIdleLimit(3000);
@@ -62,8 +65,7 @@ TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
     EXPECT_LT(recorder.shots[0].time, 2500);  // both fades skipped at once
     EXPECT_EQ(state.currentMap, 1);
     EXPECT_EQ(mapName(), "Vancouver 1");
-    EXPECT_EQ(state.player.getX(), 20);
-    EXPECT_EQ(state.player.getY(), 10);
+    EXPECT_EQ(spot(), std::make_pair(20, 10));
     EXPECT_EQ(scr().charAt(20, 10), 2);  // walking, not paused by the Escape that ended the story
     EXPECT_EQ(textAt(2, 21, 11), "HP: 500/500");
     EXPECT_GT(state.enemies.size(), 10u);
@@ -77,8 +79,7 @@ TEST_F(Play, HeldAndTappedArrowsWalkAndTwoArrowsGoDiagonally) {
     script.hold(VK::Right, 275);         // a tile every 90 ms tick: four
     script.hold({VK::Down, VK::Left}, 50);  // one diagonal step
     play();
-    EXPECT_EQ(state.player.getX(), 24);
-    EXPECT_EQ(state.player.getY(), 11);
+    EXPECT_EQ(spot(), std::make_pair(24, 11));
 }
 
 TEST_F(Play, TheAirportsWayOutLeadsToTheStreetsOfTheCurrentCity) {
@@ -88,8 +89,7 @@ TEST_F(Play, TheAirportsWayOutLeadsToTheStreetsOfTheCurrentCity) {
     script.tap(besideLink(state, "city"));
     play();
     EXPECT_EQ(mapName(), "Roswell 1");
-    EXPECT_EQ(state.player.getX(), 8);
-    EXPECT_EQ(state.player.getY(), 9);
+    EXPECT_EQ(spot(), std::make_pair(8, 9));
 }
 
 // Each tick ends in white on black, whatever the status panel's colours leave
@@ -144,8 +144,7 @@ TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
     EXPECT_TRUE(script.saw("Hospital"));
     EXPECT_EQ(currentCity, 1);
     EXPECT_EQ(mapName(), "Vancouver 2");
-    EXPECT_EQ(state.player.getX(), 56);
-    EXPECT_EQ(state.player.getY(), 9);
+    EXPECT_EQ(spot(), std::make_pair(56, 9));
     EXPECT_EQ(state.player.getHp(), 500);
     EXPECT_EQ(state.possessions.getMoney(), 0);
     EXPECT_EQ(state.possessions.getBank(), 700);
@@ -172,8 +171,7 @@ TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
     EXPECT_TRUE(script.saw("I will let you go for $"));
     EXPECT_TRUE(script.saw("You paid the cop and have been released."));
     EXPECT_EQ(mapName(), "Cape Kennedy 3");
-    EXPECT_EQ(state.player.getX(), 18);
-    EXPECT_EQ(state.player.getY(), 11);
+    EXPECT_EQ(spot(), std::make_pair(18, 11));
     EXPECT_EQ(state.player.getHp(), 500);
     EXPECT_LT(state.possessions.getMoney(), 400);
 }
