@@ -45,18 +45,12 @@ protected:
 };
 
 TEST_F(SavedGames, TheSlotListShowsCityAndCashOrEmpty) {
-    writeSlot(2, "1\n1000\n");
-    writeSlot(3, "6\n-5\n");
-    writeSlot(4, "9\n77\n");
-    writeSlot(5, "not a number\n");
-    const Array<String> slots = saveSlotList();
-    ASSERT_EQ(slots.size(), 11u);
-    EXPECT_TRUE(slots[0] == "Save 1: Empty");
-    EXPECT_TRUE(slots[1] == "Save 2: Vancouver, $1000");
-    EXPECT_TRUE(slots[2] == "Save 3: Washington, DC, $-5");
-    EXPECT_TRUE(slots[3] == "Save 477");  // no city text outside 1 to 6
-    EXPECT_TRUE(slots[4] == "Save 5: Damaged");
-    EXPECT_TRUE(slots[10] == "Back");
+    writeSlot(2, "6\n-5\n");
+    writeSlot(3, "9\n77\n");
+    writeSlot(4, "not a number\n");
+    EXPECT_EQ(joined(saveSlotList(), "|"), "Save 1: Empty|Save 2: Washington, DC, $-5|Save 377|Save 4: Damaged|"
+                                           "Save 5: Empty|Save 6: Empty|Save 7: Empty|Save 8: Empty|Save 9: Empty|"
+                                           "Save 10: Empty|Back|");  // no city text outside 1 to 6
 }
 
 TEST_F(SavedGames, SavingAsksFirstAndAgainBeforeOverwriting) {
