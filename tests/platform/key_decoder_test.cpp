@@ -107,16 +107,6 @@ TEST(KeyDecoder, ModifierKeysAndUnknownSequencesAreDroppedWithoutLosingWhatFollo
     EXPECT_EQ(keysOf(events), std::vector<int>{'7'});
 }
 
-TEST(KeyDecoder, QueryRepliesAreReported) {
-    const auto events = decode("\x1b[?11u\x1b[?62;22;52c\x1b[?0u");
-    ASSERT_EQ(events.size(), 3u);
-    EXPECT_EQ(events[0].kind, Kind::KeyboardFlags);
-    EXPECT_EQ(events[0].flags, 11);
-    EXPECT_EQ(events[1].kind, Kind::DeviceAttributes);
-    EXPECT_EQ(events[2].kind, Kind::KeyboardFlags);
-    EXPECT_EQ(events[2].flags, 0);
-}
-
 TEST(KeyDecoder, ControlBytesBreakSequencesOffAndStillCount) {
     EXPECT_EQ(keysOf(decode("\x1b[1\r")), std::vector<int>{Vk::Enter});
     EXPECT_EQ(keysOf(decode("\x1b[1;\x1b[B")), std::vector<int>{Vk::Down});
