@@ -106,8 +106,6 @@ TEST_F(SavedGames, ARichGameComesBackWhole) {
     player.setHp(-3);
     player.setStrength(12);
     const std::string text = formatSavedGame(captureGame(possessions, player, currentMap));
-    EXPECT_NE(text.find("Deserteagle\n"), std::string::npos);
-
     writeSlot(1, text);
     Possessions loaded;
     Character other;

@@ -26,9 +26,7 @@ TEST(TerminalPresenter, SendsOnlyWhatChanged) {
 
     // A changed colour sends the colour once; a row of cells follows without moves.
     put(m, 0, 24, 0x2E, "abcde");
-    const std::string row = p.frame(m);
-    EXPECT_EQ(row, "\x1b[25H\x1b[93;42mabcde");
-    EXPECT_LT(row.size(), 30u);
+    EXPECT_EQ(p.frame(m), "\x1b[25H\x1b[93;42mabcde");
 
     // Two cells apart need two moves; only the background changed here.
     put(m, 3, 1, 0x1E, "A");
