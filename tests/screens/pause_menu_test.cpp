@@ -55,7 +55,7 @@ TEST_F(PauseScreens, GameOverReturnsAfterTheLoadScreenOrQuits) {
     possessions.setMoney(123);
     script.choose(0).tap(VK::Up).tap(VK::Enter);
     gameOverMenu(possessions, player, currentMap, maps);
-    EXPECT_TRUE(script.shots.back().shows("Save 10: Empty"));  // Back from the slots returns to the game
+    EXPECT_TRUE(script.shots.back().shows("Save 10: Empty"));  // the slots, left with Back
     EXPECT_EQ(possessions.getMoney(), 123);
 
     script.choose(1);

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "tools/maps/cp437.h"
 #include "tools/maps/picture.h"
@@ -122,11 +120,7 @@ TEST(MapCompiler, ShippedMapsAreWhatTheirSourcesCompileTo) {
     std::string error;
     ASSERT_TRUE(compileFolder((maps / "src").string(), files, error)) << error;
     for (const auto& [name, text] : files) {
-        std::ifstream in(maps / name, std::ios::binary);
-        std::ostringstream onDisk;
-        onDisk << in.rdbuf();
-        EXPECT_TRUE(in.good() || in.eof()) << name << " is missing: run mapc maps/src maps";
-        EXPECT_EQ(onDisk.str(), text) << name << " differs from its source: run mapc maps/src maps";
+        EXPECT_EQ(readFile(maps / name), text) << name << " is missing or stale: run mapc maps/src maps";
     }
     for (const auto& entry : fs::directory_iterator(maps)) {
         if (entry.path().extension() != ".map") continue;
