@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "model/game_state.h"
 #include "model/save_file.h"
@@ -70,7 +69,7 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     const std::string old = std::string(roswellStart) + roswellEnd;
     writeSlot(1, old);
     // A save cut short after writing its temporary file left it behind.
-    std::ofstream(folder / "save" / "save1.sav.tmp") << "1\n12";
+    folder.write("save/save1.sav.tmp", "1\n12");
     EXPECT_TRUE(saveSlotList()[0] == "Save 1: Roswell, $350");
 
     // The temporary file cannot be written: the player is told, nothing is lost.

@@ -16,8 +16,7 @@ void put(ScreenModel& m, int x, int y, int attr, const char* text) {
 TEST(TerminalPresenter, SendsOnlyWhatChanged) {
     ScreenModel m;
     TerminalPresenter p;
-    const std::string first = p.frame(m);
-    EXPECT_NE(first.find("\x1b[2J"), std::string::npos);
+    EXPECT_NE(p.frame(m).find("\x1b[2J"), std::string::npos);
     EXPECT_EQ(p.frame(m), "");
 
     put(m, 10, 5, 0x0F, "X");
@@ -74,11 +73,9 @@ TEST(TerminalPresenter, GlyphsAreUtf8OrAsciiAndNeverControlBytes) {
         m.put(static_cast<char>(b));
     }
 
-    TerminalPresenter utf8;
-    const std::string text = utf8.frame(m);
+    const std::string text = TerminalPresenter().frame(m);
     EXPECT_NE(text.find("☺☻♥░▒▓█─│┌╔═║"), std::string::npos);
-    TerminalPresenter ascii(false);
-    const std::string plain = ascii.frame(m);
+    const std::string plain = TerminalPresenter(false).frame(m);
     EXPECT_NE(plain.find("@@v:%##-|++=|"), std::string::npos);
     for (const std::string* s : {&text, &plain}) {
         for (unsigned char c : *s) {
