@@ -132,8 +132,6 @@ TEST_F(SavedGames, TheExampleFileLoadsLineByLineWithEitherLineEnd) {
         // baggage after it: no items, no weapons, the Fist to hold on return.
         EXPECT_EQ(formatSavedGame(captureGame(possessions, player, currentMap)), text + "0\n0\n0\n");
     }
-    EXPECT_EQ(currentCity * 1000 + player.getHp(), 4420);
-    EXPECT_TRUE(possessions.getWeapon(equippedWeapon)->getName() == "Shotgun");
 }
 
 TEST_F(SavedGames, EveryProductComesBackAndUnknownNamesAreSkipped) {

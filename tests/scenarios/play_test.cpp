@@ -63,7 +63,6 @@ TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
     EXPECT_TRUE(recorder.shots[0].shows("  DRIFTER"));
     EXPECT_TRUE(recorder.shots[1].shows("You are aware that Abbott Gates"));
     EXPECT_LT(recorder.shots[0].time, 2500);  // both fades skipped at once
-    EXPECT_EQ(state.currentMap, 1);
     EXPECT_EQ(mapName(), "Vancouver 1");
     EXPECT_EQ(spot(), std::make_pair(20, 10));
     EXPECT_EQ(scr().charAt(20, 10), 2);  // walking, not paused by the Escape that ended the story
@@ -168,7 +167,6 @@ TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
     script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack; the police's blow wins
     script.choose(0).choose(0).tap(VK::Enter);       // Bribe Guard, " Yes ", read the release
     play();
-    EXPECT_TRUE(script.saw("I will let you go for $"));
     EXPECT_TRUE(script.saw("You paid the cop and have been released."));
     EXPECT_EQ(mapName(), "Cape Kennedy 3");
     EXPECT_EQ(spot(), std::make_pair(18, 11));
