@@ -35,11 +35,7 @@ TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
 
 TEST_F(Menu, ATallMenuScrollsToKeepTheHighlightOnScreenAndMarksWhatIsHidden) {
     Array<String> many;
-    for (int i = 0; i < 30; ++i) {
-        String option("Option ");
-        option += i;
-        many.append(option);
-    }
+    for (int i = 0; i < 30; ++i) many.append(String("Option ") += i);
     for (int i = 0; i < 23; ++i) keys.tap(VK::Down);
     keys.tap(VK::Enter);
     EXPECT_EQ(menu("Weapons", many, true), 23);
