@@ -8,17 +8,6 @@ namespace {
 
 class Script : public ConsoleTest {};
 
-TEST_F(Script, AStepStartsWhenItsKeyIsFirstPolled) {
-    keys.hold(VK::Right, 300);
-    delayMs(1000);
-    EXPECT_FALSE(keyPressed(VK::Left, true));  // another key does not start it
-    EXPECT_TRUE(keyPressed(VK::Right, true));
-    delayMs(299);
-    EXPECT_TRUE(keyPressed(VK::Right, true));
-    delayMs(1);
-    EXPECT_FALSE(keyPressed(VK::Right, true));
-}
-
 TEST_F(Script, AGameWaitingPastTheScriptFailsFast) {
     keys.tap(VK::Enter);
     keys.setIdleLimit(5000);

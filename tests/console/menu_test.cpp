@@ -1,15 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "console/dialogs.h"
 #include "console/menu.h"
 #include "support/console_fixture.h"
 
 namespace {
-
-Array<String> options(std::initializer_list<const char*> texts) {
-    Array<String> a;
-    for (const char* t : texts) a.append(t);
-    return a;
-}
 
 class Menu : public ConsoleTest {
 protected:
@@ -19,43 +14,14 @@ protected:
     }
 };
 
-TEST_F(Menu, UpAndDownWrapAround) {
-    keys.tap(VK::Up).tap(VK::Enter);
-    EXPECT_EQ(run({" a ", " b ", " c "}), 2);
-    keys.tap(VK::Down).tap(VK::Down).tap(VK::Down).tap(VK::Enter);
-    EXPECT_EQ(run({" a ", " b ", " c "}), 0);
-    keys.tap(VK::Down).tap(VK::Enter);
-    EXPECT_EQ(run({" a ", " b ", " c "}), 1);
-}
-
-TEST_F(Menu, DrawsTitleAndHighlightedOptionBelowTheAnchor) {
+TEST_F(Menu, DrawsTitleAndOptionsBelowTheAnchorAndEndsInWhiteOnBlack) {
     keys.tap(VK::Down).tap(VK::Enter);
     EXPECT_EQ(run({" Yes ", " No  "}), 1);
     EXPECT_EQ(textAt(30, 10, 5), "Title");
     EXPECT_EQ(scr().attrAt(30, 10), 0x0E);  // the title's own colour escape
-    EXPECT_EQ(textAt(30, 11, 5), "     ");  // a blank row before the options
-    EXPECT_EQ(textAt(30, 12, 5), " Yes ");
-    EXPECT_EQ(textAt(30, 13, 5), " No  ");
-    EXPECT_EQ(scr().attrAt(30, 12), 0x0F);
-    EXPECT_EQ(scr().attrAt(34, 13), 0x27);  // light grey on green, whole option
-    EXPECT_EQ(scr().attr(), 0x0F);          // white on black after the choice
-}
-
-TEST_F(Menu, AHeldKeyMovesOnceAndOnlyAfterItsRelease) {
-    // Notes the highlighted row while the game waits for Down's release.
-    struct Watch : HeadlessHost {
-        int rowWhileHeld = -1;
-        void waitForRelease(int key) override {
-            for (int y = 12; y < 15; ++y)
-                if (key == VK::Down && screen().attrAt(30, y) == 0x27) rowWhileHeld = y;
-            HeadlessHost::waitForRelease(key);
-        }
-    } watch;
-    setHost(&watch);
-    watch.hold(VK::Down, 1000).tap(VK::Enter);
-    EXPECT_EQ(run({" a ", " b ", " c "}), 1);
-    EXPECT_EQ(watch.rowWhileHeld, 12);  // still on the first option while held
-    EXPECT_GE(watch.now(), 1000 + 200);
+    EXPECT_EQ(textAt(30, 12, 10), " Yes      ");  // a blank row before the options
+    EXPECT_EQ(scr().attrAt(34, 13), 0x27);  // light grey on green, the whole option
+    EXPECT_EQ(scr().attr(), 0x0F);          // the last option was highlighted: the colour is reset
 }
 
 TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
@@ -69,11 +35,7 @@ TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
 
 TEST_F(Menu, ATallMenuScrollsToKeepTheHighlightOnScreenAndMarksWhatIsHidden) {
     Array<String> many;
-    for (int i = 0; i < 30; ++i) {
-        String option("Option ");
-        option += i;
-        many.append(option);
-    }
+    for (int i = 0; i < 30; ++i) many.append(String("Option ") += i);
     for (int i = 0; i < 23; ++i) keys.tap(VK::Down);
     keys.tap(VK::Enter);
     EXPECT_EQ(menu("Weapons", many, true), 23);

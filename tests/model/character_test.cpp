@@ -48,13 +48,4 @@ TEST_F(Movement, JumpsStayBelowWidthAndHeight) {
     EXPECT_EQ(stepper.getX(), 5);
 }
 
-TEST(Figures, AColourOutsideTheSixteenIsWhite) {
-    Character c(20, 10);
-    for (int bad : {16, -1}) {
-        c.setColor(3);
-        c.setColor(bad);
-        EXPECT_EQ(c.getColor(), 15) << bad;
-    }
-}
-
 }  // namespace

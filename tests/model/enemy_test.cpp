@@ -71,45 +71,6 @@ TEST_F(Enemies, PlacementDrawsYThenXUntilFloor) {
         placeOnWalkableTile(e, map);
     };
     turn({0, 0, 1, 2}, place, 3, 2, "placed");
-
-    Map walls;
-    readInto(walls, mapText("Redmond 4", 5, 4, std::vector<std::string>(5, "######")));
-    ScriptedRandom rolls({0, 0});
-    Enemy e("MSA Van", 1, 1);
-    try {
-        placeOnWalkableTile(e, walls);
-        FAIL() << "placed on a map without floor";
-    } catch (const MapError& error) {
-        EXPECT_NE(std::string(error.what()).find("\"Redmond 4\""), std::string::npos) << error.what();
-    }
-}
-
-TEST_F(Enemies, BountyHuntersGrowStrongerOnLaterMapsAndSkipTheAirport) {
-    writeMap("airport.map", mapText("map airport", 6, 6, room(7, 7)));
-    Array<Map> maps;
-    for (std::uint32_t i = 0; i < 32; ++i) {
-        maps.append(Map());
-        maps.at(i).loadFromFile(i == 0 ? "maps\\airport.map" : "maps\\test.map");
-    }
-    std::vector<int> script = {1, 0, 0, 2, 2};               // map 1: strength 5, 150 hp, at (3, 3)
-    script.insert(script.end(), 27, 0);                      // maps 2-28: none
-    script.insert(script.end(), {1, 9, 49, 2, 2, 0});        // map 29: multiplier 1; map 30: none
-    script.insert(script.end(), {2, 0, 0, 2, 2});            // map 31: multiplier 2
-    script.insert(script.end(), {9, 49, 19, 13, 1, 1});      // off the map at first, placed at (2, 2)
-    ScriptedRandom rolls(script);
-    Array<Enemy> enemies;
-    spawnBountyHunters(maps, enemies);
-    EXPECT_TRUE(rolls.allUsed());
-    ASSERT_EQ(enemies.size(), 4u);
-    const int expected[4][3] = {{5, 150, 33}, {14, 199, 33}, {10, 300, 33}, {28, 398, 22}};
-    for (std::uint32_t i = 0; i < 4; ++i) {
-        const Enemy& e = enemies.at(i);
-        EXPECT_TRUE(e.getMapName() == "m" && e.getName() == "Bounty Hunter") << i;
-        EXPECT_EQ(e.getStrength(), expected[i][0]) << i;
-        EXPECT_EQ(e.getHp(), expected[i][1]) << i;
-        EXPECT_EQ(e.getX() * 10 + e.getY(), expected[i][2]) << i;
-    }
-    EXPECT_EQ(textAt(16, 2, 4), "100%");
 }
 
 TEST_F(Enemies, WavesScaleWithTheMission) {

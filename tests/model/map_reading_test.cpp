@@ -1,19 +1,12 @@
 // How map files are read: the line rules every map file is written for.
 
-#include <iostream>
-#include <sstream>
-
 #include "model/world_support.h"
 
 namespace {
 
 using MapReading = MapFolderTest;
 
-std::string rows(const Array<String>& lines) {
-    std::string all;
-    for (const String& line : lines) all += line.str() + "|";
-    return all;
-}
+std::string rows(const Array<String>& lines) { return joined(lines, "|"); }
 
 TEST_F(MapReading, NameNumbersAndEmptyLines) {
     for (const char* numbers : {"20 14\n", "20\n14\n", "  20\t\n\n 14\n"}) {
@@ -56,11 +49,6 @@ TEST_F(MapReading, FilesThatEndEarly) {
         EXPECT_EQ(rows(map.getLinks()), "map 2|") << end;
         EXPECT_EQ(map.linkTarget("map 2").x * 100 + map.linkTarget("map 2").y, 510) << end;
     }
-    // A file that cannot be opened empties the map but leaves its size.
-    map.loadFromFile("maps\\nothing.map");
-    EXPECT_TRUE(map.getName() == "");
-    EXPECT_EQ(map.getLines().size() + map.getCollision().size() + map.getLinks().size(), 0u);
-    EXPECT_EQ(map.getWidth(), 1);
 }
 
 TEST_F(MapReading, LinksAndTiles) {
@@ -97,21 +85,6 @@ TEST_F(MapReading, MapsLoadCityByCityUpToTheFirstGap) {
     ASSERT_EQ(maps.size(), 3u);
     EXPECT_EQ(rows(names), "0-1|0-2|1-1|");
     EXPECT_TRUE(maps.at(2).getName() == "1-1");
-}
-
-TEST_F(MapReading, ProgressCountsInStepsOfEightyByTheNumberOfMaps) {
-    for (const char* name : {"0-1", "0-2", "0-3", "6-1", "6-2"})
-        writeMap(std::string("map ") + name + ".map", mapText(name, 3, 2, room(4, 3)));
-    Array<Map> maps;
-    Array<String> names;
-    std::ostringstream shown;
-    struct Capture {  // the screen gets std::cout back however the load ends
-        std::streambuf* screenBuffer;
-        ~Capture() { std::cout.rdbuf(screenBuffer); }
-    } capture{std::cout.rdbuf(shown.rdbuf())};
-    loadAllMaps(maps, names);
-    EXPECT_EQ(shown.str(), "10%\nmaps\\map 0-1.map...26%\nmaps\\map 0-2.map...42%\nmaps\\map 0-3.map...58%\n"
-                           "maps\\map 6-1.map...74%\nmaps\\map 6-2.map...90%\n100%" + std::string(35, ' ') + "\n");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 // that is removed after it, and map files written as text.
 
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 

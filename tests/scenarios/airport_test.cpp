@@ -8,17 +8,12 @@
 #include "model/game_state.h"
 #include "screens/airport.h"
 #include "screens/exploration_loop.h"
+#include "support/beside_link.h"
 #include "support/rolls.h"
 #include "support/screen_recorder.h"
 #include "support/temp_folder.h"
 
 namespace {
-
-std::string joined(const Array<String>& names) {
-    std::string text;
-    for (const String& name : names) text += name.str() + ",";
-    return text;
-}
 
 class Airport : public ScreenTest {
 protected:
@@ -28,27 +23,15 @@ protected:
         resetToNewGame(state);
         state.currentMap = state.mapNames.indexOf(String("map airport"));
     }
-    // Walks into the link's first tile from beside it (from the hall's side
-    // of a gate), then makes the menu choices (0 is a plain Enter); the
-    // screen at the last key.
+    // Walks into the link's first tile from beside it, then makes the menu
+    // choices (0 is a plain Enter); the screen at the last key.
     const Shot& walkInto(const char* link, std::initializer_list<int> choices = {}) {
-        static const struct { int dx, dy, key; } sides[] = {
-            {-1, 0, VK::Right}, {1, 0, VK::Left}, {0, 1, VK::Up}, {0, -1, VK::Down}};
-        const Map& m = state.maps.at(static_cast<std::uint32_t>(state.currentMap));
-        for (int y = 0; y <= m.getHeight(); ++y)
-            for (int x = 0; x <= m.getWidth(); ++x)
-                for (const auto& side : sides)
-                    if (m.linkAt(x, y) == link && m.isWalkable(x + side.dx, y + side.dy)) {
-                        state.player.setX(x + side.dx);
-                        state.player.setY(y + side.dy);
-                        script.tap(side.key);
-                        for (int choice : choices) script.choose(choice);
-                        script.setIdleLimit(1000);
-                        EXPECT_THROW(explorationLoop(state), ScriptEnded);
-                        if (!script.scriptDone()) throw std::logic_error("keys left unread");
-                        return script.shots.back();
-                    }
-        throw std::logic_error("no way to the link");
+        script.tap(besideLink(state, link));
+        for (int choice : choices) script.choose(choice);
+        script.setIdleLimit(1000);
+        EXPECT_THROW(explorationLoop(state), ScriptEnded);
+        if (!script.scriptDone()) throw std::logic_error("keys left unread");
+        return script.shots.back();
     }
     const AirplaneTicket* ticket() {
         const int i = state.possessions.findItem("Airplane ticket");
@@ -107,9 +90,6 @@ TEST_F(Airport, TheCounterSellsForCashOnlyAndOneTicketAtATime) {
     p.setBank(5000);
     script.choose(toRoswell).choose(0).tap(VK::Enter);
     visitTicketCounter(p);
-    // Vancouver's label for Silicon Valley is a blank short, and so is its highlight.
-    const Shot& onSiliconValley = script.at(VK::Down, 1);
-    EXPECT_NE(onSiliconValley.attrAt(19, 5), onSiliconValley.attrAt(20, 5));
     EXPECT_TRUE(script.shots.back().shows("insufficient funds"));
     EXPECT_EQ(ticket(), nullptr);
 

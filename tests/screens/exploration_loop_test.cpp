@@ -30,7 +30,6 @@ protected:
         state.player.setX(3);
         state.player.setY(3);
     }
-    // Runs the loop until the key script has run out.
     void play() {
         keys.setIdleLimit(1000);
         EXPECT_THROW(explorationLoop(state), ScriptEnded);
@@ -48,13 +47,11 @@ TEST_F(Exploration, AMapLinkKeepsZeroCoordinatesAndNeverPutsThePlayerInAWall) {
     play();
     EXPECT_EQ(state.currentMap * 100 + player().getX() * 10 + player().getY(), 213);
 
-    HeadlessHost again;
-    setHost(&again);
+    keys = HeadlessHost();  // a fresh script
     state.currentMap = 1;
     player().setX(7);
-    again.tap(VK::Right);  // steps to (8, 3), facing the "Street" link
-    again.setIdleLimit(1000);
-    EXPECT_THROW(explorationLoop(state), ScriptEnded);
+    keys.tap(VK::Right);  // steps to (8, 3), facing the "Street" link
+    play();
     EXPECT_EQ(state.currentMap * 100 + player().getX() * 10 + player().getY(), 83);
 }
 

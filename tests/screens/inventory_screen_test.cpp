@@ -14,8 +14,6 @@ protected:
 TEST_F(Inventory, WithoutItemsTheListOffersOnlyBack) {
     pick(1), enter(), exitScreen();
     open();
-    EXPECT_EQ(shot(0, 2, 5, 24), " Use Item               ");
-    EXPECT_EQ(atEnter(0).attrAt(25, 5), 0x27);  // all 24 characters of the choice in green
     EXPECT_EQ(shot(1, 0, 2, 7), " Back  ");
     EXPECT_EQ(shot(1, 0, 3, 7), "       ");
 

@@ -55,8 +55,7 @@ TEST_F(PauseScreens, GameOverReturnsAfterTheLoadScreenOrQuits) {
     possessions.setMoney(123);
     script.choose(0).tap(VK::Up).tap(VK::Enter);
     gameOverMenu(possessions, player, currentMap, maps);
-    EXPECT_EQ(script.shots[0].rows[5].find("GAME OVER"), 35u);
-    EXPECT_TRUE(script.shots.back().shows("Save 10: Empty"));
+    EXPECT_TRUE(script.shots.back().shows("Save 10: Empty"));  // the slots, left with Back
     EXPECT_EQ(possessions.getMoney(), 123);
 
     script.choose(1);

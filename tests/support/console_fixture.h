@@ -6,10 +6,19 @@
 
 #include <string>
 
+#include "console/array.h"
 #include "console/console.h"
 #include "console/headless.h"
 #include "console/host.h"
 #include "console/screen.h"
+#include "console/text.h"
+
+// The texts one after another, each followed by the separator.
+inline std::string joined(const Array<String>& texts, const std::string& separator = ",") {
+    std::string all;
+    for (const String& text : texts) all += text.str() + separator;
+    return all;
+}
 
 class ConsoleTest : public ::testing::Test {
 protected:

@@ -64,19 +64,16 @@ public:
     std::vector<Shot> shots;
 };
 
-// Notes every call as "play <path>" or "stop", and the bar's flag at each.
+// Notes every call as "play <path>" or "stop".
 struct RecordingMusic : MusicPlayer {
     RecordingMusic() { setMusicPlayer(this); }
     ~RecordingMusic() override { setMusicPlayer(nullptr); }
-    bool play(const std::string& path) override { return note("play " + path); }
-    void stop() override { note("stop"); }
-    bool note(const std::string& call) {
-        calls.push_back(call);
-        barFlags.push_back(battleMusicPlaying);
+    bool play(const std::string& path) override {
+        calls.push_back("play " + path);
         return true;
     }
+    void stop() override { calls.push_back("stop"); }
     std::vector<std::string> calls;
-    std::vector<bool> barFlags;
 };
 
 // Keys from a ScreenRecorder.

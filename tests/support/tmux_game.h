@@ -3,12 +3,10 @@
 // the test types keys and reads the window back, glyphs and colours included,
 // and compares the terminal's settings before and after.
 
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -17,14 +15,6 @@
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
-
-constexpr auto patience = std::chrono::seconds(6);
-
-inline std::string uniqueName() {
-    static std::atomic<int> counter{0};
-    return "drifter-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count() % 1000000007) +
-           "-" + std::to_string(counter++);
-}
 
 inline std::string output(const std::string& command) {
     std::string result;
@@ -37,8 +27,9 @@ inline std::string output(const std::string& command) {
     return result;
 }
 
-inline bool eventually(const std::function<bool()>& condition, std::chrono::seconds wait = patience) {
-    const auto end = std::chrono::steady_clock::now() + wait;
+// True as soon as the condition holds, false if it does not within six seconds.
+inline bool eventually(const std::function<bool()>& condition) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(6);
     while (std::chrono::steady_clock::now() < end) {
         if (condition()) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -64,7 +55,7 @@ public:
 
     // program is a shell command; it runs in a fresh folder of the run's files.
     GameInTmux(const std::string& program, int columns, int rows, Shell shell = Shell::Script)
-        : socket(uniqueName()) {
+        : socket(dir.path().filename().string()) {  // the folder's name is unique
         const std::string size = "-x " + std::to_string(columns) + " -y " + std::to_string(rows);
         // The game notes its pid and is then replaced by the game itself.
         const std::string game = "sh -c 'echo $$ > pid; exec " + program + "'";
@@ -76,17 +67,10 @@ public:
         }
         // The shell notes the settings, runs the game, notes its status and
         // the settings again, then stays so the window lives.
-        std::ofstream script(dir / "run.sh");
-        script << "export LC_ALL=C.UTF-8\n"
-               << "cd '" << dir.path().string() << "'\n"
-               << "stty -g > before\n"
-               << game << "\n"
-               << "code=$?\n"
-               << "stty -g > after\n"
-               << "echo $code > status\n"
-               << "sleep 60\n";
-        script.close();
-        tmux("new-session -d " + size + " -s game 'sh " + (dir / "run.sh").string() + "'");
+        const fs::path script = dir.write("run.sh", "export LC_ALL=C.UTF-8\ncd '" + dir.path().string() + "'\n" +
+                                                        "stty -g > before\n" + game + "\ncode=$?\n" +
+                                                        "stty -g > after\necho $code > status\nsleep 60\n");
+        tmux("new-session -d " + size + " -s game 'sh " + script.string() + "'");
     }
     ~GameInTmux() {
         tmux("kill-server");
@@ -104,7 +88,6 @@ public:
     // The pane terminal's settings, read from outside while the game runs.
     std::string settings() { return output("stty -g -F " + tmux("display -p -t game '#{pane_tty}'")); }
     std::string file(const std::string& name) { return dir.read(name); }
-    bool has(const std::string& name) { return fs::exists(dir / name); }
     void signal(const std::string& name) { std::system(("kill -" + name + " " + file("pid")).c_str()); }
 
     // The line of the coloured capture that holds text.
