@@ -24,21 +24,6 @@ TEST(Possessions, CarriesAtMostFifteenItemsAndARefusedOneStaysWithTheCaller) {
     EXPECT_EQ(p.findItem("Y-Box"), 14);
 }
 
-TEST(Possessions, OnlyDisposableWeaponsMayBeHeldTwice) {
-    Possessions p;
-    EXPECT_TRUE(p.addWeapon(std::make_unique<Shotgun>()));
-    auto second = std::make_unique<Shotgun>();
-    EXPECT_FALSE(p.addWeapon(second));
-    EXPECT_NE(second, nullptr);
-    EXPECT_FALSE(p.addWeapon(std::make_unique<Fist>()));
-    for (int i = 0; i < 2; ++i) EXPECT_TRUE(p.addWeapon(std::make_unique<Grenade>()));
-    for (int i = 0; i < 2; ++i) EXPECT_TRUE(p.addWeapon(std::make_unique<C4>()));
-    EXPECT_TRUE(p.addWeapon(std::make_unique<DesertEagle>()));
-    EXPECT_FALSE(p.addWeapon(makeWeaponByName("Deserteagle")));
-    EXPECT_EQ(joined(p.weaponNames()), "Fist,Shotgun,Grenade,Grenade,C4,C4,Deserteagle,");
-    EXPECT_EQ(p.findWeapon("Grenade"), 2);
-}
-
 TEST(Possessions, KeyItemsAreUniqueAndALargeIndexIsIgnored) {
     Possessions p;
     EXPECT_TRUE(p.addKeyItem(std::make_unique<Key>("map 2 key")));

@@ -5,31 +5,26 @@
 
 #include <utility>
 
-#include "model/game_state.h"
 #include "screens/airport.h"
-#include "screens/exploration_loop.h"
 #include "support/beside_link.h"
 #include "support/rolls.h"
-#include "support/screen_recorder.h"
-#include "support/temp_folder.h"
+#include "support/shipped_world.h"
 
 namespace {
 
-class Airport : public ScreenTest {
+class Airport : public ShippedWorldTest {
 protected:
     void SetUp() override {
-        ScreenTest::SetUp();
-        loadAllMaps(state.maps, state.mapNames);
-        resetToNewGame(state);
-        state.currentMap = state.mapNames.indexOf(String("map airport"));
+        ShippedWorldTest::SetUp();
+        newGame();
+        state.currentMap = mapIndex("map airport");
     }
     // Walks into the link's first tile from beside it, then makes the menu
     // choices (0 is a plain Enter); the screen at the last key.
     const Shot& walkInto(const char* link, std::initializer_list<int> choices = {}) {
         script.tap(besideLink(state, link));
         for (int choice : choices) script.choose(choice);
-        script.setIdleLimit(1000);
-        EXPECT_THROW(explorationLoop(state), ScriptEnded);
+        play(1000);
         if (!script.scriptDone()) throw std::logic_error("keys left unread");
         return script.shots.back();
     }
@@ -38,10 +33,7 @@ protected:
         return i < 0 ? nullptr : dynamic_cast<const AirplaneTicket*>(state.possessions.getItem(i));
     }
 
-    WorkingFolder inSource{DRIFTER_SOURCE_DIR};
-    RecordingMusic music;
     ZeroRolls zeroRolls;  // gate 1, nothing lost
-    GameState state;
     Possessions& p = state.possessions;
 };
 

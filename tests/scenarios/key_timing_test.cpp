@@ -4,23 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include "model/game_state.h"
-#include "screens/exploration_loop.h"
 #include "support/rolls.h"
-#include "support/screen_recorder.h"
-#include "support/temp_folder.h"
+#include "support/shipped_world.h"
 #include "support/timed_keys.h"
 
 namespace {
 
-class KeyTiming : public ScreenTest {
+// A new game starts on Vancouver 1 at (20, 10), with no enemy about.
+class KeyTiming : public ShippedWorldTest {
 protected:
-    // A new game on Vancouver 1 at (20, 10), with no enemy about.
-    void newGame() {
-        loadAllMaps(state.maps, state.mapNames);
-        resetToNewGame(state);
-        state.enemies.clear();
-    }
     void play(TimedKeys& timed) {
         setHost(&timed);
         EXPECT_THROW(explorationLoop(state), ScriptEnded);
@@ -30,9 +22,6 @@ protected:
         return timed.seen[key].empty() ? -1 : timed.seen[key].back();
     }
 
-    WorkingFolder inSource{DRIFTER_SOURCE_DIR};
-    RecordingMusic music;
-    GameState state;
 };
 
 TEST_F(KeyTiming, ABurstOfTapsStopsActingSoonAfterTheLastOne) {

@@ -7,33 +7,17 @@
 #include <utility>
 
 #include "console/quit.h"
-#include "model/city_places.h"
-#include "screens/exploration_loop.h"
-#include "model/game_state.h"
 #include "screens/start_up.h"
 #include "support/beside_link.h"
 #include "support/rolls.h"
-#include "support/screen_recorder.h"
-#include "support/temp_folder.h"
+#include "support/shipped_world.h"
 
 namespace {
 
-class Play : public ScreenTest {
+class Play : public ShippedWorldTest {
 protected:
-    // The world loaded and a new game begun, without the screens before it.
-    void newGame() {
-        loadAllMaps(state.maps, state.mapNames);
-        resetToNewGame(state);
-    }
-    int mapIndex(const char* name) { return state.mapNames.indexOf(String(name)); }
-    const Map& map() { return state.maps.at(static_cast<std::uint32_t>(state.currentMap)); }
-    std::string mapName() { return map().getName().str(); }
     std::pair<int, int> spot() { return {state.player.getX(), state.player.getY()}; }
 
-    void play() {
-        script.setIdleLimit(3000);
-        EXPECT_THROW(explorationLoop(state), ScriptEnded);
-    }
     // A Bounty Hunter standing on the player's tile.
     void hunterOnPlayer(int hp, int strength) {
         Enemy hunter("Bounty Hunter", hp, strength);
@@ -43,9 +27,6 @@ protected:
         state.enemies.append(hunter);
     }
 
-    WorkingFolder inSource{DRIFTER_SOURCE_DIR};
-    RecordingMusic music;
-    GameState state;
 };
 
 TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
@@ -79,16 +60,6 @@ TEST_F(Play, HeldAndTappedArrowsWalkAndTwoArrowsGoDiagonally) {
     script.hold({VK::Down, VK::Left}, 50);  // one diagonal step
     play();
     EXPECT_EQ(spot(), std::make_pair(24, 11));
-}
-
-TEST_F(Play, TheAirportsWayOutLeadsToTheStreetsOfTheCurrentCity) {
-    newGame();
-    currentCity = 4;
-    state.currentMap = mapIndex("map airport");
-    script.tap(besideLink(state, "city"));
-    play();
-    EXPECT_EQ(mapName(), "Roswell 1");
-    EXPECT_EQ(spot(), std::make_pair(8, 9));
 }
 
 // Each tick ends in white on black, whatever the status panel's colours leave

@@ -83,6 +83,12 @@ protected:
         ConsoleTest::SetUp();
         setHost(&script);
     }
+    // The screen as the game left it: what the player reads on the next tick.
+    bool screenShows(const std::string& text) {
+        for (int y = 0; y < ScreenModel::height; ++y)
+            if (row(y).find(text) != std::string::npos) return true;
+        return false;
+    }
     bool screenIsBlank() {
         for (int y = 0; y < ScreenModel::height; ++y)
             if (row(y) != std::string(ScreenModel::width, ' ')) return false;
