@@ -23,17 +23,20 @@ std::string generatedMap(int city, int number) {
     for (int y = 0; y < rows; ++y) {
         std::string row(columns, '#');
         if (y > 0 && y < rows - 1)
-            for (int x = 1; x < columns - 1; ++x) row[static_cast<std::size_t>(x)] = (x * 7 + y * 3) % 11 == 0 ? '#' : ' ';
+            for (int x = 1; x < columns - 1; ++x)
+                row[static_cast<std::size_t>(x)] = (x * 7 + y * 3) % 11 == 0 ? '#' : ' ';
         if (y == 0)
             for (int d = 0; d < 10; ++d) row[static_cast<std::size_t>(4 + d * 7)] = static_cast<char>('0' + d);
         layer += row + "\n";
         // The picture: the same shapes in two colours, as the game's maps are drawn.
         std::string picture;
-        for (int x = 0; x < columns; x += 20) picture += (x % 40 == 0 ? "%C08" : "%C02") + row.substr(static_cast<std::size_t>(x), 20);
+        for (int x = 0; x < columns; x += 20)
+            picture += (x % 40 == 0 ? "%C08" : "%C02") + row.substr(static_cast<std::size_t>(x), 20);
         text += picture + "\n";
     }
     text += "end map\n" + layer + "end collision\n";
-    for (int d = 0; d < 10; ++d) text += "map " + std::to_string(city) + "-" + std::to_string(d + 1) + "\n" + std::to_string(4 + d) + " 1\n";
+    for (int d = 0; d < 10; ++d)
+        text += "map " + std::to_string(city) + "-" + std::to_string(d + 1) + "\n" + std::to_string(4 + d) + " 1\n";
     return text + "end links\n";
 }
 
@@ -47,7 +50,8 @@ public:
         int made = 0;
         for (int city = 0; city <= 6; ++city)
             for (int number = 1; number <= (city < 3 ? 12 : 11); ++number, ++made)
-                std::ofstream(folder / "maps" / ("map " + std::to_string(city) + "-" + std::to_string(number) + ".map"))
+                std::ofstream(folder / "maps" /
+                              ("map " + std::to_string(city) + "-" + std::to_string(number) + ".map"))
                     << generatedMap(city, number);
         previous = fs::current_path();
         fs::current_path(folder);

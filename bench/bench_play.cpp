@@ -4,7 +4,6 @@
 // the first frame on the terminal (the exploration music started, one tick
 // drawn and presented).
 
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -78,7 +77,8 @@ void ticks(benchmark::State& bench, bool walking, bool alone = false) {
         explorationTick(world.state);
         bytes += presenter.frame(screen()).size();
     }
-    bench.counters["bytes_per_tick"] = benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+    bench.counters["bytes_per_tick"] =
+        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
 }
 
 void BM_TickStandingStill(benchmark::State& bench) { ticks(bench, false); }
@@ -109,7 +109,8 @@ void BM_TitleToFirstFrame(benchmark::State& bench) {
     }
     stopSound();
     setMusicPlayer(nullptr);
-    bench.counters["first_frame_bytes"] = benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+    bench.counters["first_frame_bytes"] =
+        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_TitleToFirstFrame)->Unit(benchmark::kMicrosecond);
 
@@ -118,8 +119,12 @@ BENCHMARK(BM_TitleToFirstFrame)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     // The game standing in the streets of Vancouver, after the splash, the
     // title menu and the story.
-    bench::measureIdleCpu("idle in the streets", "'" + bench::folderOf(argv[0]) + "/drifter'", DRIFTER_BENCH_SOURCE_DIR,
-                          {{"Kestrel", "Escape"}, {"DRIFTER", "Escape"}, {"New Game", "Enter"},
-                           {"check your mail", "Escape"}, {"HP: 500", ""}});
+    bench::measureIdleCpu("idle in the streets", "'" + bench::folderOf(argv[0]) + "/drifter'",
+                          DRIFTER_BENCH_SOURCE_DIR,
+                          {{"Kestrel", "Escape"},
+                           {"DRIFTER", "Escape"},
+                           {"New Game", "Enter"},
+                           {"check your mail", "Escape"},
+                           {"HP: 500", ""}});
     return bench::runBenchmarks(argc, argv);
 }

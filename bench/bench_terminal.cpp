@@ -36,7 +36,8 @@ void BM_FrameWithoutChange(benchmark::State& state) {
     p.frame(m);
     std::size_t bytes = 0;
     for (auto _ : state) bytes += p.frame(m).size();
-    state.counters["bytes_per_frame"] = benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+    state.counters["bytes_per_frame"] =
+        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_FrameWithoutChange);
 
@@ -55,7 +56,8 @@ void BM_FrameOneCellChanged(benchmark::State& state) {
         lit = !lit;
         bytes += p.frame(m).size();
     }
-    state.counters["bytes_per_frame"] = benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+    state.counters["bytes_per_frame"] =
+        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_FrameOneCellChanged);
 
@@ -78,7 +80,8 @@ void BM_FrameFigureSteps(benchmark::State& state) {
         m.put('\x02');
         bytes += p.frame(m).size();
     }
-    state.counters["bytes_per_frame"] = benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+    state.counters["bytes_per_frame"] =
+        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_FrameFigureSteps);
 
@@ -94,7 +97,8 @@ void BM_FrameAllCellsChanged(benchmark::State& state) {
         bytes += p.frame(flip ? a : b).size();
         flip = !flip;
     }
-    state.counters["bytes_per_frame"] = benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+    state.counters["bytes_per_frame"] =
+        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_FrameAllCellsChanged);
 

@@ -53,8 +53,8 @@ int fadeColour(std::int64_t e, std::int64_t hold, std::int64_t step) {
 
 // The next moment after e at which the fade's colour may change.
 std::int64_t nextFadeChange(std::int64_t e, std::int64_t hold, std::int64_t step) {
-    const std::int64_t changes[] = {step,            2 * step,        3 * step,        4 * step,
-                                    hold + 3 * step, hold + 4 * step, hold + 5 * step, hold + 6 * step};
+    const std::int64_t changes[] = {
+        step, 2 * step, 3 * step, 4 * step, hold + 3 * step, hold + 4 * step, hold + 5 * step, hold + 6 * step};
     std::int64_t next = hold + 6 * step;
     for (std::int64_t c : changes)
         if (c > e && c < next) next = c;

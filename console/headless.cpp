@@ -74,6 +74,6 @@ std::string HeadlessHost::pendingDescription() const {
     if (next >= steps.size()) return "all " + std::to_string(steps.size()) + " steps done";
     std::string keys;
     for (int k : steps[next].keys) keys += (keys.empty() ? "" : ",") + std::to_string(k);
-    return "step " + std::to_string(next + 1) + " of " + std::to_string(steps.size()) +
-           ", key " + keys + ", was never polled";
+    return "step " + std::to_string(next + 1) + " of " + std::to_string(steps.size()) + ", key " + keys +
+           ", was never polled";
 }

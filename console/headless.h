@@ -54,10 +54,10 @@ private:
     std::string pendingDescription() const;
 
     std::vector<Step> steps;
-    std::size_t next = 0;           // the step under way or waiting to start
+    std::size_t next = 0;  // the step under way or waiting to start
     std::int64_t clock = 0;
-    std::int64_t lastEnd = 0;       // when the previous step ended
-    bool releasedKeys = false;      // the previous step released keys: the next waits a gap
+    std::int64_t lastEnd = 0;   // when the previous step ended
+    bool releasedKeys = false;  // the previous step released keys: the next waits a gap
     static constexpr std::int64_t gapMs = 40;
     std::int64_t idleLimit = 60000;
     std::int64_t pollsWithoutTime = 0;

@@ -33,14 +33,10 @@ void Enemy::chase(const Map& map, const Character& target) {
         wander(map);
         return;
     }
-    if (target.getX() < getX())
-        moveLeft(map);
-    else if (target.getX() > getX())
-        moveRight(map);
-    if (target.getY() < getY())
-        moveUp(map);
-    else if (target.getY() > getY())
-        moveDown(map);
+    if (target.getX() < getX()) moveLeft(map);
+    else if (target.getX() > getX()) moveRight(map);
+    if (target.getY() < getY()) moveUp(map);
+    else if (target.getY() > getY()) moveDown(map);
 }
 
 void Enemy::attack(Character& target) {

@@ -51,8 +51,8 @@ namespace {
 // count enemies of one kind on each of the maps prefix + 1 .. prefix + maps;
 // perMap draws how many go on one map, then each draws strength and hp.
 template <typename Draw>
-void spawnWave(Array<Map>& maps, Array<String>& mapNames, Array<Enemy>& enemies, const String& prefix,
-               int mapCount, int perMapModulus, const char* kind, Draw drawValues) {
+void spawnWave(Array<Map>& maps, Array<String>& mapNames, Array<Enemy>& enemies, const String& prefix, int mapCount,
+               int perMapModulus, const char* kind, Draw drawValues) {
     for (int n = 1; n <= mapCount; ++n) {
         const int k = gameRand() % perMapModulus;
         String name = prefix;
@@ -62,7 +62,8 @@ void spawnWave(Array<Map>& maps, Array<String>& mapNames, Array<Enemy>& enemies,
             int hp = 0;
             drawValues(strength, hp);
             // A wave names only maps that the game holds; a missing one is a bounds error.
-            addEnemy(enemies, Enemy(kind, hp, strength), name, maps.at(static_cast<std::uint32_t>(mapNames.indexOf(name))));
+            addEnemy(enemies, Enemy(kind, hp, strength), name,
+                     maps.at(static_cast<std::uint32_t>(mapNames.indexOf(name))));
         }
     }
 }

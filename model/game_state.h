@@ -19,11 +19,11 @@ struct GameState {
 
     Character player;
     Possessions possessions;
-    Array<Map> maps;           // every map, in load order
-    Array<String> mapNames;    // mapNames[i] is the name of maps[i]
-    Array<Enemy> enemies;      // every enemy that walks on a map
-    Map statusPanel;           // only its picture is used: the frame below the map
-    int currentMap = 1;        // index into maps of the map the player stands on
+    Array<Map> maps;         // every map, in load order
+    Array<String> mapNames;  // mapNames[i] is the name of maps[i]
+    Array<Enemy> enemies;    // every enemy that walks on a map
+    Map statusPanel;         // only its picture is used: the frame below the map
+    int currentMap = 1;      // index into maps of the map the player stands on
 };
 
 // A new game: the player at (20, 10) on map 1 with 500 hit points, strength

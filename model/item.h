@@ -53,6 +53,8 @@ protected:
     explicit MacroCorpItem(const String& productName) : Item(productName) {}
 };
 
+// One line a kind, so that the list reads as a table.
+// clang-format off
 class YBox : public MacroCorpItem { public: YBox() : MacroCorpItem("Y-Box") {} };
 class WordScribble : public MacroCorpItem { public: WordScribble() : MacroCorpItem("WordScribble") {} };
 class HindsightExpress : public MacroCorpItem { public: HindsightExpress() : MacroCorpItem("Hindsight Express") {} };
@@ -64,6 +66,7 @@ class ObfusicaterStudio : public MacroCorpItem { public: ObfusicaterStudio() : M
 class CFlat : public MacroCorpItem { public: CFlat() : MacroCorpItem("C-Flat") {} };
 class VisualComplex : public MacroCorpItem { public: VisualComplex() : MacroCorpItem("Visual Complex") {} };
 class FlowerPoint : public MacroCorpItem { public: FlowerPoint() : MacroCorpItem("FlowerPoint") {} };
+// clang-format on
 
 // A flight from one city (1 to 6) to another, leaving from gate 1 to 3.
 // Using it shows the ticket; it stays with the player.

@@ -93,4 +93,3 @@ Array<String> findMapFiles(const String& folder);
 // and fills mapNames in step with maps. Throws MapError for a file the game
 // cannot use and when there are no map files at all.
 void loadAllMaps(Array<Map>& maps, Array<String>& mapNames);
-

@@ -37,11 +37,11 @@ void checkTiles(const Map& map, const MapSourceLines& where, const std::string& 
             const char c = row.at(x);
             if (c >= '0' && c <= '9' && static_cast<std::uint32_t>(c - '0') >= map.getLinks().size())
                 faults.push_back(mapFaultAt(file, line,
-                                            "collision row " + std::to_string(y) + ", column " +
-                                                std::to_string(x) + ": link " + c + " has no entry (the map lists " +
+                                            "collision row " + std::to_string(y) + ", column " + std::to_string(x) +
+                                                ": link " + c + " has no entry (the map lists " +
                                                 std::to_string(map.getLinks().size()) + " links)"));
-            const bool walkable = c == ' ' && static_cast<long>(x) <= map.getWidth() &&
-                                  static_cast<long>(y) <= map.getHeight();
+            const bool walkable =
+                c == ' ' && static_cast<long>(x) <= map.getWidth() && static_cast<long>(y) <= map.getHeight();
             if (!walkable) continue;
             const int tx = static_cast<int>(x), ty = static_cast<int>(y);
             const char* open = nullptr;
@@ -90,9 +90,10 @@ std::vector<std::string> playableMapFaults(const Map& map, const MapSourceLines&
     checkLinkTargets(map, where, file, faults);
     if (map.getName() != "map airport" && !hasFloorForEnemies(map)) {
         const int line = where.collisionRows.empty() ? where.collisionEnd : where.collisionRows.front();
-        faults.push_back(mapFaultAt(file, line,
-                                    "map " + quoted(map.getName()) +
-                                        " has no floor with 1 <= x < width and 1 <= y < height, where enemies are placed"));
+        faults.push_back(
+            mapFaultAt(file, line,
+                       "map " + quoted(map.getName()) +
+                           " has no floor with 1 <= x < width and 1 <= y < height, where enemies are placed"));
     }
     return faults;
 }

@@ -45,7 +45,9 @@ public:
         return true;
     }
     template <typename T>
-    bool addItem(std::unique_ptr<T>&& item) { return addItem(item); }
+    bool addItem(std::unique_ptr<T>&& item) {
+        return addItem(item);
+    }
     // The item at index, for use; a bad index throws errorBounds.
     Item* getItem(int index) const;
     std::unique_ptr<Item> removeItem(int index);
@@ -64,7 +66,9 @@ public:
         return true;
     }
     template <typename T>
-    bool addWeapon(std::unique_ptr<T>&& weapon) { return addWeapon(weapon); }
+    bool addWeapon(std::unique_ptr<T>&& weapon) {
+        return addWeapon(weapon);
+    }
     Weapon* getWeapon(int index) const;
     std::unique_ptr<Weapon> removeWeapon(int index);
     int findWeapon(const String& name) const;
@@ -80,7 +84,9 @@ public:
         return true;
     }
     template <typename T>
-    bool addKeyItem(std::unique_ptr<T>&& keyItem) { return addKeyItem(keyItem); }
+    bool addKeyItem(std::unique_ptr<T>&& keyItem) {
+        return addKeyItem(keyItem);
+    }
     int findKeyItem(const String& name) const;
     // An index past the end is ignored (the result is then empty).
     std::unique_ptr<Item> removeKeyItem(int index);

@@ -75,7 +75,8 @@ void restorePossessions(const SavedGame& game, Possessions& possessions) {
 
     for (const SavedItem& record : game.items) {
         if (record.name == ticketName) {
-            possessions.addItem(std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
+            possessions.addItem(
+                std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
         } else if (auto item = makeItemByName(record.name)) {
             possessions.addItem(item);
         }
@@ -134,7 +135,8 @@ SavedGame captureGame(const Possessions& possessions, const Character& player, i
     game.accuracy = player.getAccuracy();
     game.baggageItems = savedItems(baggage);
     for (int i = 0; i < baggage.weaponCount(); ++i)
-        if (baggage.getWeapon(i)->getName() != fistName) game.baggageWeapons.push_back(baggage.getWeapon(i)->getName());
+        if (baggage.getWeapon(i)->getName() != fistName)
+            game.baggageWeapons.push_back(baggage.getWeapon(i)->getName());
     game.savedEquippedWeapon = savedEquippedWeapon;
     return game;
 }
@@ -228,8 +230,7 @@ void restoreGame(const SavedGame& game, Possessions& possessions, Character& pla
     for (const SavedItem& record : game.baggageItems) {
         if (record.name == ticketName)
             baggage.addItem(std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
-        else if (auto item = makeItemByName(record.name))
-            baggage.addItem(item);
+        else if (auto item = makeItemByName(record.name)) baggage.addItem(item);
     }
     for (const String& name : game.baggageWeapons)
         if (auto weapon = makeWeaponByName(name)) baggage.addWeapon(weapon);

@@ -19,6 +19,7 @@ std::unique_ptr<Weapon> make() {
 }
 
 // One row per kind, in the order of WeaponKind.
+// clang-format off
 const WeaponRow weaponTable[weaponKindCount] = {
     {"Fist",             "Fist",             5,   100, make<Fist>},
     {"Baseballbat",      "Baseballbat",      10,  90,  make<Baseballbat>},
@@ -41,6 +42,7 @@ const WeaponRow weaponTable[weaponKindCount] = {
     {"Railgun",          "Railgun",          100, 100, make<Railgun>},
     {"Pointy Stick",     "Pointy Stick",     300, 300, make<PointyStick>},
 };
+// clang-format on
 
 const WeaponRow& rowOf(WeaponKind kind) { return weaponTable[static_cast<int>(kind)]; }
 

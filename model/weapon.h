@@ -8,11 +8,13 @@
 #include "model/item.h"
 
 // The kinds, in the order of the weapon table.
+// clang-format off
 enum class WeaponKind {
     Fist, Baseballbat, Brokenbottle, Switchblade, Machete, Chainsaw, Beretta,
     DualBerettas, DesertEagle, Shotgun, Uzi, AK47, M16, RocketLauncher, Grenade,
     MolotovCocktail, FlameThrower, C4, Railgun, PointyStick,
 };
+// clang-format on
 constexpr int weaponKindCount = 20;
 
 class Weapon : public Item {
@@ -38,6 +40,8 @@ private:
     WeaponKind kind;
 };
 
+// One line a kind, so that the list reads as a table.
+// clang-format off
 class Fist : public Weapon { public: Fist() : Weapon(WeaponKind::Fist) {} };
 class Baseballbat : public Weapon { public: Baseballbat() : Weapon(WeaponKind::Baseballbat) {} };
 class Brokenbottle : public Weapon { public: Brokenbottle() : Weapon(WeaponKind::Brokenbottle) {} };
@@ -58,6 +62,7 @@ class FlameThrower : public Weapon { public: FlameThrower() : Weapon(WeaponKind:
 class C4 : public Weapon { public: C4() : Weapon(WeaponKind::C4) {} };
 class Railgun : public Weapon { public: Railgun() : Weapon(WeaponKind::Railgun) {} };
 class PointyStick : public Weapon { public: PointyStick() : Weapon(WeaponKind::PointyStick) {} };
+// clang-format on
 
 // True for the list texts of the disposable kinds, the only weapons the player
 // may hold more than once.

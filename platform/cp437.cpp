@@ -10,6 +10,7 @@ const char* const lowGlyphs[32] = {
 
 // Glyphs of bytes 128-255: accented letters, box drawing, blocks, Greek and
 // maths. The no-break space (255) is shown as a plain blank.
+// clang-format off
 const char* const highGlyphs[128] = {
     "Ç", "ü", "é", "â", "ä", "à", "å", "ç", "ê", "ë", "è", "ï", "î", "ì", "Ä", "Å",
     "É", "æ", "Æ", "ô", "ö", "ò", "û", "ù", "ÿ", "Ö", "Ü", "¢", "£", "¥", "₧", "ƒ",
@@ -20,6 +21,7 @@ const char* const highGlyphs[128] = {
     "α", "ß", "Γ", "π", "Σ", "σ", "µ", "τ", "Φ", "Θ", "Ω", "δ", "∞", "φ", "ε", "∩",
     "≡", "±", "≥", "≤", "⌠", "⌡", "÷", "≈", "°", "∙", "·", "√", "ⁿ", "²", "■", " ",
 };
+// clang-format on
 
 // Every printable ASCII byte, 32-126, then the blank that stands in for 127.
 const char printable[] =

@@ -59,12 +59,9 @@ std::string resolveGamePath(const std::string& gameName) {
     for (const fs::path& part : spelled) {
         const fs::path exact = built / part;
         fs::path matched;
-        if (fs::exists(exact, ec) || part == "." || part == "..")
-            built = exact;
-        else if (findIgnoringCase(built, part.string(), matched))
-            built = matched;
-        else
-            return spelled.string();
+        if (fs::exists(exact, ec) || part == "." || part == "..") built = exact;
+        else if (findIgnoringCase(built, part.string(), matched)) built = matched;
+        else return spelled.string();
     }
     return built.string();
 }

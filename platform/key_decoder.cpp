@@ -83,10 +83,10 @@ int modsOf(const Params& p) {
 
 bool actionOf(int eventType, KeyAction& action) {
     switch (eventType) {
-        case 1: action = KeyAction::Press; return true;
-        case 2: action = KeyAction::Repeat; return true;
-        case 3: action = KeyAction::Release; return true;
-        default: return false;
+    case 1: action = KeyAction::Press; return true;
+    case 2: action = KeyAction::Repeat; return true;
+    case 3: action = KeyAction::Release; return true;
+    default: return false;
     }
 }
 
@@ -105,11 +105,11 @@ int keyOfKittyCode(int code) {
 
 int keyOfArrow(char final) {
     switch (final) {
-        case 'A': return 38;
-        case 'B': return 40;
-        case 'C': return 39;
-        case 'D': return 37;
-        default: return 0;
+    case 'A': return 38;
+    case 'B': return 40;
+    case 'C': return 39;
+    case 'D': return 37;
+    default: return 0;
     }
 }
 
@@ -125,9 +125,9 @@ void KeyDecoder::feed(std::string_view bytes, std::int64_t now, std::vector<Inpu
     for (char ch : bytes) {
         const auto c = static_cast<unsigned char>(ch);
         switch (state) {
-            case State::Ground: ground(c, now, out); break;
-            case State::Escape: escape(c, now, out); break;
-            default: sequence(c, now, out); break;
+        case State::Ground: ground(c, now, out); break;
+        case State::Escape: escape(c, now, out); break;
+        default: sequence(c, now, out); break;
         }
     }
 }
@@ -154,14 +154,18 @@ void KeyDecoder::ground(unsigned char c, std::int64_t now, std::vector<InputEven
 
 void KeyDecoder::escape(unsigned char c, std::int64_t now, std::vector<InputEvent>& out) {
     switch (c) {
-        case '[': start(State::Csi, since); return;
-        case 'O': start(State::Ss3, since); return;
-        case ']': case 'P': case '_': case '^': case 'X':
-            // Strings (operating system commands, device control, ...) run to
-            // BEL or ESC \ and mean nothing to the game.
-            start(State::String, since);
-            return;
-        default: break;
+    case '[': start(State::Csi, since); return;
+    case 'O': start(State::Ss3, since); return;
+    case ']':
+    case 'P':
+    case '_':
+    case '^':
+    case 'X':
+        // Strings (operating system commands, device control, ...) run to
+        // BEL or ESC \ and mean nothing to the game.
+        start(State::String, since);
+        return;
+    default: break;
     }
     // ESC followed by anything else: the Escape key, then that byte on its own
     // (Alt with a key sends ESC before the key).
@@ -239,7 +243,8 @@ void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>
         // With every key reported as a sequence, Ctrl+C and Ctrl+Z reach us as
         // keys; they still stop or suspend the game as they would elsewhere.
         if ((mods & ctrlBit) && action == KeyAction::Press && (code == 'c' || code == 'z')) {
-            out.push_back(replyEvent(code == 'c' ? InputEvent::Kind::Interrupt : InputEvent::Kind::Suspend, 0, now));
+            out.push_back(
+                replyEvent(code == 'c' ? InputEvent::Kind::Interrupt : InputEvent::Kind::Suspend, 0, now));
             return;
         }
         if (key == 0) return;
@@ -255,9 +260,9 @@ void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>
 
 std::int64_t KeyDecoder::deadline() const {
     switch (state) {
-        case State::Ground: return -1;
-        case State::Escape: return since + escapeTimeoutMs;
-        default: return since + sequenceTimeoutMs;
+    case State::Ground: return -1;
+    case State::Escape: return since + escapeTimeoutMs;
+    default: return since + sequenceTimeoutMs;
     }
 }
 

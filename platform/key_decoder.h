@@ -60,7 +60,7 @@ private:
     void start(State s, std::int64_t now);
 
     State state = State::Ground;
-    std::string params;  // parameter and intermediate bytes of the sequence
+    std::string params;      // parameter and intermediate bytes of the sequence
     std::int64_t since = 0;  // when the unfinished sequence began
     bool lastWasCr = false;
 };

@@ -17,13 +17,13 @@ void KeyState::record(const InputEvent& e) {
     Slot& s = slot(e.key);
     s.lastEvent = e.time;
     switch (e.action) {
-        case KeyAction::Press:
-            s.down = true;
-            s.pressTaken = false;
-            addPress(e.key, e.time, 0);
-            break;
-        case KeyAction::Repeat: s.down = true; break;
-        case KeyAction::Release: s.down = false; break;
+    case KeyAction::Press:
+        s.down = true;
+        s.pressTaken = false;
+        addPress(e.key, e.time, 0);
+        break;
+    case KeyAction::Repeat: s.down = true; break;
+    case KeyAction::Release: s.down = false; break;
     }
 }
 

@@ -30,16 +30,16 @@ struct Bytes {
 };
 
 struct SessionState {
-    volatile sig_atomic_t active = 0;     // the terminal is in the game's mode now
-    volatile sig_atomic_t exists = 0;     // a session is open (even while stopped)
+    volatile sig_atomic_t active = 0;  // the terminal is in the game's mode now
+    volatile sig_atomic_t exists = 0;  // a session is open (even while stopped)
     volatile sig_atomic_t resized = 0;
     volatile sig_atomic_t resumed = 0;
     termios saved{};  // the settings found at the start
     termios raw{};
     int wakeRead = -1;  // the self-pipe
     int wakeWrite = -1;
-    Bytes enter;    // into the game's mode (alternate screen, hidden cursor, keyboard flags)
-    Bytes leave;    // back out of it, in reverse order
+    Bytes enter;  // into the game's mode (alternate screen, hidden cursor, keyboard flags)
+    Bytes leave;  // back out of it, in reverse order
 };
 
 SessionState state;
@@ -98,7 +98,7 @@ void wake() {
 }
 
 void setHandler(int sig, void (*handler)(int), int flags) {
-    struct sigaction sa{};
+    struct sigaction sa {};
     sa.sa_handler = handler;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = flags;
@@ -208,7 +208,8 @@ TerminalSession::TerminalSession() {
     const char* codeset = ::nl_langinfo(CODESET);
     utf8Locale = codeset && (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
 
-    if (::tcgetattr(in, &state.saved) != 0) throw std::runtime_error(errorText("cannot read the terminal's settings"));
+    if (::tcgetattr(in, &state.saved) != 0)
+        throw std::runtime_error(errorText("cannot read the terminal's settings"));
     // Raw input, except that Ctrl+C, Ctrl+Z and Ctrl+\ keep their signals.
     termios raw = state.saved;
     raw.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON);
@@ -270,8 +271,7 @@ std::string TerminalSession::readAvailable() {
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN)
-            throw std::runtime_error(errorText("the terminal cannot be read any more"));
+        if (n < 0 && errno != EAGAIN) throw std::runtime_error(errorText("the terminal cannot be read any more"));
         break;  // nothing more waiting
     }
     return input;
@@ -283,8 +283,7 @@ void TerminalSession::waitForInput(int timeoutMs) {
     if (n <= 0) return;  // time is up, or a signal came (it wrote to the pipe too)
     if (fds[1].revents & POLLIN) {
         char drain[64];
-        while (::read(state.wakeRead, drain, sizeof drain) > 0) {
-        }
+        while (::read(state.wakeRead, drain, sizeof drain) > 0) {}
     }
     // A terminal that hung up would wake every poll at once; a game that
     // waited on it would spin instead of sleeping.

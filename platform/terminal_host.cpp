@@ -68,14 +68,14 @@ int TerminalHost::queryKeyboardFlags() {
 
 void TerminalHost::handle(const InputEvent& e) {
     switch (e.kind) {
-        case InputEvent::Kind::Key: keys.record(e); break;
-        case InputEvent::Kind::KeyboardFlags:
-            if (!attributesReply) flagsReply = e.flags;
-            break;
-        case InputEvent::Kind::DeviceAttributes: attributesReply = true; break;
-        case InputEvent::Kind::Interrupt: ::raise(SIGINT); break;
-        case InputEvent::Kind::Suspend: ::raise(SIGTSTP); break;
-        case InputEvent::Kind::FocusLost: keys.releaseAll(); break;
+    case InputEvent::Kind::Key: keys.record(e); break;
+    case InputEvent::Kind::KeyboardFlags:
+        if (!attributesReply) flagsReply = e.flags;
+        break;
+    case InputEvent::Kind::DeviceAttributes: attributesReply = true; break;
+    case InputEvent::Kind::Interrupt: ::raise(SIGINT); break;
+    case InputEvent::Kind::Suspend: ::raise(SIGTSTP); break;
+    case InputEvent::Kind::FocusLost: keys.releaseAll(); break;
     }
 }
 

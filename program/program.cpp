@@ -21,8 +21,7 @@ int exitStatusOf(int (*body)()) {
     } catch (const QuitGame&) {
         return 0;
     } catch (const errorBounds& e) {
-        if (e.max == 4294967295u)
-            report("index " + std::to_string(e.index) + " was used on an empty list");
+        if (e.max == 4294967295u) report("index " + std::to_string(e.index) + " was used on an empty list");
         else
             report("index " + std::to_string(e.index) + " is out of range (the largest valid index is " +
                    std::to_string(e.max) + ")");

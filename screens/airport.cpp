@@ -55,8 +55,7 @@ const char* const promptEnds[6][6] = {
 };
 const char* const promptStart = "Are you sure you want to purchase a ticket to ";
 // The Vancouver clerk's question about Washington, typo and all.
-const char* const vancouverToWashington =
-    "Are yuo sure you want to purchase a ticket to Washington D.C. for $500?";
+const char* const vancouverToWashington = "Are yuo sure you want to purchase a ticket to Washington D.C. for $500?";
 
 // How the arrival hall greets the traveller (index: city - 1).
 const char* const welcomes[] = {"Vancouver, BC.", "Cape Kennedy, FL.", "Silicon Valley, CA.",
@@ -74,10 +73,8 @@ const char* labelFor(int destination) {
 }
 
 void askAboutTicket(int destination) {
-    if (currentCity == 1 && destination == 6)
-        std::cout << vancouverToWashington << std::endl;
-    else
-        std::cout << promptStart << promptEnds[currentCity - 1][destination - 1] << std::endl;
+    if (currentCity == 1 && destination == 6) std::cout << vancouverToWashington << std::endl;
+    else std::cout << promptStart << promptEnds[currentCity - 1][destination - 1] << std::endl;
 }
 
 AirplaneTicket* heldTicket(const Possessions& possessions) {
@@ -105,7 +102,8 @@ void checkInItems(Possessions& possessions) {
 void checkInWeapons(Possessions& possessions) {
     std::vector<std::unique_ptr<Weapon>> taken;
     for (int i = possessions.weaponCount() - 1; i >= 0; --i)
-        if (possessions.getWeapon(i)->getName() != fistName) taken.insert(taken.begin(), possessions.removeWeapon(i));
+        if (possessions.getWeapon(i)->getName() != fistName)
+            taken.insert(taken.begin(), possessions.removeWeapon(i));
     for (auto& weapon : taken)
         if (!baggage.addWeapon(weapon)) possessions.addWeapon(weapon);
 }

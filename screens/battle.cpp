@@ -97,9 +97,7 @@ void battle(Character& player, Enemy& enemy, Possessions& possessions) {
         drawFighterStatus(player);
         gotoXY(2, 2);
         switch (menu("Battle!", choices, false)) {
-        case Attack:
-            attack(player, enemy, possessions);
-            break;
+        case Attack: attack(player, enemy, possessions); break;
         case ChangeWeapon:
             // Changing weapons costs no turn, whatever was chosen.
             changeWeaponMenu(possessions);

@@ -90,10 +90,8 @@ void giftShop(Character& player, Possessions& possessions) {
         std::cout << "Are you sure you want to buy " << product.name << " for $" << priceOf(product) << "?"
                   << std::endl;
         if (!confirmed()) continue;
-        if (possessions.getMoney() < priceOf(product))
-            notEnoughMoney();
-        else
-            sell(product, player, possessions);
+        if (possessions.getMoney() < priceOf(product)) notEnoughMoney();
+        else sell(product, player, possessions);
     }
 }
 

@@ -8,7 +8,7 @@
 constexpr int catalogueSize = 16;
 
 struct CatalogueEntry {
-    const char* option;    // the catalogue menu's text, blanks included
+    const char* option;  // the catalogue menu's text, blanks included
     WeaponKind kind;
     int price;
     const char* question;  // written as it stands, not built from the price

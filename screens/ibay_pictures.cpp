@@ -23,6 +23,8 @@ char glyphOf(char mark) {
 
 }  // namespace
 
+// The pictures are drawn one row a line, as they will show.
+// clang-format off
 const WeaponPicture pictures[catalogueSize] = {
     {55, 3,  // Baseball Bat
      {
@@ -225,6 +227,7 @@ const WeaponPicture pictures[catalogueSize] = {
       "   ############################~~~~",
       "   ^^^^^^^^^^^^^^^^^^^^^^^^^^^^"}},
 };
+// clang-format on
 
 void drawPicture(const WeaponPicture& picture) {
     for (int i = 0; i < maxPictureLines && picture.lines[i]; ++i) {

@@ -17,17 +17,31 @@ struct SalePrice {
 };
 
 const SalePrice weaponPrices[] = {
-    {"Brokenbottle", 1},     {"Baseballbat", 15},     {"Switchblade", 26},  {"Machete", 30},
-    {"Molotov Cocktail", 56}, {"Grenade", 75},        {"Beretta", 94},      {"Deserteagle", 113},
-    {"Dualberettas", 143},   {"Shotgun", 150},        {"Chainsaw", 188},    {"Uzi", 188},
-    {"M16", 225},            {"AK47", 300},           {"Rocketlauncher", 375}, {"Flamethrower", 450},
-    {"C4", 750},             {"Railgun", 1500},
+    {"Brokenbottle", 1},
+    {"Baseballbat", 15},
+    {"Switchblade", 26},
+    {"Machete", 30},
+    {"Molotov Cocktail", 56},
+    {"Grenade", 75},
+    {"Beretta", 94},
+    {"Deserteagle", 113},
+    {"Dualberettas", 143},
+    {"Shotgun", 150},
+    {"Chainsaw", 188},
+    {"Uzi", 188},
+    {"M16", 225},
+    {"AK47", 300},
+    {"Rocketlauncher", 375},
+    {"Flamethrower", 450},
+    {"C4", 750},
+    {"Railgun", 1500},
 };
 
 const SalePrice itemPrices[] = {
-    {"Medkit", 100},         {"Y-Box", 15},           {"WordScribble", 10}, {"Hindsight Express", 5},
-    {"MisManager Pro", 7},   {"MS-POS", 20},          {"Internet Exploder", 6}, {"Ventanas FT OS", 18},
-    {"Obfusicater Studio .not", 55}, {"C-Flat", 30},  {"Visual Complex", 30}, {"FlowerPoint", 25},
+    {"Medkit", 100},          {"Y-Box", 15},          {"WordScribble", 10},
+    {"Hindsight Express", 5}, {"MisManager Pro", 7},  {"MS-POS", 20},
+    {"Internet Exploder", 6}, {"Ventanas FT OS", 18}, {"Obfusicater Studio .not", 55},
+    {"C-Flat", 30},           {"Visual Complex", 30}, {"FlowerPoint", 25},
 };
 
 // What the iBay will not take, and what it says instead.

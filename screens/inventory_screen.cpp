@@ -8,7 +8,8 @@
 #include "model/character.h"
 
 void inventoryScreen(Character& player, Possessions& possessions) {
-    const Array<String> choices = options({" Change Equipped Weapon ", " Use Item               ", " Exit                   "});
+    const Array<String> choices =
+        options({" Change Equipped Weapon ", " Use Item               ", " Exit                   "});
     clearScreen();
     delayMs(200);
     while (player.getHp() > 0) {

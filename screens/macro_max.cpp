@@ -23,7 +23,7 @@ namespace {
 
 // The shelf, in the order of the buying menu.
 struct Product {
-    const char* label;     // as the menu and the question name it
+    const char* label;  // as the menu and the question name it
     int price;
     const char* itemName;  // the item the player gets
     const char* gotText;   // after a theft

@@ -41,11 +41,11 @@ void onlineBanking(Possessions& possessions) {
     static void (*const transactions[])(Possessions&) = {deposit, withdraw, takeLoan, repayLoan};
     for (;;) {
         clearScreen();
-        const int choice = menu("Online Banking",
-                                options({" Make a Deposit           ", " Make a Withdrawl         ",
-                                         " Take Out a Loan          ", " Make a Payment on a Loan ",
-                                         " Back                     "}),
-                                false);
+        const int choice =
+            menu("Online Banking",
+                 options({" Make a Deposit           ", " Make a Withdrawl         ", " Take Out a Loan          ",
+                          " Make a Payment on a Loan ", " Back                     "}),
+                 false);
         if (choice >= 4) return;
         transactions[choice](possessions);
         delayMs(settleMs);

@@ -47,10 +47,10 @@ constexpr int briefCount = static_cast<int>(sizeof briefs / sizeof briefs[0]);
 void pauseMenu(Character& player, Possessions& possessions, int& currentMap, const Array<Map>& maps) {
     clearScreen();
     gotoXY(35, 5);
-    const int choice = menu("   PAUSED",
-                            options({" Continue      ", " Inventory     ", " Mission Brief ", " Load Game     ",
-                                     " Quit Game     "}),
-                            false);
+    const int choice = menu(
+        "   PAUSED",
+        options({" Continue      ", " Inventory     ", " Mission Brief ", " Load Game     ", " Quit Game     "}),
+        false);
     switch (choice) {
     case 1: inventoryScreen(player, possessions); break;
     case 2: missionBrief(); break;

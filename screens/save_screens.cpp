@@ -88,10 +88,8 @@ void saveGameScreen(Possessions& possessions, Character& player, int currentMap)
         const int slot = chooseSlot();
         if (slot == 0) return;
         const String file = slotFileName(slot);
-        if (fileExists(file.str()))
-            std::cout << "Would you like to OVERWRITE slot " << slot << "?\n";
-        else
-            std::cout << "Would you like to save to slot " << slot << "?\n";
+        if (fileExists(file.str())) std::cout << "Would you like to OVERWRITE slot " << slot << "?\n";
+        else std::cout << "Would you like to save to slot " << slot << "?\n";
         if (!confirmed("")) continue;
         const std::string text = formatSavedGame(captureGame(possessions, player, currentMap));
         if (!writeFileAtomically(file.str(), text)) warn("The game could not be saved.");

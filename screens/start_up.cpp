@@ -13,9 +13,16 @@
 
 namespace {
 
-const char* const studioLines[] = {"\n", "\n", "\n", "\n", "\n", "                              [Kestrel Mill]",
-                                   "                                   presents", nullptr};
-const char* const titleLines[] = {"\n", "\n", "\n", "\n", "\n", "                                   DRIFTER", nullptr};
+const char* const studioLines[] = {"\n",
+                                   "\n",
+                                   "\n",
+                                   "\n",
+                                   "\n",
+                                   "                              [Kestrel Mill]",
+                                   "                                   presents",
+                                   nullptr};
+const char* const titleLines[] = {"\n",   "\n", "\n", "\n", "\n", "                                   DRIFTER",
+                                  nullptr};
 const char* const introductionLines[] = {
     "\n",
     "You are aware that Abbott Gates, the leader of the multi-billion dollar",
@@ -69,17 +76,14 @@ bool titleMenu(GameState& state) {
     clearScreen();
     gotoXY(30, 10);
     switch (menu("  DRIFTER", options({" New Game  ", " Load Game ", " Quit      "}), false)) {
-        case 0:
-            clearScreen();
-            // The press that cuts the story short must not also pause the game.
-            if (fadeText(introductionLines, 30000, 200, VK::Escape)) keyPressed(VK::Escape, false);
-            clearScreen();
-            return true;
-        case 1:
-            loadGameScreen(state.possessions, state.player, state.currentMap, state.maps);
-            return true;
-        default:
-            return false;
+    case 0:
+        clearScreen();
+        // The press that cuts the story short must not also pause the game.
+        if (fadeText(introductionLines, 30000, 200, VK::Escape)) keyPressed(VK::Escape, false);
+        clearScreen();
+        return true;
+    case 1: loadGameScreen(state.possessions, state.player, state.currentMap, state.maps); return true;
+    default: return false;
     }
 }
 

@@ -30,7 +30,8 @@ int main(int argc, char** argv) {
     for (int gate = 0; gate <= 3; ++gate) {
         const auto r = maptools::walkStory(world, gate);
         for (const auto& p : r.problems)
-            say("story (" + (gate ? "tickets for gate " + std::to_string(gate) : std::string("any gate")) + "): " + p);
+            say("story (" + (gate ? "tickets for gate " + std::to_string(gate) : std::string("any gate")) +
+                "): " + p);
         if (gate == 0) {
             say("story walk: " + std::to_string(r.states) + " states; in order reached:");
             for (const auto& m : r.milestones) say("  " + m);

@@ -79,8 +79,8 @@ TEST_F(Fade, BrightensHoldsAndDarkensInItsPhases) {
     EXPECT_FALSE(fadeText(lines, 1000, 200, VK::Escape));
     EXPECT_EQ(watch.now(), 1000 + 6 * 200);
     // Dark grey, grey, white after a blank step; white held; then back to black.
-    const std::vector<std::pair<std::int64_t, int>> phases = {
-        {0, -1}, {200, 8}, {400, 7}, {600, 15}, {1600, 7}, {1800, 8}, {2000, 0}};
+    const std::vector<std::pair<std::int64_t, int>> phases = {{0, -1},   {200, 8},  {400, 7}, {600, 15},
+                                                              {1600, 7}, {1800, 8}, {2000, 0}};
     EXPECT_EQ(watch.changes, phases);
     EXPECT_EQ(textAt(0, 1, 6), "a game");
 }

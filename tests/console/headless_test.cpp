@@ -21,9 +21,6 @@ TEST_F(Script, AGameWaitingPastTheScriptFailsFast) {
     EXPECT_THROW(waitForEnter(), ScriptEnded);  // Escape is never polled
 }
 
-TEST_F(Script, PollingWithoutWaitingIsCaught) {
-    EXPECT_THROW(
-        for (;;) keyPressed(VK::Enter, true), ScriptEnded);
-}
+TEST_F(Script, PollingWithoutWaitingIsCaught) { EXPECT_THROW(for (;;) keyPressed(VK::Enter, true), ScriptEnded); }
 
 }  // namespace

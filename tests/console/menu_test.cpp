@@ -18,10 +18,10 @@ TEST_F(Menu, DrawsTitleAndOptionsBelowTheAnchorAndEndsInWhiteOnBlack) {
     keys.tap(VK::Down).tap(VK::Enter);
     EXPECT_EQ(run({" Yes ", " No  "}), 1);
     EXPECT_EQ(textAt(30, 10, 5), "Title");
-    EXPECT_EQ(scr().attrAt(30, 10), 0x0E);  // the title's own colour escape
+    EXPECT_EQ(scr().attrAt(30, 10), 0x0E);        // the title's own colour escape
     EXPECT_EQ(textAt(30, 12, 10), " Yes      ");  // a blank row before the options
-    EXPECT_EQ(scr().attrAt(34, 13), 0x27);  // light grey on green, the whole option
-    EXPECT_EQ(scr().attr(), 0x0F);          // the last option was highlighted: the colour is reset
+    EXPECT_EQ(scr().attrAt(34, 13), 0x27);        // light grey on green, the whole option
+    EXPECT_EQ(scr().attr(), 0x0F);                // the last option was highlighted: the colour is reset
 }
 
 TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
@@ -39,7 +39,7 @@ TEST_F(Menu, ATallMenuScrollsToKeepTheHighlightOnScreenAndMarksWhatIsHidden) {
     for (int i = 0; i < 23; ++i) keys.tap(VK::Down);
     keys.tap(VK::Enter);
     EXPECT_EQ(menu("Weapons", many, true), 23);
-    EXPECT_EQ(textAt(0, 2, 13), " Option 1   \x18");  // more above
+    EXPECT_EQ(textAt(0, 2, 13), " Option 1   \x18");   // more above
     EXPECT_EQ(textAt(0, 24, 13), " Option 23  \x19");  // more below
     EXPECT_EQ(scr().attrAt(0, 24), 0x27);
     keys.tap(VK::Up).tap(VK::Enter);  // wraps to the last option
@@ -70,7 +70,7 @@ TEST_F(NumberField, NeverGoesAboveTheLargestSumOfMoney) {
     EXPECT_EQ(read("2147483648\r"), 214748364u);  // the last digit is ignored
     EXPECT_EQ(read("99999999999\r"), 999999999u);
     keys.type("0000000000000001").hold({'2', VK::Enter}, 50);
-    EXPECT_EQ(readNumber(10, 5), 1u);  // a 17th digit is not even read
+    EXPECT_EQ(readNumber(10, 5), 1u);              // a 17th digit is not even read
     EXPECT_EQ(read("4294967296\b\r"), 42949672u);  // the ignored 6 is not what Backspace removes
 }
 

@@ -14,7 +14,8 @@ protected:
         readInto(open, mapText("m", 6, 6, room(7, 7)));
     }
     // An enemy at (3, 3) of the open room, the rolls after its construction scripted.
-    void turn(std::vector<int> rolls, const std::function<void(Enemy&)>& act, int x, int y, const std::string& why) {
+    void turn(std::vector<int> rolls, const std::function<void(Enemy&)>& act, int x, int y,
+              const std::string& why) {
         rolls.insert(rolls.begin(), {2, 2});
         ScriptedRandom script(rolls);
         Enemy e("MSA Agent", 1, 1);

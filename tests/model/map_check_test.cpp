@@ -33,10 +33,12 @@ TEST_F(MapCheck, NumbersThatCannotBeRead) {
 TEST_F(MapCheck, TheCollisionLayerCoversWidthPlusOneByHeightPlusOne) {
     const std::string head = "m\n4 2\n#\nend map\n";
     // The skipped empty line still counts in the line numbers.
-    expectRefused(head + "#####\n\n# #\n#####\nend collision\n", 7, "collision row 1 is 3 characters, the map needs 5");
+    expectRefused(head + "#####\n\n# #\n#####\nend collision\n", 7,
+                  "collision row 1 is 3 characters, the map needs 5");
     expectRefused(head + "#####\n#   #\nend collision\n", 7, "the collision layer has 2 rows, the map needs 3");
     // The read that meets the end of the file brings one empty row.
-    expectRefused(head + "#####\n#   #\n", 6, "row 2 is 0 characters, the map needs 5 (width + 1) (the file ends before");
+    expectRefused(head + "#####\n#   #\n", 6,
+                  "row 2 is 0 characters, the map needs 5 (width + 1) (the file ends before");
 }
 
 TEST_F(MapCheck, DigitsLinksAndEnclosure) {
@@ -47,11 +49,15 @@ TEST_F(MapCheck, DigitsLinksAndEnclosure) {
     expectRefused(mapText("m", 3, 2, room(4, 3), {{"a", "2 -1"}}), 12, "link 0 (\"a\") leads to 2, -1");
     // Blanks past the width are no floor and need no walls; floor at x = width does.
     EXPECT_EQ(playableError(mapText("m", 3, 2, {"####  ", "#  # ", "####"})), "(no error)");
-    expectRefused(mapText("m", 3, 2, {"####", "#   ", "####"}), 8, "column 3 of collision row 1 is open: the tile right");
-    expectRefused(mapText("m", 3, 2, {"####", "   #", "####"}), 8, "column 0 of collision row 1 is open: the tile left");
+    expectRefused(mapText("m", 3, 2, {"####", "#   ", "####"}), 8,
+                  "column 3 of collision row 1 is open: the tile right");
+    expectRefused(mapText("m", 3, 2, {"####", "   #", "####"}), 8,
+                  "column 0 of collision row 1 is open: the tile left");
     expectRefused(mapText("m", 3, 1, {"# ##", "#  #"}), 6, "column 1 of collision row 0 is open: the tile above");
-    expectRefused(mapText("m", 3, 2, {"####", "#  #", "## #"}), 9, "column 2 of collision row 2 is open: the tile below");
-    expectRefused(mapText("m", 5, 1, {"######", "#    #", "###"}), 8, "column 3 of collision row 1 is open: the tile below");
+    expectRefused(mapText("m", 3, 2, {"####", "#  #", "## #"}), 9,
+                  "column 2 of collision row 2 is open: the tile below");
+    expectRefused(mapText("m", 5, 1, {"######", "#    #", "###"}), 8,
+                  "column 3 of collision row 1 is open: the tile below");
 }
 
 TEST_F(MapCheck, EnemiesNeedFloorInsideWidthAndHeight) {

@@ -70,7 +70,8 @@ TEST_F(MapReading, LinksAndTiles) {
     EXPECT_THROW(map.linkAt(9, 0), errorBounds);
     // The checks' view: nothing outside the layer, however far.
     EXPECT_EQ(std::string() + map.tileAt(1, 0) + map.tileAt(3, 1), "0 ");
-    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 2}, {3, 2}}) EXPECT_EQ(map.tileAt(x, y), '\0') << x << y;
+    for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 2}, {3, 2}})
+        EXPECT_EQ(map.tileAt(x, y), '\0') << x << y;
     EXPECT_EQ(map.linkIndex("internet cafe "), 1);
     EXPECT_EQ(map.linkIndex("internet cafe"), -1);
 }

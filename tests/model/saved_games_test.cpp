@@ -47,9 +47,10 @@ TEST_F(SavedGames, TheSlotListShowsCityAndCashOrEmpty) {
     writeSlot(2, "6\n-5\n");
     writeSlot(3, "9\n77\n");
     writeSlot(4, "not a number\n");
-    EXPECT_EQ(joined(saveSlotList(), "|"), "Save 1: Empty|Save 2: Washington, DC, $-5|Save 377|Save 4: Damaged|"
-                                           "Save 5: Empty|Save 6: Empty|Save 7: Empty|Save 8: Empty|Save 9: Empty|"
-                                           "Save 10: Empty|Back|");  // no city text outside 1 to 6
+    EXPECT_EQ(joined(saveSlotList(), "|"),
+              "Save 1: Empty|Save 2: Washington, DC, $-5|Save 377|Save 4: Damaged|"
+              "Save 5: Empty|Save 6: Empty|Save 7: Empty|Save 8: Empty|Save 9: Empty|"
+              "Save 10: Empty|Back|");  // no city text outside 1 to 6
 }
 
 TEST_F(SavedGames, SavingAsksFirstAndAgainBeforeOverwriting) {
@@ -92,7 +93,8 @@ TEST_F(SavedGames, ARichGameComesBackWhole) {
     possessions.addItem(std::make_unique<Medkit>());
     possessions.addItem(std::make_unique<AirplaneTicket>(4, 5, 2));
     possessions.addItem(std::make_unique<FlowerPoint>());
-    for (const char* w : {"Grenade", "Deserteagle", "Grenade", "Grenade"}) possessions.addWeapon(makeWeaponByName(w));
+    for (const char* w : {"Grenade", "Deserteagle", "Grenade", "Grenade"})
+        possessions.addWeapon(makeWeaponByName(w));
     possessions.addKeyItem(std::make_unique<Key>("map 4 data disk"));
     possessions.addKeyItem(std::make_unique<Key>("map 3 keycard 1"));
     missionNumber = 4;
@@ -135,8 +137,9 @@ TEST_F(SavedGames, TheExampleFileLoadsLineByLineWithEitherLineEnd) {
 }
 
 TEST_F(SavedGames, EveryProductComesBackAndUnknownNamesAreSkipped) {
-    writeSlot(1, "1\n0\n0\n0\n4\nInternet Exploder\nVentanas FT OS\nC-Flat\nPogo Stick\n1\nFist\n0\n"
-                 "0\n1\n0\n0\n1\n5\n5\n500\n500\n10\n10\n");
+    writeSlot(1,
+              "1\n0\n0\n0\n4\nInternet Exploder\nVentanas FT OS\nC-Flat\nPogo Stick\n1\nFist\n0\n"
+              "0\n1\n0\n0\n1\n5\n5\n500\n500\n10\n10\n");
     chooseSlot(1);
     load();
     EXPECT_EQ(joined(possessions.itemNames()), "Internet Exploder,Ventanas FT OS,C-Flat,");
@@ -157,14 +160,14 @@ TEST_F(SavedGames, AFileWithoutTheFistGetsItBackFirst) {
 TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
     const std::string good = std::string(roswellStart) + roswellEnd;
     const std::string damaged[] = {
-        "\n",                                                   // an empty line
-        good.substr(0, good.size() - 3),                        // truncated
+        "\n",                                                                     // an empty line
+        good.substr(0, good.size() - 3),                                          // truncated
         std::string(roswellStart) + "4\nyes\n2\n1\n1\n7\n8\n420\n500\n12\n15\n",  // mail flag
-        "7" + good.substr(1),                                   // city outside 1 to 6
+        "7" + good.substr(1),                                                     // city outside 1 to 6
         std::string(roswellStart) + "4\n0\n2\n1\n3\n7\n8\n420\n500\n12\n15\n",    // map 3 of 3
         std::string(roswellStart) + "4\n0\n2\n1\n1\n21\n8\n420\n500\n12\n15\n",   // off the map
-        "4\n350\n1200\n0\n-1\n2\nFist\nShotgun\n",              // negative count
-        "4\n350\n12x0\n" + good.substr(11),                     // text for a number
+        "4\n350\n1200\n0\n-1\n2\nFist\nShotgun\n",                                // negative count
+        "4\n350\n12x0\n" + good.substr(11),                                       // text for a number
     };
     possessions.setMoney(99);
     player.setX(3);

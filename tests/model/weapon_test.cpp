@@ -25,8 +25,8 @@ TEST(Weapons, EveryKindRebuildsFromItsListNameAndOnlyThrowablesAreSpent) {
         const auto rebuilt = makeWeaponByName(weapon->getName());
         ASSERT_NE(rebuilt, nullptr) << weapon->getName().str();
         EXPECT_EQ(rebuilt->getKind(), weapon->getKind());
-        const bool throwable = weapon->getName() == "Grenade" || weapon->getName() == "Molotov Cocktail" ||
-                               weapon->getName() == "C4";
+        const bool throwable =
+            weapon->getName() == "Grenade" || weapon->getName() == "Molotov Cocktail" || weapon->getName() == "C4";
         EXPECT_EQ(isDisposableWeapon(weapon->getName()), throwable) << weapon->getName().str();
     }
     EXPECT_EQ(makeWeaponByName("Desert Eagle"), nullptr);  // the built name is not the list text

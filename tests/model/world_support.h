@@ -52,6 +52,7 @@ inline std::string mapText(const std::string& name, int width, int height, const
 // A walled room w x h tiles, floor inside; width w - 1 and height h - 1 fit it.
 inline std::vector<std::string> room(int w, int h) {
     std::vector<std::string> rows(static_cast<std::size_t>(h), std::string(static_cast<std::size_t>(w), '#'));
-    for (std::size_t y = 1; y + 1 < rows.size(); ++y) rows[y].replace(1, static_cast<std::size_t>(w - 2), static_cast<std::size_t>(w - 2), ' ');
+    for (std::size_t y = 1; y + 1 < rows.size(); ++y)
+        rows[y].replace(1, static_cast<std::size_t>(w - 2), static_cast<std::size_t>(w - 2), ' ');
     return rows;
 }

@@ -32,8 +32,8 @@ std::vector<int> keysOf(const std::vector<InputEvent>& events) {
 
 TEST(KeyDecoder, LegacyArrowsInBothCursorModesAndWithModifiers) {
     const auto events = decode("\x1b[A\x1b[B\x1b[C\x1b[D\x1bOA\x1bOB\x1bOC\x1bOD\x1b[1;5A\x1b[1;2D");
-    EXPECT_EQ(keysOf(events), (std::vector<int>{Vk::Up, Vk::Down, Vk::Right, Vk::Left, Vk::Up, Vk::Down,
-                                                Vk::Right, Vk::Left, Vk::Up, Vk::Left}));
+    EXPECT_EQ(keysOf(events), (std::vector<int>{Vk::Up, Vk::Down, Vk::Right, Vk::Left, Vk::Up, Vk::Down, Vk::Right,
+                                                Vk::Left, Vk::Up, Vk::Left}));
     for (const InputEvent& e : events) EXPECT_EQ(e.action, KeyAction::Press);
     EXPECT_EQ(events[8].mods, 4);  // Ctrl
 }
@@ -41,7 +41,7 @@ TEST(KeyDecoder, LegacyArrowsInBothCursorModesAndWithModifiers) {
 TEST(KeyDecoder, EnterBackspaceAndDigitsFromPlainBytes) {
     // CR and LF are Enter, CR LF together is one Enter; DEL and BS are
     // Backspace; letters and other control keys are no keys of the game.
-    const auto events = decode("\r\n\rx\n\x7f\x08" "09a\t");
+    const auto events = decode("\r\n\rx\n\x7f\b09a\t");
     EXPECT_EQ(keysOf(events),
               (std::vector<int>{Vk::Enter, Vk::Enter, Vk::Enter, Vk::Backspace, Vk::Backspace, '0', '9'}));
     for (const InputEvent& e : events) EXPECT_TRUE(e.legacy);
@@ -70,19 +70,24 @@ TEST(KeyDecoder, LoneEscapeNeedsTheTimeoutButASplitSequenceDecodes) {
 
     // Escape pressed twice, or Escape then an arrow, or Alt with a digit.
     EXPECT_EQ(keysOf(decode("\x1b\x1b[A")), (std::vector<int>{Vk::Escape, Vk::Up}));
-    EXPECT_EQ(keysOf(decode("\x1b" "5")), (std::vector<int>{Vk::Escape, '5'}));
+    EXPECT_EQ(keysOf(decode("\x1b\x35")), (std::vector<int>{Vk::Escape, '5'}));  // \x35 is '5'
 }
 
 // Num Lock (129) and Caps Lock (65) are no modifiers, Shift+1 is still the 1
 // key, and 57414 and 57419 are the keypad's Enter and Up.
 TEST(KeyDecoder, KittyEventsWithTypesModifiersAndLockKeys) {
     using A = KeyAction;
-    const struct { const char* bytes; int key; KeyAction action; int mods; } cases[] = {
-        {"\x1b[13u", Vk::Enter, A::Press, 0},          {"\x1b[13;1:2u", Vk::Enter, A::Repeat, 0},
-        {"\x1b[13;1:3u", Vk::Enter, A::Release, 0},    {"\x1b[1;129:3A", Vk::Up, A::Release, 0},
-        {"\x1b[49;65u", '1', A::Press, 0},             {"\x1b[49;2u", '1', A::Press, 1},
-        {"\x1b[27;1:3u", Vk::Escape, A::Release, 0},   {"\x1b[127;1:2u", Vk::Backspace, A::Repeat, 0},
-        {"\x1b[57414u", Vk::Enter, A::Press, 0},       {"\x1b[57419;1:3u", Vk::Up, A::Release, 0},
+    const struct {
+        const char* bytes;
+        int key;
+        KeyAction action;
+        int mods;
+    } cases[] = {
+        {"\x1b[13u", Vk::Enter, A::Press, 0},        {"\x1b[13;1:2u", Vk::Enter, A::Repeat, 0},
+        {"\x1b[13;1:3u", Vk::Enter, A::Release, 0},  {"\x1b[1;129:3A", Vk::Up, A::Release, 0},
+        {"\x1b[49;65u", '1', A::Press, 0},           {"\x1b[49;2u", '1', A::Press, 1},
+        {"\x1b[27;1:3u", Vk::Escape, A::Release, 0}, {"\x1b[127;1:2u", Vk::Backspace, A::Repeat, 0},
+        {"\x1b[57414u", Vk::Enter, A::Press, 0},     {"\x1b[57419;1:3u", Vk::Up, A::Release, 0},
     };
     for (const auto& c : cases) {
         const auto events = decode(c.bytes);
@@ -96,12 +101,12 @@ TEST(KeyDecoder, KittyEventsWithTypesModifiersAndLockKeys) {
 
 TEST(KeyDecoder, ModifierKeysAndUnknownSequencesAreDroppedWithoutLosingWhatFollows) {
     const auto events = decode(
-        "\x1b[57441u\x1b[57442;5:3u"           // Shift and Ctrl themselves
-        "\x1b[97u\x1b[15~\x1b[2;1R\x1b[1;5H"   // a letter, F5, a cursor report, Ctrl+Home
-        "\x1b[>1;4000;29c"                     // secondary device attributes
-        "\x1b]11;rgb:0000/0000/0000\x07"       // a colour reply ended by BEL
-        "\x1bP>|kitty(0.26)\x1b\\"             // a version reply ended by ESC backslash
-        "\x1bOP\x1b[9;9;9;9;9u"                // F1, a sequence with too many fields
+        "\x1b[57441u\x1b[57442;5:3u"                          // Shift and Ctrl themselves
+        "\x1b[97u\x1b[15~\x1b[2;1R\x1b[1;5H"                  // a letter, F5, a cursor report, Ctrl+Home
+        "\x1b[>1;4000;29c"                                    // secondary device attributes
+        "\x1b]11;rgb:0000/0000/0000\x07"                      // a colour reply ended by BEL
+        "\x1bP>|kitty(0.26)\x1b\\"                            // a version reply ended by ESC backslash
+        "\x1bOP\x1b[9;9;9;9;9u"                               // F1, a sequence with too many fields
         + std::string("\x1b[") + std::string(200, '1') + "A"  // far too long
         + "7");
     EXPECT_EQ(keysOf(events), std::vector<int>{'7'});

@@ -20,7 +20,8 @@ namespace {
 class CafeVisit : public ScreenTest {
 protected:
     CafeVisit() {
-        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", folder / "maps");
+        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps",
+                                                  folder / "maps");
     }
 
     void newGame(GameState& game) {
@@ -41,14 +42,14 @@ protected:
 
 TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
     newGame(state);
-    script.tap(VK::Up).tap(VK::Up);  // a step, then the cafe's door
+    script.tap(VK::Up).tap(VK::Up);   // a step, then the cafe's door
     script.choose(1).tap(VK::Enter);  // the first mail
     script.choose(1).tap(VK::Enter);  // nothing more
     script.choose(2);                 // banking: a loan of 500, 200 of it deposited
     script.choose(2).type("500").tap(VK::Enter);
     script.choose(0).type("200").tap(VK::Enter);
     script.choose(4);
-    script.choose(0).choose(0).choose(0).choose(0);              // iBay: a Baseball Bat for $20
+    script.choose(0).choose(0).choose(0).choose(0);             // iBay: a Baseball Bat for $20
     script.choose(16).choose(1).choose(1).choose(0).choose(0);  // a Medkit sold for $100
     script.choose(2).choose(2);
     script.choose(3).choose(0).choose(0).choose(10);  // saved to slot 1

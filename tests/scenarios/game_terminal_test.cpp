@@ -44,8 +44,9 @@ TEST(TheGame, StartsWalksAndQuitsLeavingTheTerminalAsItWas) {
         game.keys("Down");  // at a person's pace: keys 5 ms apart look like a held key
         std::this_thread::sleep_for(std::chrono::milliseconds(150));
     }
-    EXPECT_TRUE(eventually([&] { return game.colouredLineWith("Quit Game").find("42m Quit Game") != std::string::npos; }))
-        << game.colouredScreen();
+    EXPECT_TRUE(eventually([&] {
+        return game.colouredLineWith("Quit Game").find("42m Quit Game") != std::string::npos;
+    })) << game.colouredScreen();
     game.keys("Enter");
     ASSERT_TRUE(eventually([&] { return !game.file("status").empty(); })) << game.screen();
     EXPECT_EQ(game.file("status"), "0\n");

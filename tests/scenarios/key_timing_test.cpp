@@ -21,7 +21,6 @@ protected:
     static std::int64_t lastSeen(TimedKeys& timed, int key) {
         return timed.seen[key].empty() ? -1 : timed.seen[key].back();
     }
-
 };
 
 TEST_F(KeyTiming, ABurstOfTapsStopsActingSoonAfterTheLastOne) {
@@ -55,7 +54,8 @@ TEST_F(KeyTiming, PressesMadeBeforeAFightBeginsNeverReachItsMenu) {
         }
         timed.at(2500, VK::Enter).at(2530, VK::Enter, KeyAction::Release);  // chosen on the fight's screen
         play(timed);
-        EXPECT_NE(scr().rowText(1).find("You Attack Bounty Hunter"), std::string::npos) << exact << scr().rowText(1);
+        EXPECT_NE(scr().rowText(1).find("You Attack Bounty Hunter"), std::string::npos)
+            << exact << scr().rowText(1);
         ASSERT_FALSE(timed.seen[VK::Enter].empty());
         EXPECT_GE(timed.seen[VK::Enter].front(), 2500) << exact;
     }

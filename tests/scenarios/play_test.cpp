@@ -26,7 +26,6 @@ protected:
         hunter.setY(state.player.getY());
         state.enemies.append(hunter);
     }
-
 };
 
 TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
@@ -35,7 +34,7 @@ TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
     recorder.hold(VK::Escape, 500);  // held through both splash fades
     recorder.tap(VK::Enter);         // " New Game  "
     recorder.pause(600);
-    recorder.tap(VK::Escape);        // ends the introduction
+    recorder.tap(VK::Escape);  // ends the introduction
     recorder.pause(100);
     recorder.setIdleLimit(3000);
     EXPECT_THROW(startUp(state), ScriptEnded);
@@ -55,8 +54,8 @@ TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
 
 TEST_F(Play, HeldAndTappedArrowsWalkAndTwoArrowsGoDiagonally) {
     newGame();
-    script.tap(VK::Right);               // one tile
-    script.hold(VK::Right, 275);         // a tile every 90 ms tick: four
+    script.tap(VK::Right);                  // one tile
+    script.hold(VK::Right, 275);            // a tile every 90 ms tick: four
     script.hold({VK::Down, VK::Left}, 50);  // one diagonal step
     play();
     EXPECT_EQ(spot(), std::make_pair(24, 11));
@@ -109,7 +108,7 @@ TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
     ZeroRolls zero;
     hunterOnPlayer(1000, 5);
     script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack; the hunter's blow kills
-    script.choose(2);                                 // the hospital: Leave
+    script.choose(2);                                // the hospital: Leave
     play();
     EXPECT_TRUE(script.saw("Hospital"));
     EXPECT_EQ(currentCity, 1);
@@ -175,8 +174,7 @@ TEST_F(Play, HalfAnHourOfMashedKeysNeverBreaksTheGame) {
             explorationLoop(state);
         } catch (const ScriptEnded&) {
             break;
-        } catch (const QuitGame&) {
-        }
+        } catch (const QuitGame&) {}
     }
     EXPECT_GT(masher.now(), 29 * 60000) << "the game stopped before the time was up";
 }

@@ -20,8 +20,8 @@ TEST_F(Bar, LeavingBringsBackTheStreetMusic) {
     script.choose(1);
     visitBar(player, possessions);
     EXPECT_EQ(script.shots[0].rows[3].find(" Leave        "), 0u);
-    EXPECT_EQ(music.calls, (std::vector<std::string>{"stop", "play .\\Music\\battle.wav", "stop",
-                                                     "play .\\Music\\moody2.wav"}));
+    EXPECT_EQ(music.calls,
+              (std::vector<std::string>{"stop", "play .\\Music\\battle.wav", "stop", "play .\\Music\\moody2.wav"}));
     EXPECT_FALSE(battleMusicPlaying);  // the next fight in the street plays its own
     EXPECT_TRUE(screenIsBlank());
 }
@@ -39,7 +39,7 @@ TEST_F(Bar, FightsGoOnToTheBarsMusicUntilOneIsLost) {
                           8, 0});       // his blow of 8 % 5 + 20
     script.choose(0).choose(0).tap(VK::Enter).tap(VK::Enter);  // a blow each
     script.choose(0).tap(VK::Enter).tap(VK::Enter);            // the fight won
-    script.choose(0).choose(3).tap(VK::Enter);  // a flight that fails, and the fight lost
+    script.choose(0).choose(3).tap(VK::Enter);                 // a flight that fails, and the fight lost
     barMenu(player, possessions);
     EXPECT_TRUE(script.saw("You were dealt 28 damage of HP."));
     EXPECT_TRUE(script.saw("You defeated Bounty Hunter!"));

@@ -78,7 +78,7 @@ TEST_F(Battle, LosingPlaysTheFinalDepositAndEndsTheBossMusic) {
     Enemy police("Police", 300, 10);
     bossMusicPlaying = true;  // the final fight's music goes on into the battle
     player.setHp(20);
-    player.setAccuracy(0);    // no aim: the flight fails without a roll
+    player.setAccuracy(0);  // no aim: the flight fails without a roll
     ScriptedRandom rolls({0, 0});
     flee(), enter();
     fight(police);

@@ -131,15 +131,17 @@ TEST_F(IBaySale, FistsPointySticksAndTicketsAreNotForSale) {
     possessions.addWeapon(std::make_unique<PointyStick>());
     possessions.addItem(std::make_unique<AirplaneTicket>(1, 2, 3));
     possessions.addItem(std::make_unique<Medkit>());
-    script.choose(1).choose(0).choose(0).tap(VK::Enter);     // Sell, Sell Weapons, the Fist
-    script.choose(0).choose(5).tap(VK::Enter);               // the Pointy Stick
-    script.choose(1).choose(0).tap(VK::Enter);               // Sell Items, the ticket
-    script.choose(1).choose(1).choose(1);                    // the Medkit, " Back ": the list again
-    script.choose(1).choose(0).choose(2).choose(2);          // the Medkit sold; out
+    script.choose(1).choose(0).choose(0).tap(VK::Enter);  // Sell, Sell Weapons, the Fist
+    script.choose(0).choose(5).tap(VK::Enter);            // the Pointy Stick
+    script.choose(1).choose(0).tap(VK::Enter);            // Sell Items, the ticket
+    script.choose(1).choose(1).choose(1);                 // the Medkit, " Back ": the list again
+    script.choose(1).choose(0).choose(2).choose(2);       // the Medkit sold; out
     iBayMenu(possessions);
     EXPECT_TRUE(script.at(VK::Enter, 3).shows("You can't sell your fists!"));
     EXPECT_EQ(script.at(VK::Enter, 6).rows[1].find("You are a moron..."), 0u);
-    EXPECT_EQ(script.at(VK::Enter, 9).rows[1].find("If you do not use an airplane ticket you will lose you baggage!"), 0u);
+    EXPECT_EQ(
+        script.at(VK::Enter, 9).rows[1].find("If you do not use an airplane ticket you will lose you baggage!"),
+        0u);
     EXPECT_EQ(possessions.weaponNames().size(), 6u);
     EXPECT_EQ(joined(possessions.itemNames()), "Airplane ticket,");
     EXPECT_EQ(possessions.getMoney(), 100);

@@ -37,9 +37,9 @@ TEST_F(Jail, TheGuardWantsCashAndKeepsHisPriceUntilALoanPaysHim) {
     possessions.setMoney(100);
     possessions.setBank(1000);
     wantedLevel = 3;
-    ScriptedRandom rolls({1000});                     // price 1000 % 1650 + 50
-    script.choose(bribe).choose(0).tap(VK::Enter);   // " Yes ": the bank does not count
-    script.choose(1);                                // " No  "
+    ScriptedRandom rolls({1000});                   // price 1000 % 1650 + 50
+    script.choose(bribe).choose(0).tap(VK::Enter);  // " Yes ": the bank does not count
+    script.choose(1);                               // " No  "
     script.choose(loan).choose(0).tap(VK::Enter);
     runJail();
     EXPECT_EQ(script.shots[0].rows[0].find("I will let you go for $1050."), 0u);
@@ -62,7 +62,7 @@ TEST_F(Jail, TheGuardWantsCashAndKeepsHisPriceUntilALoanPaysHim) {
 TEST_F(Jail, OnlyADebtAboveZeroBlocksTheLoan) {
     possessions.setLoan(5);
     ScriptedRandom rolls({77});
-    script.choose(loan).tap(VK::Enter);                   // refused
+    script.choose(loan).tap(VK::Enter);                          // refused
     script.choose(giveUp).choose(0).tap(VK::Up).tap(VK::Enter);  // game over, load, Back
     runJail();
     EXPECT_TRUE(script.shots[2].shows("You can't take out a loan if you're already in debt."));

@@ -16,9 +16,7 @@ protected:
         }
         resetToNewGame(state);
     }
-    void visit() {
-        visitMacroMax(p, state.enemies, state.player, state.mapNames, state.maps, state.currentMap);
-    }
+    void visit() { visitMacroMax(p, state.enemies, state.player, state.mapNames, state.maps, state.currentMap); }
 
     TempFolder folder;  // no saved games for the game-over menu to find
     WorkingFolder inFolder{folder.path()};

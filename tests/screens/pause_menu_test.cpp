@@ -11,10 +11,10 @@ protected:
 
 TEST_F(PauseScreens, EachChoiceOfThePauseMenuActsOnceAndReturnsToAClearedScreen) {
     missionNumber = 2;
-    script.choose(0);                                  // Continue
-    script.choose(1).choose(2);                        // Inventory, then its Exit
-    script.choose(2).tap(VK::Enter);                   // Mission Brief
-    script.choose(3).tap(VK::Up).tap(VK::Enter);       // Load Game, then the slot list's Back
+    script.choose(0);                             // Continue
+    script.choose(1).choose(2);                   // Inventory, then its Exit
+    script.choose(2).tap(VK::Enter);              // Mission Brief
+    script.choose(3).tap(VK::Up).tap(VK::Enter);  // Load Game, then the slot list's Back
     for (int i = 0; i < 4; ++i) {
         pause();
         EXPECT_TRUE(screenIsBlank()) << i;

@@ -10,7 +10,8 @@ namespace {
 // Notes the colour of the loading screen whenever the game waits on it.
 struct LoadingWatcher : HeadlessHost {
     void waitUntil(std::int64_t deadline) override {
-        if (screen().rowText(0).find("Starting up...100%") != std::string::npos) loadingAttr = screen().attrAt(0, 0);
+        if (screen().rowText(0).find("Starting up...100%") != std::string::npos)
+            loadingAttr = screen().attrAt(0, 0);
         HeadlessHost::waitUntil(deadline);
     }
     int loadingAttr = -1;

@@ -9,8 +9,9 @@
 #include "model/game_state.h"
 
 inline int besideLink(GameState& state, const char* link) {
-    static const struct { int dx, dy, key; } sides[] = {
-        {-1, 0, VK::Right}, {1, 0, VK::Left}, {0, 1, VK::Up}, {0, -1, VK::Down}};
+    static const struct {
+        int dx, dy, key;
+    } sides[] = {{-1, 0, VK::Right}, {1, 0, VK::Left}, {0, 1, VK::Up}, {0, -1, VK::Down}};
     const Map& m = state.maps.at(static_cast<std::uint32_t>(state.currentMap));
     for (int y = 0; y <= m.getHeight(); ++y)
         for (int x = 0; x <= m.getWidth(); ++x)

@@ -60,21 +60,20 @@ public:
         // The game notes its pid and is then replaced by the game itself.
         const std::string game = "sh -c 'echo $$ > pid; exec " + program + "'";
         if (shell == Shell::Interactive) {
-            tmux("new-session -d " + size + " -s game \"env PS1='$ ' LC_ALL=C.UTF-8 bash --norc --noprofile --noediting -i\"");
+            tmux("new-session -d " + size +
+                 " -s game \"env PS1='$ ' LC_ALL=C.UTF-8 bash --norc --noprofile --noediting -i\"");
             type("cd '" + dir.path().string() + "'; stty -g > before; " + game);
             keys("Enter");
             return;
         }
         // The shell notes the settings, runs the game, notes its status and
         // the settings again, then stays so the window lives.
-        const fs::path script = dir.write("run.sh", "export LC_ALL=C.UTF-8\ncd '" + dir.path().string() + "'\n" +
-                                                        "stty -g > before\n" + game + "\ncode=$?\n" +
-                                                        "stty -g > after\necho $code > status\nsleep 60\n");
+        const fs::path script =
+            dir.write("run.sh", "export LC_ALL=C.UTF-8\ncd '" + dir.path().string() + "'\n" + "stty -g > before\n" +
+                                    game + "\ncode=$?\n" + "stty -g > after\necho $code > status\nsleep 60\n");
         tmux("new-session -d " + size + " -s game 'sh " + script.string() + "'");
     }
-    ~GameInTmux() {
-        tmux("kill-server");
-    }
+    ~GameInTmux() { tmux("kill-server"); }
 
     std::string tmux(const std::string& arguments) {
         return output("env -u TMUX LC_ALL=C.UTF-8 tmux -u -L " + socket + " -f /dev/null " + arguments + " 2>&1");

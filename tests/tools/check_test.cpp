@@ -13,8 +13,8 @@ namespace {
 
 // A sound little map: floor enclosed by walls, one link.
 std::vector<std::string> room() {
-    return {"Room", "5 3", "######", "#    #", "#   0#", "######", "end map",
-            "######", "#    #", "#   0#", "######", "end collision", "map x", "0 0", "end links"};
+    return {"Room",   "5 3",    "######", "#    #",        "#   0#", "######", "end map",  "######",
+            "#    #", "#   0#", "######", "end collision", "map x",  "0 0",    "end links"};
 }
 
 }  // namespace
@@ -113,7 +113,8 @@ TEST(MapChecker, CatchesGatesThatDoNotLeadIntoADepartureLounge) {
     p.tile("map airport", 58, 2) = ' ';  // gate 1 (58, 3) can now be walked into from above
     p.tile("map airport", 59, 9) = '#';  // behind gate 2 (58, 9) lies a wall
     // the ticket counter in lounge 3: a way back out without flying
-    p.tile("map airport", 70, 16) = static_cast<char>('0' + maptest::shippedMap("map airport").linkIndex("buyticketmenu"));
+    p.tile("map airport", 70, 16) =
+        static_cast<char>('0' + maptest::shippedMap("map airport").linkIndex("buyticketmenu"));
     const auto faults = checkWorld(p.load());
     EXPECT_TRUE(mentions(faults, "\"gate1\" must be walked into from the left only")) << joined(faults);
     EXPECT_TRUE(mentions(faults, "\"gate2\" must be walked into from the left only"));
@@ -123,7 +124,7 @@ TEST(MapChecker, CatchesGatesThatDoNotLeadIntoADepartureLounge) {
 TEST(MapChecker, CatchesElevatorsAndTheCrackLeadingNowhere) {
     PlantedWorld p;
     p.renameLink("map 3-4", "map 3-6", "map 3-5");  // no longer listed
-    p.tile("map 3-11", 25, 5) = '#';               // under the crack (25, 6) of map 3-16
+    p.tile("map 3-11", 25, 5) = '#';                // under the crack (25, 6) of map 3-16
     const auto faults = checkWorld(p.load());
     EXPECT_TRUE(mentions(faults, "\"silicon elevator 2\" goes to \"map 3-6\", which this map does not list"))
         << joined(faults);
@@ -133,7 +134,7 @@ TEST(MapChecker, CatchesElevatorsAndTheCrackLeadingNowhere) {
 TEST(MapChecker, CatchesAMissingEventAndAStatusPanelThatHidesItsTexts) {
     PlantedWorld p;
     p.renameLink("map 3-2", "map 3 switch 1", "map 3 switch 2");
-    auto& panel = p.file("stats.map");  // name, size, then the five rows
+    auto& panel = p.file("stats.map");         // name, size, then the five rows
     panel[3] = "%C11" + std::string(80, ' ');  // blue on blue
     panel[4] = "%C1F" + std::string(30, ' ') + "X";
     World w = p.load();

@@ -14,9 +14,10 @@ namespace {
 Legend testLegend() {
     Legend l;
     std::string error;
-    parseLegend("colour W 0F\ncolour ~ 19\nglyph space 07 walk\nglyph · 08 walk\nglyph ≈ 19 wall\n"
-                "glyph █ 07 wall\n",
-                "legend", l, error);
+    parseLegend(
+        "colour W 0F\ncolour ~ 19\nglyph space 07 walk\nglyph · 08 walk\nglyph ≈ 19 wall\n"
+        "glyph █ 07 wall\n",
+        "legend", l, error);
     return l;
 }
 

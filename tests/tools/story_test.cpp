@@ -5,8 +5,8 @@
 
 using namespace maptools;
 using maptest::joined;
-using maptest::PlantedWorld;
 using maptest::mentions;
+using maptest::PlantedWorld;
 
 namespace {
 
@@ -22,11 +22,11 @@ TEST(StoryWalk, TheShippedStoryCanBeFinishedWhateverGateTheTicketsName) {
         EXPECT_TRUE(r.problems.empty()) << "gate " << gate << ":\n" << joined(r.problems);
         const auto& m = r.milestones;
         // Story order: each mission's objective before the next mail.
-        const std::vector<std::string> order = {
-            "mission 1 mail read", "key item \"level 1 bomb\"",    "mission 2 mail read",
-            "key item \"shuttle plans\"", "mission 3 mail read", "key item \"map 3 mod chip\"",
-            "mission 4 mail read", "key item \"map 4 data disk\"", "mission 6 mail read",
-            "the final confrontation with Abbott Gates"};
+        const std::vector<std::string> order = {"mission 1 mail read", "key item \"level 1 bomb\"",
+                                                "mission 2 mail read", "key item \"shuttle plans\"",
+                                                "mission 3 mail read", "key item \"map 3 mod chip\"",
+                                                "mission 4 mail read", "key item \"map 4 data disk\"",
+                                                "mission 6 mail read", "the final confrontation with Abbott Gates"};
         for (std::size_t i = 0; i + 1 < order.size(); ++i)
             EXPECT_LT(indexOf(m, order[i]), indexOf(m, order[i + 1])) << order[i] << " / " << order[i + 1];
         EXPECT_LT(indexOf(m, order.back()), m.size());

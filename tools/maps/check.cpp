@@ -146,7 +146,8 @@ std::vector<std::string> checkMap(const Map& m, const std::string& file) {
             if (t != ' ' && !isDigitTile(t)) continue;
             const bool drawn = yy < cells.size() && xx < cells[yy].size();
             if (!drawn)
-                faults.push_back(at(m, x, y) + ": a figure can stand or look here but the picture "
+                faults.push_back(at(m, x, y) +
+                                 ": a figure can stand or look here but the picture "
                                  "does not cover it, so nothing redraws it");
             if (t == ' ' && (x < 1 || y < 1 || x >= m.getWidth() || y >= m.getHeight()))
                 faults.push_back(at(m, x, y) + ": floor outside 1..width-1 x 1..height-1");
@@ -167,17 +168,16 @@ std::vector<std::string> checkPanel(const Map& panel) {
         int x, row, length;
         const char* text;
     };
-    const Span spans[] = {{2, 21, 20, "HP"},        {25, 21, 16, "Strength"},
-                          {44, 21, 30, "Current Money"}, {2, 22, 22, "Wanted Level"},
-                          {25, 22, 16, "Accuracy"},  {44, 22, 30, "Account Balance"}};
+    const Span spans[] = {{2, 21, 20, "HP"},           {25, 21, 16, "Strength"}, {44, 21, 30, "Current Money"},
+                          {2, 22, 22, "Wanted Level"}, {25, 22, 16, "Accuracy"}, {44, 22, 30, "Account Balance"}};
     for (const Span& s : spans) {
         const auto y = static_cast<std::size_t>(s.row - 20);
         if (y >= cells.size()) continue;
         for (int x = s.x; x < s.x + s.length; ++x)
             if (static_cast<std::size_t>(x) < cells[y].size() && cells[y][static_cast<std::size_t>(x)].ch != ' ') {
-                faults.push_back("stats.map: the " + std::string(s.text) + " text at (" +
-                                 std::to_string(s.x) + ", " + std::to_string(s.row) +
-                                 ") would be written over the frame at column " + std::to_string(x));
+                faults.push_back("stats.map: the " + std::string(s.text) + " text at (" + std::to_string(s.x) +
+                                 ", " + std::to_string(s.row) + ") would be written over the frame at column " +
+                                 std::to_string(x));
                 break;
             }
     }
@@ -207,8 +207,9 @@ std::vector<std::string> checkWorld(const World& w) {
     std::map<std::string, int> count;
     for (const auto& name : w.names) ++count[name];
     for (const auto& [name, n] : count)
-        if (n > 1) faults.push_back("\"" + name + "\" is the name of " + std::to_string(n) +
-                                    " maps; only the first can be reached");
+        if (n > 1)
+            faults.push_back("\"" + name + "\" is the name of " + std::to_string(n) +
+                             " maps; only the first can be reached");
     std::vector<std::string> required = {"map airport"};
     for (int c = 1; c <= 5; ++c)
         for (int n = 1; n <= 3; ++n) required.push_back(std::string(streetPrefix(c)) + " " + std::to_string(n));
@@ -250,10 +251,9 @@ std::vector<std::string> checkWorld(const World& w) {
         for (auto [px, py] : approaches(from, lx, ly)) {
             const int nx = t.x != 0 ? t.x : px, ny = t.y != 0 ? t.y : py;
             if (!isStandable(to, nx, ny))
-                faults.push_back(at(from, lx, ly) + ": " + how + " \"" + text + "\" from (" +
-                                 std::to_string(px) + ", " + std::to_string(py) + ") lands on (" +
-                                 std::to_string(nx) + ", " + std::to_string(ny) + ") of \"" + nameOf(to) +
-                                 "\", which is not floor");
+                faults.push_back(at(from, lx, ly) + ": " + how + " \"" + text + "\" from (" + std::to_string(px) +
+                                 ", " + std::to_string(py) + ") lands on (" + std::to_string(nx) + ", " +
+                                 std::to_string(ny) + ") of \"" + nameOf(to) + "\", which is not floor");
         }
     };
     std::set<std::string> eventsOnTiles;
@@ -281,10 +281,10 @@ std::vector<std::string> checkWorld(const World& w) {
             if (row->kind == EventKind::Elevator)
                 for (const char* dest : row->floors) {
                     const int li = m.linkIndex(dest), k = w.indexOf(dest);
-                    if (li < 0) faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
-                                                 "\", which this map does not list among its links");
-                    else if (k >= 0)
-                        arrive(m, x, y, dest, w.map(k), targetOf(m, li), text + " to");
+                    if (li < 0)
+                        faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
+                                         "\", which this map does not list among its links");
+                    else if (k >= 0) arrive(m, x, y, dest, w.map(k), targetOf(m, li), text + " to");
                 }
             const int below = row->kind == EventKind::Crack ? w.indexOf(row->opens) : -1;
             if (below >= 0) arrive(m, x, y, text, w.map(below), LinkTarget{}, "the crack");
@@ -300,13 +300,15 @@ std::vector<std::string> checkWorld(const World& w) {
         region(a, 31, 9, hall, hallLinks, hallLinkTiles);
         for (const char* need : {"city", "buyticketmenu", "baggage", "gate1", "gate2", "gate3"})
             if (!hallLinks.count(need))
-                faults.push_back("map airport: the main hall around (31, 9) does not reach \"" + std::string(need) + "\"");
+                faults.push_back("map airport: the main hall around (31, 9) does not reach \"" + std::string(need) +
+                                 "\"");
         forEachLinkTile(a, [&](int x, int y, const std::string& text) {
             if (text != "gate1" && text != "gate2" && text != "gate3") return;
             const auto from = approaches(a, x, y);
             const bool onlySides = from.size() == 2 && isFloor(a, x - 1, y) && isFloor(a, x + 1, y);
             if (!onlySides) {
-                faults.push_back(at(a, x, y) + ": \"" + text + "\" must be walked into from the left only, "
+                faults.push_back(at(a, x, y) + ": \"" + text +
+                                 "\" must be walked into from the left only, "
                                  "with the departure area right behind it");
                 return;
             }
@@ -318,9 +320,11 @@ std::vector<std::string> checkWorld(const World& w) {
             if (!isStandable(a, x + 1, y))
                 faults.push_back(at(a, x, y) + ": stepping through \"" + text + "\" does not land on floor");
             if (dep.count({31, 9}))
-                faults.push_back(at(a, x, y) + ": behind \"" + text + "\" lies the main hall, not a departure area");
+                faults.push_back(at(a, x, y) + ": behind \"" + text +
+                                 "\" lies the main hall, not a departure area");
             if (!depLinks.count("airportcity"))
-                faults.push_back(at(a, x, y) + ": the departure area behind \"" + text + "\" has no \"airportcity\"");
+                faults.push_back(at(a, x, y) + ": the departure area behind \"" + text +
+                                 "\" has no \"airportcity\"");
             for (const auto& l : depLinks)
                 if (l != "airportcity" && l != "gate1" && l != "gate2" && l != "gate3")
                     faults.push_back(at(a, x, y) + ": the departure area behind \"" + text +
@@ -342,8 +346,8 @@ std::vector<std::string> checkWorld(const World& w) {
             });
         }
         const std::string mission = "map " + std::to_string(c) + "-1";
-        for (const std::string need : {"internetcafemenu", "hospitalmenu", "macromaxmenu", "barmenu",
-                                       "map airport", "police", mission.c_str()})
+        for (const std::string need : {"internetcafemenu", "hospitalmenu", "macromaxmenu", "barmenu", "map airport",
+                                       "police", mission.c_str()})
             if (!kinds.count(need))
                 faults.push_back(std::string(cityName(c)) + ": the streets have no \"" + need + "\"");
         if (ambushes == 0) faults.push_back(std::string(cityName(c)) + ": the streets have no back alley");
@@ -358,8 +362,8 @@ std::vector<std::string> checkWorld(const World& w) {
             if (text == link && std::abs(lx - x) + std::abs(ly - y) <= within) found = true;
         });
         if (!found)
-            faults.push_back(what + ": no \"" + link + "\" within " + std::to_string(within) +
-                             " steps of " + at(m, x, y));
+            faults.push_back(what + ": no \"" + link + "\" within " + std::to_string(within) + " steps of " +
+                             at(m, x, y));
     };
     for (const auto& p : tablePlaces()) {
         if (p.what.rfind("wake-up", 0) == 0) near(p.map, p.x, p.y, "hospitalmenu", 12, p.what);

@@ -25,7 +25,8 @@ double channel(unsigned value) {
 
 double luminance(int colour) {
     const unsigned rgb = palette[colour & 0xF];
-    return 0.2126 * channel((rgb >> 16) & 0xFF) + 0.7152 * channel((rgb >> 8) & 0xFF) + 0.0722 * channel(rgb & 0xFF);
+    return 0.2126 * channel((rgb >> 16) & 0xFF) + 0.7152 * channel((rgb >> 8) & 0xFF) +
+           0.0722 * channel(rgb & 0xFF);
 }
 
 double contrast(int attr) {

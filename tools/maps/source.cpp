@@ -126,8 +126,7 @@ bool linkLine(const std::string& line, LinkSource& link, std::string& problem) {
 
 }  // namespace
 
-bool parseLegend(const std::string& text, const std::string& origin, Legend& legend,
-                 std::string& error) {
+bool parseLegend(const std::string& text, const std::string& origin, Legend& legend, std::string& error) {
     const auto lines = splitLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string t = trim(lines[i]);
@@ -141,8 +140,7 @@ bool parseLegend(const std::string& text, const std::string& origin, Legend& leg
     return true;
 }
 
-bool parseSource(const std::string& text, const std::string& origin, MapSource& out,
-                 std::string& error) {
+bool parseSource(const std::string& text, const std::string& origin, MapSource& out, std::string& error) {
     out = MapSource{};
     out.origin = origin;
     const auto lines = splitLines(text);
@@ -186,8 +184,7 @@ bool parseSource(const std::string& text, const std::string& origin, MapSource& 
             else if (key == "size") {
                 std::istringstream in(value);
                 std::string extra;
-                if (!(in >> out.width >> out.height) || (in >> extra) || out.width < 1 ||
-                    out.height < 0) {
+                if (!(in >> out.width >> out.height) || (in >> extra) || out.width < 1 || out.height < 0) {
                     error = where(origin, i) + "size is a width and a height";
                     return false;
                 }
@@ -225,7 +222,7 @@ bool parseSource(const std::string& text, const std::string& origin, MapSource& 
                 error = where(origin, i) + "not valid UTF-8";
                 return false;
             }
-            auto& layer = section == Section::Picture  ? out.picture
+            auto& layer = section == Section::Picture   ? out.picture
                           : section == Section::Colours ? out.colours
                                                         : out.collision;
             layer.push_back(row);
@@ -246,8 +243,7 @@ bool parseSource(const std::string& text, const std::string& origin, MapSource& 
     }
     // Blank lines after the last row of a layer only separate it from the next.
     for (auto* layer : {&out.picture, &out.colours, &out.collision})
-        while (!layer->empty() && layer->back().find_first_not_of(U' ') == std::u32string::npos)
-            layer->pop_back();
+        while (!layer->empty() && layer->back().find_first_not_of(U' ') == std::u32string::npos) layer->pop_back();
     if (out.file.empty() || out.name.empty()) {
         error = origin + ": file and name are required";
         return false;
@@ -296,8 +292,8 @@ bool compileMap(const MapSource& src, const Legend& global, std::string& out, st
         return false;
     }
     if (width + 1 > 80 || columns > static_cast<std::size_t>(width) + 1) {
-        error = at + "the picture is " + std::to_string(columns) + " columns wide; width " +
-                std::to_string(width) + " allows " + std::to_string(std::min(width + 1, 80));
+        error = at + "the picture is " + std::to_string(columns) + " columns wide; width " + std::to_string(width) +
+                " allows " + std::to_string(std::min(width + 1, 80));
         return false;
     }
     if (!src.panel && static_cast<int>(rows) != height + 1) {
@@ -403,8 +399,7 @@ bool compileMap(const MapSource& src, const Legend& global, std::string& out, st
             return false;
         }
         if (d > 0 && byDigit[d] && !byDigit[d - 1]) {
-            error = at + "links are numbered from 0 without gaps; " + std::to_string(d - 1) +
-                    " is missing";
+            error = at + "links are numbered from 0 without gaps; " + std::to_string(d - 1) + " is missing";
             return false;
         }
     }
@@ -413,9 +408,7 @@ bool compileMap(const MapSource& src, const Legend& global, std::string& out, st
     o << src.name << "\n" << width << " " << height << "\n" << display << "end map\n";
     if (!src.panel) o << collision;
     o << "end collision\n";
-    auto writeLink = [&](const LinkSource& link) {
-        o << link.text << "\n" << link.x << " " << link.y << "\n";
-    };
+    auto writeLink = [&](const LinkSource& link) { o << link.text << "\n" << link.x << " " << link.y << "\n"; };
     for (const auto* link : byDigit)
         if (link) writeLink(*link);
     for (const auto& link : src.links)
@@ -425,8 +418,7 @@ bool compileMap(const MapSource& src, const Legend& global, std::string& out, st
     return true;
 }
 
-bool compileFolder(const std::string& sourceDir, std::map<std::string, std::string>& files,
-                   std::string& error) {
+bool compileFolder(const std::string& sourceDir, std::map<std::string, std::string>& files, std::string& error) {
     namespace fs = std::filesystem;
     auto readAll = [](const fs::path& p, std::string& text) {
         std::ifstream in(p, std::ios::binary);

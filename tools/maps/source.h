@@ -61,21 +61,17 @@ struct MapSource {
 
 // Reads legend lines ("colour X 4E", "glyph ▒ 4C wall", "glyph space 07 walk")
 // into the legend. False with a message naming origin and line on a fault.
-bool parseLegend(const std::string& text, const std::string& origin, Legend& legend,
-                 std::string& error);
+bool parseLegend(const std::string& text, const std::string& origin, Legend& legend, std::string& error);
 
-bool parseSource(const std::string& text, const std::string& origin, MapSource& out,
-                 std::string& error);
+bool parseSource(const std::string& text, const std::string& origin, MapSource& out, std::string& error);
 
 // The map file the game reads. False with a message when the source breaks a
 // rule of the format (a glyph code page 437 lacks, a colour letter not in the
 // legend, a digit without its link, rows outside the screen...).
-bool compileMap(const MapSource& source, const Legend& global, std::string& out,
-                std::string& error);
+bool compileMap(const MapSource& source, const Legend& global, std::string& out, std::string& error);
 
 // Compiles every *.txt of sourceDir (legend.txt is the legend) into
 // file name -> contents. False with the first fault.
-bool compileFolder(const std::string& sourceDir, std::map<std::string, std::string>& files,
-                   std::string& error);
+bool compileFolder(const std::string& sourceDir, std::map<std::string, std::string>& files, std::string& error);
 
 }  // namespace maptools

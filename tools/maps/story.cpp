@@ -151,7 +151,8 @@ private:
     }
 
     int regionOf(const State& s) const {
-        return regionIds[static_cast<std::size_t>(s.map)][static_cast<std::size_t>(s.y)][static_cast<std::size_t>(s.x)];
+        return regionIds[static_cast<std::size_t>(s.map)][static_cast<std::size_t>(s.y)]
+                        [static_cast<std::size_t>(s.x)];
     }
 
     static std::uint32_t tileKey(int map, int x, int y) {
@@ -196,7 +197,8 @@ private:
         const Map& from = current(s);
         const int li = from.linkIndex(name.c_str());
         if (li < 0) {
-            problem("\"" + from.getName().str() + "\" sends the player to \"" + name + "\" but does not list it among its links");
+            problem("\"" + from.getName().str() + "\" sends the player to \"" + name +
+                    "\" but does not list it among its links");
             return;
         }
         const LinkTarget t = targetOf(from, li);
@@ -232,29 +234,25 @@ private:
             return;
         }
         switch (row->kind) {
-            case EventKind::Service: return service(s, *row);
-            case EventKind::Airport: return airport(s, *row);
-            case EventKind::MissionArea:
-                if (s.mission == row->mission) return goTo(s, link);
-                return push(s);
-            case EventKind::Elevator: return elevator(s, *row);
-            case EventKind::Switch:
-            case EventKind::Key:
-            case EventKind::Pickup:
-                gain(s, row->gives);
-                return push(s);
-            case EventKind::Door:
-                if (s.has(row->needs[0])) return goTo(s, row->opens);
-                return push(s);
-            case EventKind::Crack: return crack(s, *row);
-            case EventKind::HallwayExit: return goTo(s, row->opens);
-            case EventKind::Objective: return objective(s, *row);
-            case EventKind::Railgun:
-                milestone("the railgun");
-                return push(s);
-            case EventKind::FinalFight:
-                milestone("the final confrontation with Abbott Gates");
-                return push(s);  // the world restarts after it: nothing new lies beyond
+        case EventKind::Service: return service(s, *row);
+        case EventKind::Airport: return airport(s, *row);
+        case EventKind::MissionArea:
+            if (s.mission == row->mission) return goTo(s, link);
+            return push(s);
+        case EventKind::Elevator: return elevator(s, *row);
+        case EventKind::Switch:
+        case EventKind::Key:
+        case EventKind::Pickup: gain(s, row->gives); return push(s);
+        case EventKind::Door:
+            if (s.has(row->needs[0])) return goTo(s, row->opens);
+            return push(s);
+        case EventKind::Crack: return crack(s, *row);
+        case EventKind::HallwayExit: return goTo(s, row->opens);
+        case EventKind::Objective: return objective(s, *row);
+        case EventKind::Railgun: milestone("the railgun"); return push(s);
+        case EventKind::FinalFight:
+            milestone("the final confrontation with Abbott Gates");
+            return push(s);  // the world restarts after it: nothing new lies beyond
         }
     }
 
@@ -358,9 +356,9 @@ private:
 
     void finish() {
         result.states = seen.size();
-        for (const char* need : {"mission 1 mail read", "mission 2 mail read", "mission 3 mail read",
-                                 "mission 4 mail read", "mission 6 mail read", "the railgun",
-                                 "the final confrontation with Abbott Gates"})
+        for (const char* need :
+             {"mission 1 mail read", "mission 2 mail read", "mission 3 mail read", "mission 4 mail read",
+              "mission 6 mail read", "the railgun", "the final confrontation with Abbott Gates"})
             if (!reached.count(need)) problem(std::string("never reached: ") + need);
         for (const std::string& key : storyKeys())
             if (!reached.count(std::string("key item \"") + key + "\""))

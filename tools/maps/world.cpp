@@ -15,9 +15,7 @@ int World::indexOf(const std::string& name) const {
     return -1;
 }
 
-bool isStandable(const Map& m, int x, int y) {
-    return x < m.getWidth() && y < m.getHeight() && isFloor(m, x, y);
-}
+bool isStandable(const Map& m, int x, int y) { return x < m.getWidth() && y < m.getHeight() && isFloor(m, x, y); }
 
 std::string linkText(const Map& m, int x, int y) {
     const char t = m.tileAt(x, y);
@@ -59,7 +57,8 @@ World loadWorld(const std::string& mapsDir) {
     for (const auto& entry : fs::directory_iterator(mapsDir, ec)) {
         const std::string f = entry.path().filename().string();
         if (std::regex_match(f, pattern) && !loaded.count(f))
-            world.loadProblems.push_back(f + ": never loaded (a number before it is missing, or its city is not 0-6)");
+            world.loadProblems.push_back(f +
+                                         ": never loaded (a number before it is missing, or its city is not 0-6)");
     }
     return world;
 }

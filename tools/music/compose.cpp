@@ -20,8 +20,10 @@ void printLevels(const music::Score& score) {
     std::vector<double> levels;
     const music::Stereo mix = music::render(score, &levels);
     double energy = 0.0;
-    for (std::size_t i = 0; i < mix.left.size(); ++i) energy += 0.5 * (mix.left[i] * mix.left[i] + mix.right[i] * mix.right[i]);
-    std::printf("%-10s %6.1f dB\n", "(all)", 20.0 * std::log10(std::sqrt(energy / static_cast<double>(mix.left.size()))));
+    for (std::size_t i = 0; i < mix.left.size(); ++i)
+        energy += 0.5 * (mix.left[i] * mix.left[i] + mix.right[i] * mix.right[i]);
+    std::printf("%-10s %6.1f dB\n", "(all)",
+                20.0 * std::log10(std::sqrt(energy / static_cast<double>(mix.left.size()))));
     for (std::size_t v = 0; v < levels.size(); ++v)
         std::printf("%-10s %6.1f dB\n", score.voices[v].name.c_str(), 20.0 * std::log10(levels[v] + 1e-12));
     std::printf("%.1f s, %d bars\n", score.seconds(), score.bars());

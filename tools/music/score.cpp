@@ -7,8 +7,7 @@
 
 namespace music {
 
-ScoreError::ScoreError(int l, const std::string& message)
-    : std::runtime_error(message), line(l) {}
+ScoreError::ScoreError(int l, const std::string& message) : std::runtime_error(message), line(l) {}
 
 namespace {
 
@@ -121,7 +120,8 @@ public:
     Expander(const std::map<std::string, Tokens>& p, int barTicks) : phrases(p), bar(barTicks) {}
 
     void expand(const Tokens& tokens, Voice& voice, int depth) {
-        if (depth > 16) throw ScoreError(tokens.empty() ? 0 : tokens[0].line, "phrases call each other in a circle");
+        if (depth > 16)
+            throw ScoreError(tokens.empty() ? 0 : tokens[0].line, "phrases call each other in a circle");
         for (const Token& t : tokens) {
             std::string text = t.text;
             int repeat = 1;
@@ -130,7 +130,8 @@ public:
                 repeat = parseCount(text.substr(star + 1), t.line, "repeat count");
                 text.erase(star);
             }
-            if (text == "|" && repeat > 1) throw ScoreError(t.line, "a bar line cannot be repeated (repeat a phrase)");
+            if (text == "|" && repeat > 1)
+                throw ScoreError(t.line, "a bar line cannot be repeated (repeat a phrase)");
             for (int i = 0; i < repeat; ++i) play(text, t.line, voice, depth);
         }
     }
@@ -162,7 +163,8 @@ private:
         std::stringstream chord(names);
         std::string name;
         while (std::getline(chord, name, ','))
-            note.pitches.push_back(voice.instrument.wave == Wave::Drums ? parseDrum(name, line) : parsePitch(name, line));
+            note.pitches.push_back(voice.instrument.wave == Wave::Drums ? parseDrum(name, line)
+                                                                        : parsePitch(name, line));
         voice.notes.push_back(note);
     }
 
@@ -187,7 +189,8 @@ private:
 // '#' inside a word is a sharp.
 std::string withoutComment(const std::string& line) {
     for (std::size_t i = 0; i < line.size(); ++i)
-        if (line[i] == '#' && (i == 0 || std::isspace(static_cast<unsigned char>(line[i - 1])))) return line.substr(0, i);
+        if (line[i] == '#' && (i == 0 || std::isspace(static_cast<unsigned char>(line[i - 1]))))
+            return line.substr(0, i);
     return line;
 }
 

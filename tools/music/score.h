@@ -54,8 +54,8 @@ struct Instrument {
 };
 
 struct Note {
-    int start = 0;   // ticks from the start of the tune
-    int length = 0;  // ticks
+    int start = 0;             // ticks from the start of the tune
+    int length = 0;            // ticks
     std::vector<int> pitches;  // MIDI numbers (a4 = 69), or Drum kinds
     double velocity = 1.0;
 };

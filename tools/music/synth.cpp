@@ -40,8 +40,7 @@ double blep(double t, double dt) {
 double oscillator(const Instrument& in, double phase, double dt, Noise& noise) {
     switch (in.wave) {
     case Wave::Sine: return std::sin(2.0 * pi * phase);
-    case Wave::Triangle:
-        return phase < 0.25 ? 4.0 * phase : phase < 0.75 ? 2.0 - 4.0 * phase : 4.0 * phase - 4.0;
+    case Wave::Triangle: return phase < 0.25 ? 4.0 * phase : phase < 0.75 ? 2.0 - 4.0 * phase : 4.0 * phase - 4.0;
     case Wave::Square: {
         double v = phase < in.duty ? 1.0 : -1.0;
         v += blep(phase, dt) - blep(std::fmod(phase + 1.0 - in.duty, 1.0), dt);
@@ -59,8 +58,10 @@ double oscillator(const Instrument& in, double phase, double dt, Noise& noise) {
 class Envelope {
 public:
     Envelope(const Instrument& in, long gateSamples)
-        : attack(std::max(1.0, in.attack * sampleRate)), sustain(in.sustain),
-          fallStep(std::exp(-3.0 / std::max(1.0, in.decay * sampleRate))), gate(gateSamples),
+        : attack(std::max(1.0, in.attack * sampleRate)),
+          sustain(in.sustain),
+          fallStep(std::exp(-3.0 / std::max(1.0, in.decay * sampleRate))),
+          gate(gateSamples),
           release(std::max(1.0, in.release * sampleRate)) {}
 
     long length() const { return gate + static_cast<long>(release); }
@@ -101,13 +102,17 @@ void renderTone(const Instrument& in, int pitch, long start, double gate, double
     const long samples = envelope.length();
     double phase = 0.0, phase2 = 0.25, low1 = 0.0, low2 = 0.0;
     const double driveNorm = in.drive > 0 ? std::tanh(in.drive) : 1.0;
-    auto lowPass = [](double corner) { return 1.0 - std::exp(-2.0 * pi * std::min(corner, 0.45 * sampleRate) / sampleRate); };
+    auto lowPass = [](double corner) {
+        return 1.0 - std::exp(-2.0 * pi * std::min(corner, 0.45 * sampleRate) / sampleRate);
+    };
     const double fixedLowPass = lowPass(in.cutoff);
     for (long i = 0; i < samples; ++i) {
         const double t = static_cast<double>(i) / sampleRate;
         const double env = envelope.at(i);
         double f = frequency;
-        if (in.vibrato > 0) f *= std::pow(2.0, in.vibrato / 12.0 * std::sin(2.0 * pi * in.vibratoRate * t) * std::min(1.0, t / 0.3));
+        if (in.vibrato > 0)
+            f *=
+                std::pow(2.0, in.vibrato / 12.0 * std::sin(2.0 * pi * in.vibratoRate * t) * std::min(1.0, t / 0.3));
         const double dt = f / sampleRate;
         double v = oscillator(in, phase, dt, noise);
         if (in.detune != 0.0) v = 0.5 * (v + oscillator(in, phase2, dt * ratio, noise));
@@ -168,10 +173,10 @@ std::vector<float> renderVoice(const Score& score, const Voice& voice, std::size
         const long start = std::lround(note.start * secondsPerTick * sampleRate);
         const double gain = in.volume * note.velocity;
         for (int pitch : note.pitches) {
-            if (in.wave == Wave::Drums)
-                renderDrum(pitch, start, gain, noise, dry);
+            if (in.wave == Wave::Drums) renderDrum(pitch, start, gain, noise, dry);
             else
-                renderTone(in, pitch, start, std::max(note.length * secondsPerTick * in.gate, 0.005), gain, noise, dry);
+                renderTone(in, pitch, start, std::max(note.length * secondsPerTick * in.gate, 0.005), gain, noise,
+                           dry);
         }
     }
     return dry;
@@ -275,7 +280,8 @@ Stereo render(const Score& score, std::vector<double>* voiceLevels) {
     double energy = 0.0, peak = 1e-9;
     for (std::size_t i = 0; i < frames; ++i) {
         energy += 0.5 * (mix.left[i] * mix.left[i] + mix.right[i] * mix.right[i]);
-        peak = std::max({peak, static_cast<double>(std::fabs(mix.left[i])), static_cast<double>(std::fabs(mix.right[i]))});
+        peak = std::max(
+            {peak, static_cast<double>(std::fabs(mix.left[i])), static_cast<double>(std::fabs(mix.right[i]))});
     }
     const double rms = std::sqrt(energy / static_cast<double>(frames)) + 1e-12;
     const double gain = std::min(targetLoudness / rms, 1.6 * kneeTop / peak);
