@@ -14,6 +14,7 @@
 #include "model/game_values.h"
 #include "model/item.h"
 #include "model/map.h"
+#include "model/money_sums.h"
 #include "model/possessions.h"
 #include "screens/jail.h"
 #include "screens/money_lines.h"
@@ -111,7 +112,7 @@ void steal(Possessions& possessions, Array<Enemy>& enemies, Character& player, A
         caught(possessions, player, mapNames, maps, currentMap);
         return;
     }
-    possessions.setMoney(possessions.getMoney() + loot);
+    possessions.setMoney(cappedMoney(static_cast<std::int64_t>(possessions.getMoney()) + loot));
     std::cout << "You robbed the Macro Max" << std::endl;
     std::cout << "You got $" << loot << "!" << std::endl;
     grabProducts(possessions);

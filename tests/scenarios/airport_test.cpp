@@ -56,12 +56,10 @@ TEST_F(Airport, ATicketFliesThePlayerAndHisBaggageFollowsHimToTheClaim) {
 
     walkInto("gate2");  // the wrong gate stays shut
     EXPECT_NE(ticket(), nullptr);
-    EXPECT_EQ(currentCity, 1);
-    EXPECT_EQ(state.player.getX(), 57);
+    EXPECT_EQ(std::make_pair(currentCity, state.player.getX()), std::make_pair(1, 57));
     walkInto("gate1");
     EXPECT_EQ(ticket(), nullptr);
-    EXPECT_EQ(currentCity, 4);
-    EXPECT_EQ(state.player.getX(), 59);  // through the gate, in its lounge
+    EXPECT_EQ(std::make_pair(currentCity, state.player.getX()), std::make_pair(4, 59));  // through the gate
 
     const Shot& greeting = walkInto("airportcity", {0});
     EXPECT_TRUE(greeting.shows("Welcome to Roswell, NM."));
