@@ -209,9 +209,11 @@ void buyTicket(Possessions& possessions, int destination, int fare) {
 
 void checkInBaggage(Possessions& possessions) {
     if (possessions.findItem(ticketName) < 0) return;
+    // A second visit with the ticket in hand finds the Fist in hand: the
+    // weapon to give back at the claim is still the one held at the first.
+    if (equippedWeapon != 0 || !baggageWaiting()) savedEquippedWeapon = equippedWeapon;
     checkInItems(possessions);
     checkInWeapons(possessions);
-    savedEquippedWeapon = equippedWeapon;
     equippedWeapon = 0;
 }
 

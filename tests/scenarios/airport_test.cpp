@@ -53,6 +53,7 @@ TEST_F(Airport, ATicketFliesThePlayerAndHisBaggageFollowsHimToTheClaim) {
     EXPECT_EQ(joined(p.itemNames()) + joined(p.weaponNames()), "Airplane ticket,Fist,");
     EXPECT_EQ(equippedWeapon, 0);
     EXPECT_EQ(joined(baggage.itemNames()) + joined(baggage.weaponNames()), "Medkit,Fist,Uzi,C4,");
+    EXPECT_TRUE(walkInto("buyticketmenu", {0}).shows("You already have a ticket to fly!"));  // checks in again
 
     walkInto("gate2");  // the wrong gate stays shut
     EXPECT_NE(ticket(), nullptr);
