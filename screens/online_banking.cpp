@@ -16,6 +16,12 @@ constexpr int settleMs = 150;    // after each transaction, before the menu retu
 
 const char* const invalidAmount = "You did not enter a valid amount.\n";
 
+// A refusal stands until Enter; the menu's own pause follows, so none here.
+void refuse(const char* why) {
+    std::cout << why << std::flush;
+    waitForEnter();
+}
+
 // The amount typed below the transaction's two lines. The field never gives
 // more than the most money can hold, so it is a plain positive int.
 std::int64_t amountTyped() { return readNumber(0, 2); }
@@ -60,7 +66,7 @@ void deposit(Possessions& possessions) {
     const std::int64_t cash = possessions.getMoney();
     if (amount > cash ||
         !transfer(possessions, cash - amount, possessions.getBank() + amount, &Possessions::setBank))
-        tell(invalidAmount);
+        refuse(invalidAmount);
 }
 
 void withdraw(Possessions& possessions) {
@@ -71,7 +77,7 @@ void withdraw(Possessions& possessions) {
     const std::int64_t bank = possessions.getBank();
     if (amount > bank ||
         !transfer(possessions, possessions.getMoney() + amount, bank - amount, &Possessions::setBank))
-        tell(invalidAmount);
+        refuse(invalidAmount);
 }
 
 void takeLoan(Possessions& possessions) {
@@ -82,7 +88,7 @@ void takeLoan(Possessions& possessions) {
     const std::int64_t loan = possessions.getLoan();
     if (amount >= loanLimit || loan > 0 ||
         !transfer(possessions, possessions.getMoney() + amount, loan + amount, &Possessions::setLoan))
-        tell("\nYou did not enter a valid amount, or you currently have a loan which has not been repaid.\n");
+        refuse("\nYou did not enter a valid amount, or you currently have a loan which has not been repaid.\n");
 }
 
 void repayLoan(Possessions& possessions) {
@@ -93,5 +99,5 @@ void repayLoan(Possessions& possessions) {
     const std::int64_t cash = possessions.getMoney();
     if (amount > cash ||
         !transfer(possessions, cash - amount, possessions.getLoan() - amount, &Possessions::setLoan))
-        tell("You do not have funds in that amount currently available.");
+        refuse("You do not have funds in that amount currently available.");
 }
