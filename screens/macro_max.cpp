@@ -112,7 +112,7 @@ void steal(Possessions& possessions, Array<Enemy>& enemies, Character& player, A
         caught(possessions, player, mapNames, maps, currentMap);
         return;
     }
-    possessions.setMoney(cappedMoney(static_cast<std::int64_t>(possessions.getMoney()) + loot));
+    possessions.setMoney(paidIn(possessions.getMoney(), loot));
     std::cout << "You robbed the Macro Max" << std::endl;
     std::cout << "You got $" << loot << "!" << std::endl;
     grabProducts(possessions);

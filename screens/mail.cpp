@@ -63,7 +63,7 @@ void deliver(const Mail& mail, Possessions& possessions) {
     for (const char* line : mail.received)
         if (line) std::cout << line << '\n';
     std::cout << std::flush;
-    possessions.setMoney(cappedMoney(static_cast<std::int64_t>(possessions.getMoney()) + mail.cash));
+    possessions.setMoney(paidIn(possessions.getMoney(), mail.cash));
     waitForEnter();
 }
 
