@@ -96,9 +96,11 @@ void caught(Possessions& possessions, Character& player, Array<String>& mapNames
     std::cout << "The police have put you in jail!" << std::endl;
     waitForEnter();
     player.setHp(player.getMaxHp());
+    // Only Vancouver's police take the thief away to their station.
     if (currentCity == 1) {
-        currentMap = mapNames.indexOf(String("Vancouver 1"));
-        player.moveTo(maps.at(static_cast<std::uint32_t>(currentMap)), 20, 10);
+        const CityPlace& station = arrestPlace(currentCity);
+        currentMap = mapNames.indexOf(String(station.mapName));
+        player.moveTo(maps.at(static_cast<std::uint32_t>(currentMap)), station.x, station.y);
     }
     if (jail(possessions)) gameOverMenu(possessions, player, currentMap, maps);
 }
