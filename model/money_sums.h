@@ -8,5 +8,9 @@
 // True when the amount can be held as money.
 inline bool fitsMoney(std::int64_t amount) { return amount >= INT_MIN && amount <= INT_MAX; }
 
-// A sum paid in (a reward, a sale): it stops at the most money can hold.
-inline int cappedMoney(std::int64_t amount) { return amount > INT_MAX ? INT_MAX : static_cast<int>(amount); }
+// A balance after a sum is paid in (a reward, a sale, loot): it stops at the
+// most money can hold.
+inline int paidIn(int balance, int amount) {
+    const std::int64_t sum = static_cast<std::int64_t>(balance) + amount;
+    return sum > INT_MAX ? INT_MAX : static_cast<int>(sum);
+}

@@ -68,21 +68,53 @@ private:
 void writeLine(std::ostringstream& out, int value) { out << value << '\n'; }
 void writeLine(std::ostringstream& out, const String& value) { out << value.str() << '\n'; }
 
+// A count, then each item's name, a ticket's destination after its name.
+void writeItems(std::ostringstream& out, const std::vector<SavedItem>& items) {
+    writeLine(out, static_cast<int>(items.size()));
+    for (const SavedItem& item : items) {
+        writeLine(out, item.name);
+        if (item.name == ticketName) writeLine(out, item.destination);
+    }
+}
+
+void writeNames(std::ostringstream& out, const std::vector<String>& names) {
+    writeLine(out, static_cast<int>(names.size()));
+    for (const String& name : names) writeLine(out, name);
+}
+
+void readItems(LineReader& in, std::vector<SavedItem>& items) {
+    for (int n = in.count(); in.ok() && n > 0; --n) {
+        SavedItem item{in.line(), 0};
+        if (item.name == ticketName) item.destination = in.number();
+        items.push_back(item);
+    }
+}
+
+void readNames(LineReader& in, std::vector<String>& names) {
+    for (int n = in.count(); in.ok() && n > 0; --n) names.push_back(in.line());
+}
+
+// The item records as items; a ticket gets a fresh gate.
+void restoreItems(const std::vector<SavedItem>& records, int city, Possessions& possessions) {
+    for (const SavedItem& record : records) {
+        if (record.name == ticketName)
+            possessions.addItem(std::make_unique<AirplaneTicket>(city, record.destination, gameRand() % 3 + 1));
+        else if (auto item = makeItemByName(record.name)) possessions.addItem(item);
+    }
+}
+
+void restoreWeapons(const std::vector<String>& names, Possessions& possessions) {
+    for (const String& name : names)
+        if (auto weapon = makeWeaponByName(name)) possessions.addWeapon(weapon);
+}
+
 void restorePossessions(const SavedGame& game, Possessions& possessions) {
     while (possessions.itemCount() > 0) possessions.removeItem(possessions.itemCount() - 1);
     while (possessions.weaponCount() > 0) possessions.removeWeapon(possessions.weaponCount() - 1);
     while (possessions.keyItemCount() > 0) possessions.removeKeyItem(possessions.keyItemCount() - 1);
 
-    for (const SavedItem& record : game.items) {
-        if (record.name == ticketName) {
-            possessions.addItem(
-                std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
-        } else if (auto item = makeItemByName(record.name)) {
-            possessions.addItem(item);
-        }
-    }
-    for (const String& name : game.weapons)
-        if (auto weapon = makeWeaponByName(name)) possessions.addWeapon(weapon);
+    restoreItems(game.items, game.city, possessions);
+    restoreWeapons(game.weapons, possessions);
     for (const String& name : game.keyItems) possessions.addKeyItem(std::make_unique<Key>(name));
 }
 
@@ -144,25 +176,14 @@ SavedGame captureGame(const Possessions& possessions, const Character& player, i
 std::string formatSavedGame(const SavedGame& game) {
     std::ostringstream out;
     for (int value : {game.city, game.money, game.bank, game.loan}) writeLine(out, value);
-    writeLine(out, static_cast<int>(game.items.size()));
-    for (const SavedItem& item : game.items) {
-        writeLine(out, item.name);
-        if (item.name == ticketName) writeLine(out, item.destination);
-    }
-    writeLine(out, static_cast<int>(game.weapons.size()));
-    for (const String& name : game.weapons) writeLine(out, name);
-    writeLine(out, static_cast<int>(game.keyItems.size()));
-    for (const String& name : game.keyItems) writeLine(out, name);
+    writeItems(out, game.items);
+    writeNames(out, game.weapons);
+    writeNames(out, game.keyItems);
     for (int value : {game.missionNumber, game.mailWaiting ? 1 : 0, game.wantedLevel, game.equippedWeapon,
                       game.currentMap, game.x, game.y, game.hp, game.maxHp, game.strength, game.accuracy})
         writeLine(out, value);
-    writeLine(out, static_cast<int>(game.baggageItems.size()));
-    for (const SavedItem& item : game.baggageItems) {
-        writeLine(out, item.name);
-        if (item.name == ticketName) writeLine(out, item.destination);
-    }
-    writeLine(out, static_cast<int>(game.baggageWeapons.size()));
-    for (const String& name : game.baggageWeapons) writeLine(out, name);
+    writeItems(out, game.baggageItems);
+    writeNames(out, game.baggageWeapons);
     writeLine(out, game.savedEquippedWeapon);
     return out.str();
 }
@@ -174,13 +195,9 @@ bool parseSavedGame(const std::string& text, SavedGame& game) {
     read.money = in.number();
     read.bank = in.number();
     read.loan = in.number();
-    for (int n = in.count(); in.ok() && n > 0; --n) {
-        SavedItem item{in.line(), 0};
-        if (item.name == ticketName) item.destination = in.number();
-        read.items.push_back(item);
-    }
-    for (int n = in.count(); in.ok() && n > 0; --n) read.weapons.push_back(in.line());
-    for (int n = in.count(); in.ok() && n > 0; --n) read.keyItems.push_back(in.line());
+    readItems(in, read.items);
+    readNames(in, read.weapons);
+    readNames(in, read.keyItems);
     read.missionNumber = in.number();
     const int mail = in.number();
     read.mailWaiting = mail == 1;
@@ -194,12 +211,8 @@ bool parseSavedGame(const std::string& text, SavedGame& game) {
     read.strength = in.number();
     read.accuracy = in.number();
     if (in.ok() && !in.atEnd()) {
-        for (int n = in.count(); in.ok() && n > 0; --n) {
-            SavedItem item{in.line(), 0};
-            if (item.name == ticketName) item.destination = in.number();
-            read.baggageItems.push_back(item);
-        }
-        for (int n = in.count(); in.ok() && n > 0; --n) read.baggageWeapons.push_back(in.line());
+        readItems(in, read.baggageItems);
+        readNames(in, read.baggageWeapons);
         read.savedEquippedWeapon = in.number();
     }
     if (!in.ok() || (mail != 0 && mail != 1) || read.city < 1 || read.city > 6) return false;
@@ -227,12 +240,7 @@ void restoreGame(const SavedGame& game, Possessions& possessions, Character& pla
     player.setStrength(game.strength);
     player.setAccuracy(game.accuracy);
     baggage = Possessions();
-    for (const SavedItem& record : game.baggageItems) {
-        if (record.name == ticketName)
-            baggage.addItem(std::make_unique<AirplaneTicket>(game.city, record.destination, gameRand() % 3 + 1));
-        else if (auto item = makeItemByName(record.name)) baggage.addItem(item);
-    }
-    for (const String& name : game.baggageWeapons)
-        if (auto weapon = makeWeaponByName(name)) baggage.addWeapon(weapon);
+    restoreItems(game.baggageItems, game.city, baggage);
+    restoreWeapons(game.baggageWeapons, baggage);
     savedEquippedWeapon = game.savedEquippedWeapon;
 }

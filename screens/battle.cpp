@@ -1,6 +1,5 @@
 #include "screens/battle.h"
 
-#include <climits>
 #include <iostream>
 
 #include "console/console.h"
@@ -9,6 +8,7 @@
 #include "console/music.h"
 #include "console/random.h"
 #include "model/game_values.h"
+#include "model/money_sums.h"
 #include "screens/fight_menus.h"
 #include "model/possessions.h"
 #include "model/enemy.h"
@@ -63,9 +63,7 @@ void payReward(const Enemy& enemy, Possessions& possessions) {
     const int reward = share > 0 ? gameRand() % share + 10 : 10;
     std::cout << "You defeated " << enemy.getName() << "!" << '\n';
     std::cout << "You received $" << reward << "!" << '\n';
-    // Cash stops at the most a purse can hold rather than wrapping negative.
-    const int money = possessions.getMoney();
-    possessions.setMoney(money > INT_MAX - reward ? INT_MAX : money + reward);
+    possessions.setMoney(paidIn(possessions.getMoney(), reward));
     waitForEnter();
     clearScreen();
 }

@@ -4,8 +4,8 @@
 
 #include "console/console.h"
 #include "console/host.h"
-#include "console/random.h"
 #include "model/city_places.h"
+#include "model/enemy.h"
 #include "screens/encounters.h"
 #include "model/game_state.h"
 #include "screens/location_events.h"
@@ -96,15 +96,6 @@ void walk(GameState& state) {
         if (keyPressed(arrow.key, true)) followLink(state, (state.player.*arrow.move)(currentMapOf(state)));
 }
 
-// An enemy found on a wall (a map changed under it) is put back on floor.
-void putOnFloor(Enemy& enemy, const Map& map) {
-    while (!map.isWalkable(enemy.getX(), enemy.getY())) {
-        const int y = gameRand() % map.getHeight() + 1;
-        const int x = gameRand() % map.getWidth() + 1;
-        enemy.moveTo(map, x, y);
-    }
-}
-
 void enemyTurn(GameState& state) {
     std::uint32_t i = 0;
     while (i < state.enemies.size() && state.player.getHp() > 0) {
@@ -114,7 +105,7 @@ void enemyTurn(GameState& state) {
             ++i;
             continue;
         }
-        putOnFloor(enemy, map);
+        placeOnWalkableTile(enemy, map);  // one found on a wall (a map changed under it)
         enemy.chase(map, state.player);
         if (!enemyFight(state, i)) ++i;  // a beaten enemy's place is taken by the next
     }

@@ -1,6 +1,6 @@
 #include "screens/ibay_sell.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <iostream>
 
 #include "console/console.h"
@@ -88,11 +88,6 @@ bool sellingFor(const String& name, int price) {
     return confirmedPurchase();
 }
 
-// The cash stops at the most the game can hold rather than wrapping round.
-void pay(Possessions& possessions, int price) {
-    possessions.setMoney(cappedMoney(static_cast<std::int64_t>(possessions.getMoney()) + price));
-}
-
 // A list of names with Back after them, padded; -1 for Back.
 int chooseFrom(const char* title, Array<String> names) {
     const int count = static_cast<int>(names.size());
@@ -127,7 +122,7 @@ void sellWeapons(Possessions& possessions) {
     delayMs(300);
     if (!sellingFor(name, price)) return;
     removeWeaponKeepingEquipped(possessions, choice);
-    pay(possessions, price);
+    possessions.setMoney(paidIn(possessions.getMoney(), price));
 }
 
 void sellItems(Possessions& possessions) {
@@ -140,7 +135,7 @@ void sellItems(Possessions& possessions) {
         const int price = priceOf(itemPrices, name);
         if (!sellingFor(name, price)) continue;
         possessions.removeItem(choice);
-        pay(possessions, price);
+        possessions.setMoney(paidIn(possessions.getMoney(), price));
         return;
     }
 }

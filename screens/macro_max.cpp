@@ -96,9 +96,11 @@ void caught(Possessions& possessions, Character& player, Array<String>& mapNames
     std::cout << "The police have put you in jail!" << std::endl;
     waitForEnter();
     player.setHp(player.getMaxHp());
+    // Only Vancouver's police take the thief away to their station.
     if (currentCity == 1) {
-        currentMap = mapNames.indexOf(String("Vancouver 1"));
-        player.moveTo(maps.at(static_cast<std::uint32_t>(currentMap)), 20, 10);
+        const CityPlace& station = arrestPlace(currentCity);
+        currentMap = mapNames.indexOf(String(station.mapName));
+        player.moveTo(maps.at(static_cast<std::uint32_t>(currentMap)), station.x, station.y);
     }
     if (jail(possessions)) gameOverMenu(possessions, player, currentMap, maps);
 }
@@ -112,7 +114,7 @@ void steal(Possessions& possessions, Array<Enemy>& enemies, Character& player, A
         caught(possessions, player, mapNames, maps, currentMap);
         return;
     }
-    possessions.setMoney(cappedMoney(static_cast<std::int64_t>(possessions.getMoney()) + loot));
+    possessions.setMoney(paidIn(possessions.getMoney(), loot));
     std::cout << "You robbed the Macro Max" << std::endl;
     std::cout << "You got $" << loot << "!" << std::endl;
     grabProducts(possessions);

@@ -7,6 +7,7 @@
 #include "model/game_values.h"
 #include "model/money_sums.h"
 #include "model/possessions.h"
+#include "screens/mission_texts.h"
 
 namespace {
 
@@ -17,10 +18,11 @@ void giveVancouverKit(Possessions& possessions) {
     possessions.addItem(std::make_unique<Medkit>());
 }
 
-// One mission mail, read while missionNumber holds its index.
+// One mission mail, read while missionNumber holds its index: the mission's
+// text, then what it hands over.
 struct Mail {
-    const char* heading;
-    const char* body[5];          // up to five lines, the unused ones null
+    const MissionText& text;
+    const char* received[2];      // up to two lines, the unused one null
     int cash;                     // paid on reading
     void (*goods)(Possessions&);  // handed over on reading, if any
     int nextMission;
@@ -28,38 +30,11 @@ struct Mail {
 
 // Roswell's mail opens Washington: no mission waits in Redmond.
 const Mail mails[] = {
-    {"Mission Info: Vancouver",
-     {"Infiltrate the Canadian MacroCorp Headquarters.", "Once inside you must plant C4, and destroy the building.",
-      "Just remember MSA Agents will be looking for you!", "You received C4!", "You received 2 Medkits"},
-     0,
-     giveVancouverKit,
-     1},
-    {"Mission Info: Cape Kennedy",
-     {"NASA has been working on top secret shuttle design.",
-      "Your job, steal the plans that are in the secured area.", "Return with the plans, and scan in the data.",
-      "You received $200!"},
-     200,
-     nullptr,
-     2},
-    {"Mission Info: Silicon Valley",
-     {"MacroCorp has created a state-of prototype mod chip.",
-      "This chip could be used to create horrible weapons of destruction.",
-      "Your objective is to steal this chip by any means necessary.", "You received $300!"},
-     300,
-     nullptr,
-     3},
-    {"Mission Info: Roswell",
-     {"Your objective is to find the reknowned Area 51.",
-      "Once you have found the facility, you must steal a data disk", "located somewhere deep inside the facility.",
-      "You received $400!"},
-     400,
-     nullptr,
-     4},
-    {"Misssion Info: Washington",
-     {"All that's left is to head to Washington and defeat Abbott Gates!", "You received $1000!"},
-     1000,
-     nullptr,
-     6},
+    {missionTexts[0], {"You received C4!", "You received 2 Medkits"}, 0, giveVancouverKit, 1},
+    {missionTexts[1], {"You received $200!"}, 200, nullptr, 2},
+    {missionTexts[2], {"You received $300!"}, 300, nullptr, 3},
+    {missionTexts[3], {"You received $400!"}, 400, nullptr, 4},
+    {missionTexts[4], {"You received $1000!"}, 1000, nullptr, 6},
 };
 constexpr int mailCount = static_cast<int>(sizeof mails / sizeof mails[0]);
 
@@ -82,11 +57,13 @@ void deliver(const Mail& mail, Possessions& possessions) {
     mailWaiting = false;
     if (mail.goods) mail.goods(possessions);
     missionNumber = mail.nextMission;
-    std::cout << mail.heading << "\n\n";
-    for (const char* line : mail.body)
+    std::cout << mail.text.heading << "\n\n";
+    for (const char* line : mail.text.lines)
+        if (line) std::cout << line << '\n';
+    for (const char* line : mail.received)
         if (line) std::cout << line << '\n';
     std::cout << std::flush;
-    possessions.setMoney(cappedMoney(static_cast<std::int64_t>(possessions.getMoney()) + mail.cash));
+    possessions.setMoney(paidIn(possessions.getMoney(), mail.cash));
     waitForEnter();
 }
 

@@ -9,36 +9,18 @@
 #include "console/quit.h"
 #include "model/game_values.h"
 #include "screens/inventory_screen.h"
+#include "screens/mission_texts.h"
 
 namespace {
 
-// What the brief says for each mission number; a null line ends the body.
-struct Brief {
-    const char* heading;
-    const char* body[4];
-};
+// Before the first mail the brief sends the player to the cafe.
+const MissionText findTheCafe = {"Mission Info: Vancouver",
+                                 {"You must find the internet cafe and receive your first mission objectives.",
+                                  "You will receive any mission specific items as well."}};
 
-const Brief briefs[] = {
-    {"Mission Info: Vancouver",
-     {"You must find the internet cafe and receive your first mission objectives.",
-      "You will receive any mission specific items as well.", nullptr}},
-    {"Mission Info: Vancouver",
-     {"Infiltrate the Canadian MacroCorp Headquarters.", "Once inside you must plant C4, and destroy the building.",
-      "Just remember MSA Agents will be looking for you!", nullptr}},
-    {"Mission Info: Cape Kennedy",
-     {"NASA has been working on top secret shuttle design.",
-      "Your job, steal the plans that are in the secured area.", "Return with the plans, and scan in the data.",
-      nullptr}},
-    {"Mission Info: Silicon Valley",
-     {"MacroCorp has created a state-of prototype mod chip.",
-      "This chip could be used to create horrible weapons of destruction.",
-      "Your objective is to steal this chip by any means necessary.", nullptr}},
-    {"Mission Info: Roswell",
-     {"Your objective is to find the reknowned Area 51.",
-      "Once you have found the facility, you must steal a data disk", "located somewhere deep inside the facility.",
-      nullptr}},
-    {nullptr, {nullptr}},  // mission 5 is briefed as the last one
-    {"Misssion Info: Washington", {"All that's left is to head to Washington and defeat Abbott Gates!", nullptr}},
+// The brief for each mission number; mission 5 is briefed as the last one.
+const MissionText* const briefs[] = {
+    &findTheCafe, &missionTexts[0], &missionTexts[1], &missionTexts[2], &missionTexts[3], nullptr, &missionTexts[4],
 };
 constexpr int briefCount = static_cast<int>(sizeof briefs / sizeof briefs[0]);
 
@@ -64,10 +46,11 @@ void pauseMenu(Character& player, Possessions& possessions, int& currentMap, con
 void missionBrief() {
     clearScreen();
     if (missionNumber == 5) missionNumber = 6;
-    if (missionNumber < 0 || missionNumber >= briefCount || !briefs[missionNumber].heading) return;
-    const Brief& brief = briefs[missionNumber];
+    if (missionNumber < 0 || missionNumber >= briefCount || !briefs[missionNumber]) return;
+    const MissionText& brief = *briefs[missionNumber];
     std::cout << brief.heading << "\n\n";
-    for (const char* const* line = brief.body; *line; ++line) std::cout << *line << '\n';
+    for (const char* line : brief.lines)
+        if (line) std::cout << line << '\n';
     waitForEnter();
 }
 
