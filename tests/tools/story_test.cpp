@@ -52,4 +52,3 @@ TEST(StoryWalk, TheCrackIsAWayIntoTheVaultWithoutTheMasterKeycard) {
     r = walkStory(p.load(), 0);
     EXPECT_TRUE(mentions(r.problems, "never reached: key item \"map 3 mod chip\"")) << joined(r.problems);
 }
-
