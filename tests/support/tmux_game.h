@@ -37,13 +37,6 @@ inline bool eventually(const std::function<bool()>& condition) {
     return condition();
 }
 
-// The text as one word for the shell, nothing in it expanded.
-inline std::string shellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 inline bool hasTmux() { return std::system("command -v tmux > /dev/null 2>&1") == 0; }
 
 // A folder for the run's files and a tmux server of its own, both removed at the end.
@@ -82,8 +75,12 @@ public:
     std::string colouredScreen() { return tmux("capture-pane -p -e -t game"); }
     bool shows(const std::string& text) { return screen().find(text) != std::string::npos; }
     void keys(const std::string& names) { tmux("send-keys -t game " + names); }
-    // Types text as it stands (no key names).
-    void type(const std::string& text) { tmux("send-keys -t game -l " + shellQuoted(text)); }
+    // Types text as it stands (no key names), quoted as one word for the shell.
+    void type(const std::string& text) {
+        std::string quoted = "'";
+        for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        tmux("send-keys -t game -l " + quoted + "'");
+    }
     // The pane terminal's settings, read from outside while the game runs.
     std::string settings() { return output("stty -g -F " + tmux("display -p -t game '#{pane_tty}'")); }
     std::string file(const std::string& name) { return dir.read(name); }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -17,6 +16,19 @@
 #include "tools/maps/world.h"
 
 namespace maptest {
+
+inline bool mentions(const std::vector<std::string>& faults, const std::string& part) {
+    return std::any_of(faults.begin(), faults.end(),
+                       [&](const std::string& f) { return f.find(part) != std::string::npos; });
+}
+
+// The lines joined with line feeds, one after the last: a file's text, or
+// faults one to a line.
+inline std::string joined(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const auto& l : lines) s += l + "\n";
+    return s;
+}
 
 inline std::string shippedMapsDir() { return std::string(DRIFTER_SOURCE_DIR) + "/maps"; }
 
@@ -39,13 +51,9 @@ public:
     PlantedWorld() {
         for (const auto& entry : std::filesystem::directory_iterator(shippedMapsDir())) {
             if (entry.path().extension() != ".map") continue;
-            std::ifstream in(entry.path(), std::ios::binary);
-            std::ostringstream text;
-            text << in.rdbuf();
+            std::istringstream text(readFile(entry.path()));
             std::vector<std::string>& lines = files[entry.path().filename().string()];
-            std::string line;
-            std::istringstream split(text.str());
-            while (std::getline(split, line)) lines.push_back(line);
+            for (std::string line; std::getline(text, line);) lines.push_back(line);
         }
     }
 
@@ -81,11 +89,7 @@ public:
     }
 
     maptools::World load() {
-        for (const auto& [fileName, lines] : files) {
-            std::string text;
-            for (const auto& l : lines) text += l + "\n";
-            folder.write("maps/" + fileName, text);
-        }
+        for (const auto& [fileName, lines] : files) folder.write("maps/" + fileName, joined(lines));
         return maptools::loadWorld((folder / "maps").string());
     }
 
@@ -94,13 +98,10 @@ private:
     TempFolder folder;
 };
 
-// A map file from its lines (joined with line feeds, one after the last),
-// read by the game's reader into map: the faults mapcheck reports for it.
+// A map file from its lines, read by the game's reader into map: the faults mapcheck reports for it.
 inline std::vector<std::string> faultsOfMap(const std::vector<std::string>& lines, Map& map) {
     TempFolder folder;
-    std::string text;
-    for (const auto& l : lines) text += l + "\n";
-    const std::string path = folder.write("test.map", text).string();
+    const std::string path = folder.write("test.map", joined(lines)).string();
     std::vector<std::string> faults = map.loadCheckedFromFile(path.c_str());
     const std::vector<std::string> more = maptools::checkMap(map, "test.map");
     faults.insert(faults.end(), more.begin(), more.end());
@@ -109,17 +110,6 @@ inline std::vector<std::string> faultsOfMap(const std::vector<std::string>& line
 inline std::vector<std::string> faultsOfMap(const std::vector<std::string>& lines) {
     Map map;
     return faultsOfMap(lines, map);
-}
-
-inline bool mentions(const std::vector<std::string>& faults, const std::string& part) {
-    return std::any_of(faults.begin(), faults.end(),
-                       [&](const std::string& f) { return f.find(part) != std::string::npos; });
-}
-
-inline std::string joined(const std::vector<std::string>& faults) {
-    std::string s;
-    for (const auto& f : faults) s += f + "\n";
-    return s;
 }
 
 }  // namespace maptest

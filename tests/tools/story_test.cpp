@@ -52,25 +52,3 @@ TEST(StoryWalk, TheCrackIsAWayIntoTheVaultWithoutTheMasterKeycard) {
     r = walkStory(p.load(), 0);
     EXPECT_TRUE(mentions(r.problems, "never reached: key item \"map 3 mod chip\"")) << joined(r.problems);
 }
-
-TEST(StoryWalk, AnUnreachableShopOrAnAirportWithoutTheWayOutIsFound) {
-    PlantedWorld p;
-    // Wall up the sidewalk in front of the Macro Max of Roswell.
-    for (int x = 11; x <= 13; ++x) p.tile("Roswell 2", x, 8) = '#';
-    StoryResult r = walkStory(p.load(), 0);
-    EXPECT_TRUE(mentions(r.problems, "never reached: link \"macromaxmenu\" at (12, 7) of \"Roswell 2\""))
-        << joined(r.problems);
-
-    PlantedWorld q;
-    q.wallUp("map airport", "city");  // travellers never leave the airport
-    r = walkStory(q.load(), 1);
-    EXPECT_TRUE(mentions(r.problems, "never reached: key item \"shuttle plans\"")) << joined(r.problems);
-}
-
-TEST(StoryWalk, AnElevatorThatIsNeverSwitchedOnStrandsTheUpperFloors) {
-    PlantedWorld p;
-    p.wallUp("map 3-3", "map 3 switch 2");
-    const StoryResult r = walkStory(p.load(), 0);
-    EXPECT_TRUE(mentions(r.problems, "never reached: key item \"map 3 keycard 1\"")) << joined(r.problems);
-    EXPECT_TRUE(mentions(r.problems, "never reached: link \"silicon elevator 2\""));
-}
