@@ -72,20 +72,6 @@ TEST_F(MapReading, LinksAndTiles) {
     EXPECT_EQ(std::string() + map.tileAt(1, 0) + map.tileAt(3, 1), "0 ");
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 2}, {3, 2}})
         EXPECT_EQ(map.tileAt(x, y), '\0') << x << y;
-    EXPECT_EQ(map.linkIndex("internet cafe "), 1);
-    EXPECT_EQ(map.linkIndex("internet cafe"), -1);
-}
-
-TEST_F(MapReading, MapsLoadCityByCityUpToTheFirstGap) {
-    for (const char* name : {"0-1", "0-2", "1-1"})
-        writeMap(std::string("map ") + name + ".map", mapText(name, 3, 2, room(4, 3)));
-    writeMap("map 1-3.map", "never read: a broken file that would stop the load\n");
-    Array<Map> maps;
-    Array<String> names;
-    loadAllMaps(maps, names);
-    ASSERT_EQ(maps.size(), 3u);
-    EXPECT_EQ(rows(names), "0-1|0-2|1-1|");
-    EXPECT_TRUE(maps.at(2).getName() == "1-1");
 }
 
 }  // namespace
