@@ -38,15 +38,6 @@ TEST_F(Enemies, WanderAndChase) {
     turn({6}, chase(5, 3), 4, 3, "right only");
     turn({2}, chase(3, 3), 3, 3, "already there");
     turn({1, 1}, chase(5, 5), 2, 3, "no chase: a wander to the left");
-
-    Map corridor;  // walls stop a chase like any step
-    readInto(corridor, mapText("m", 4, 4, {"#####", "## ##", "## ##", "#####", "#####"}));
-    const auto blocked = [&](Enemy& e) {
-        e.setX(2);
-        e.setY(2);
-        e.chase(corridor, Character(1, 1));
-    };
-    turn({2}, blocked, 2, 1, "blocked to the left, still up");
 }
 
 TEST_F(Enemies, AttackDamageAndHitRoll) {

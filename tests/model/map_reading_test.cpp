@@ -24,15 +24,8 @@ TEST_F(MapReading, NameNumbersAndEmptyLines) {
     EXPECT_EQ(rows(map.getLines()), " |row|");
 }
 
-TEST_F(MapReading, TerminatorsCountOnlyWhole) {
-    // "end map " is a picture row, so the picture runs on to the end of the
-    // file, where the read that meets the end still brings an empty row.
-    Map map;
-    readInto(map, "m\n1 1\nA\nend map \n#\nend collision\nl\n1 1\nend links\n");
-    EXPECT_EQ(rows(map.getLines()), "A|end map |#|end collision|l|1 1|end links||");
-    EXPECT_EQ(map.getCollision().size() + map.getLinks().size(), 0u);
-
-    Map crlf;  // Windows line ends end lines as line feeds do
+TEST_F(MapReading, WindowsLineEndsEndLinesAsLineFeedsDo) {
+    Map crlf;
     readInto(crlf, "m\r\n2 1\r\nA\r\nend map\r\n###\r\nend collision\r\nx\r\n3 4\r\nend links\r\n");
     EXPECT_EQ(rows(crlf.getLines()) + rows(crlf.getCollision()) + rows(crlf.getLinks()), "A|###|x|");
     EXPECT_EQ(crlf.linkTarget("x").y, 4);
