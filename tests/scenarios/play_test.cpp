@@ -30,20 +30,18 @@ protected:
 };
 
 TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
-    ScreenRecorder recorder;
-    setHost(&recorder);
-    recorder.hold(VK::Escape, 500);  // held through both splash fades
-    recorder.tap(VK::Enter);         // " New Game  "
-    recorder.pause(600);
-    recorder.tap(VK::Escape);  // ends the introduction
-    recorder.pause(100);
-    recorder.setIdleLimit(3000);
+    script.hold(VK::Escape, 500);  // held through both splash fades
+    script.tap(VK::Enter);         // " New Game  "
+    script.pause(600);
+    script.tap(VK::Escape);  // ends the introduction
+    script.pause(100);
+    script.setIdleLimit(3000);
     EXPECT_THROW(startUp(state), ScriptEnded);
 
-    ASSERT_EQ(recorder.shots.size(), 2u);  // the Enter, and the Escape during the story
-    EXPECT_TRUE(recorder.shots[0].shows("  DRIFTER"));
-    EXPECT_TRUE(recorder.shots[1].shows("You are aware that Abbott Gates"));
-    EXPECT_LT(recorder.shots[0].time, 2500);  // both fades skipped at once
+    ASSERT_EQ(script.shots.size(), 2u);  // the Enter, and the Escape during the story
+    EXPECT_TRUE(script.shots[0].shows("  DRIFTER"));
+    EXPECT_TRUE(script.shots[1].shows("You are aware that Abbott Gates"));
+    EXPECT_LT(script.shots[0].time, 2500);  // both fades skipped at once
     EXPECT_EQ(mapName(), "Vancouver 1");
     EXPECT_EQ(spot(), std::make_pair(20, 10));
     EXPECT_EQ(scr().charAt(20, 10), 2);  // walking, not paused by the Escape that ended the story
