@@ -24,15 +24,8 @@ TEST_F(MapReading, NameNumbersAndEmptyLines) {
     EXPECT_EQ(rows(map.getLines()), " |row|");
 }
 
-TEST_F(MapReading, TerminatorsCountOnlyWhole) {
-    // "end map " is a picture row, so the picture runs on to the end of the
-    // file, where the read that meets the end still brings an empty row.
-    Map map;
-    readInto(map, "m\n1 1\nA\nend map \n#\nend collision\nl\n1 1\nend links\n");
-    EXPECT_EQ(rows(map.getLines()), "A|end map |#|end collision|l|1 1|end links||");
-    EXPECT_EQ(map.getCollision().size() + map.getLinks().size(), 0u);
-
-    Map crlf;  // Windows line ends end lines as line feeds do
+TEST_F(MapReading, WindowsLineEndsEndLinesAsLineFeedsDo) {
+    Map crlf;
     readInto(crlf, "m\r\n2 1\r\nA\r\nend map\r\n###\r\nend collision\r\nx\r\n3 4\r\nend links\r\n");
     EXPECT_EQ(rows(crlf.getLines()) + rows(crlf.getCollision()) + rows(crlf.getLinks()), "A|###|x|");
     EXPECT_EQ(crlf.linkTarget("x").y, 4);
@@ -72,20 +65,6 @@ TEST_F(MapReading, LinksAndTiles) {
     EXPECT_EQ(std::string() + map.tileAt(1, 0) + map.tileAt(3, 1), "0 ");
     for (auto [x, y] : {std::pair{-1, 0}, {0, -1}, {4, 0}, {0, 2}, {3, 2}})
         EXPECT_EQ(map.tileAt(x, y), '\0') << x << y;
-    EXPECT_EQ(map.linkIndex("internet cafe "), 1);
-    EXPECT_EQ(map.linkIndex("internet cafe"), -1);
-}
-
-TEST_F(MapReading, MapsLoadCityByCityUpToTheFirstGap) {
-    for (const char* name : {"0-1", "0-2", "1-1"})
-        writeMap(std::string("map ") + name + ".map", mapText(name, 3, 2, room(4, 3)));
-    writeMap("map 1-3.map", "never read: a broken file that would stop the load\n");
-    Array<Map> maps;
-    Array<String> names;
-    loadAllMaps(maps, names);
-    ASSERT_EQ(maps.size(), 3u);
-    EXPECT_EQ(rows(names), "0-1|0-2|1-1|");
-    EXPECT_TRUE(maps.at(2).getName() == "1-1");
 }
 
 }  // namespace

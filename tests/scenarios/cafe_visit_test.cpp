@@ -6,28 +6,19 @@
 
 #include <filesystem>
 
-#include "model/game_state.h"
 #include "model/save_file.h"
-#include "screens/exploration_loop.h"
 #include "screens/internet_cafe.h"
-#include "screens/save_screens.h"
 #include "screens/start_up.h"
-#include "support/screen_recorder.h"
-#include "support/temp_folder.h"
+#include "support/shipped_world.h"
 
 namespace {
 
-class CafeVisit : public ScreenTest {
+// The shipped maps, in a folder of its own for the saved games.
+class CafeVisit : public ShippedWorldTest {
 protected:
     CafeVisit() {
         std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps",
                                                   folder / "maps");
-    }
-
-    void newGame(GameState& game) {
-        loadAllMaps(game.maps, game.mapNames);
-        resetToNewGame(game);
-        game.enemies.clear();
     }
     // All that a saved game brings back, as the file would hold it.
     static std::string summary(const GameState& game) {
@@ -36,12 +27,10 @@ protected:
 
     TempFolder folder;
     WorkingFolder inFolder{folder.path()};
-    RecordingMusic music;
-    GameState state;
 };
 
 TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
-    newGame(state);
+    newGame();
     script.tap(VK::Up).tap(VK::Up);   // a step, then the cafe's door
     script.choose(1).tap(VK::Enter);  // the first mail
     script.choose(1).tap(VK::Enter);  // nothing more
@@ -68,7 +57,8 @@ TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
     // A later run of the game loads slot 1 from the title.
     resetGameValues();
     GameState later;
-    newGame(later);
+    loadAllMaps(later.maps, later.mapNames);
+    resetToNewGame(later);
     script.choose(1).choose(0);  // " Load Game ", slot 1
     EXPECT_TRUE(titleMenu(later));
     EXPECT_EQ(summary(later), summary(state));
@@ -76,7 +66,7 @@ TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
 }
 
 TEST_F(CafeVisit, LoadingFromTheCafeReturnsToItsMenuAndLeavesOnTheLoadedMap) {
-    newGame(state);
+    newGame();
     state.currentMap = 3;
     state.player.setX(5);
     state.player.setY(6);

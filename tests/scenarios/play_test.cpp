@@ -11,6 +11,7 @@
 #include "support/beside_link.h"
 #include "support/rolls.h"
 #include "support/shipped_world.h"
+#include "support/timed_keys.h"
 
 namespace {
 
@@ -29,20 +30,18 @@ protected:
 };
 
 TEST_F(Play, FromTheSplashToTheStreetsOfVancouver) {
-    ScreenRecorder recorder;
-    setHost(&recorder);
-    recorder.hold(VK::Escape, 500);  // held through both splash fades
-    recorder.tap(VK::Enter);         // " New Game  "
-    recorder.pause(600);
-    recorder.tap(VK::Escape);  // ends the introduction
-    recorder.pause(100);
-    recorder.setIdleLimit(3000);
+    script.hold(VK::Escape, 500);  // held through both splash fades
+    script.tap(VK::Enter);         // " New Game  "
+    script.pause(600);
+    script.tap(VK::Escape);  // ends the introduction
+    script.pause(100);
+    script.setIdleLimit(3000);
     EXPECT_THROW(startUp(state), ScriptEnded);
 
-    ASSERT_EQ(recorder.shots.size(), 2u);  // the Enter, and the Escape during the story
-    EXPECT_TRUE(recorder.shots[0].shows("  DRIFTER"));
-    EXPECT_TRUE(recorder.shots[1].shows("You are aware that Abbott Gates"));
-    EXPECT_LT(recorder.shots[0].time, 2500);  // both fades skipped at once
+    ASSERT_EQ(script.shots.size(), 2u);  // the Enter, and the Escape during the story
+    EXPECT_TRUE(script.shots[0].shows("  DRIFTER"));
+    EXPECT_TRUE(script.shots[1].shows("You are aware that Abbott Gates"));
+    EXPECT_LT(script.shots[0].time, 2500);  // both fades skipped at once
     EXPECT_EQ(mapName(), "Vancouver 1");
     EXPECT_EQ(spot(), std::make_pair(20, 10));
     EXPECT_EQ(scr().charAt(20, 10), 2);  // walking, not paused by the Escape that ended the story
@@ -76,7 +75,6 @@ TEST_F(Play, ThePauseMenuStandsOnBlackAndTheGameGoesOnAfterIt) {
 // A fled enemy counts as beaten but is not paid for; a felled one is.
 TEST_F(Play, FledAndFelledEnemiesLeaveTheMapAndOnlyTheFelledOneIsPaidFor) {
     newGame();
-    state.enemies.clear();
     ZeroRolls zero;
     hunterOnPlayer(300, 5);
     hunterOnPlayer(15, 5);
@@ -94,7 +92,6 @@ TEST_F(Play, FledAndFelledEnemiesLeaveTheMapAndOnlyTheFelledOneIsPaidFor) {
 
 TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
     newGame();
-    state.enemies.clear();
     currentCity = 5;
     state.currentMap = mapIndex("Redmond 1");
     state.player.setHp(10);
@@ -126,7 +123,6 @@ TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
 
 TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
     newGame();
-    state.enemies.clear();
     currentCity = 2;
     state.possessions.setMoney(400);
     ZeroRolls zero;
@@ -144,30 +140,18 @@ TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
     EXPECT_LT(state.possessions.getMoney(), 400);
 }
 
-// Keys mashed at random: in each 120 ms window one key (or none) is down,
-// chosen from a fixed seed, until the time is up.
-class KeyMasher : public HeadlessHost {
-public:
-    bool keyHeld(int key) override { return keyNow() == key; }
-    bool keyDown(int key) override { return keyNow() == key; }
-    void waitForRelease(int) override { waitUntil((now() / window + 1) * window); }
-
-private:
-    static constexpr std::int64_t window = 120;
-    int keyNow() {
-        static const int keys[] = {VK::Left, VK::Right, VK::Up, VK::Down, VK::Enter, VK::Enter, VK::Enter, 0, 0, 0};
-        const std::uint32_t h = static_cast<std::uint32_t>(now() / window) * 2654435761u;
-        return keys[(h ^ (h >> 15)) % 10];
-    }
-};
-
 // Whatever the player does, the game never fails; the jail's "Give Up and
 // Quit" can be mashed too, and play goes on from there.
 TEST_F(Play, HalfAnHourOfMashedKeysNeverBreaksTheGame) {
     newGame();
     spawnBountyHunters(state.maps, state.enemies);
-    KeyMasher masher;
-    masher.setIdleLimit(30 * 60000);  // the script is empty: time runs out after this
+    // In each 120 ms one key (or none) is pressed for 100 ms, chosen from a fixed seed.
+    const int pool[] = {VK::Left, VK::Right, VK::Up, VK::Down, VK::Enter, VK::Enter, VK::Enter, 0, 0, 0};
+    TimedKeys masher(true);
+    for (std::int64_t t = 0; t < 30 * 60000; t += 120) {
+        const std::uint32_t h = static_cast<std::uint32_t>(t / 120) * 2654435761u;
+        if (const int key = pool[(h ^ (h >> 15)) % 10]) masher.at(t, key).at(t + 100, key, KeyAction::Release);
+    }
     setHost(&masher);
     for (;;) {
         try {

@@ -7,32 +7,24 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "model/game_state.h"
 #include "screens/start_up.h"
-#include "support/screen_recorder.h"
-#include "support/temp_folder.h"
+#include "support/shipped_world.h"
 #include "tools/maps/story_goals.h"
 
 namespace {
 
-class Playthrough : public ScreenTest {
+class Playthrough : public ShippedWorldTest {
 protected:
     void SetUp() override {
-        ScreenTest::SetUp();
+        ShippedWorldTest::SetUp();
         // The shipped maps, and a folder of its own for the saved game.
         std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps",
                                                   folder / "maps");
         setHost(&player);
     }
-    void TearDown() override {
-        baggage = Possessions();
-        ScreenTest::TearDown();
-    }
 
     TempFolder folder;
     WorkingFolder inFolder{folder.path()};
-    RecordingMusic music;
-    GameState state;
     maptools::StoryPlayer player{state};
     maptools::StoryNotes notes;
 };
