@@ -7,6 +7,15 @@ namespace {
 
 class Console : public ConsoleTest {};
 
+TEST_F(Console, ClearScreenTakesTheCurrentColour) {
+    gotoXY(10, 5);
+    std::cout << "text";
+    setColor(2, 7);
+    clearScreen();
+    EXPECT_EQ(textAt(10, 5, 4), "    ");
+    EXPECT_EQ(scr().attrAt(79, 24), 0x27);
+}
+
 TEST_F(Console, WritingWrapsAtTheRightEdgeAndNeverScrolls) {
     gotoXY(78, 3);
     std::cout << "abc";

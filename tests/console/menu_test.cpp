@@ -42,6 +42,10 @@ TEST_F(Menu, ATallMenuScrollsToKeepTheHighlightOnScreenAndMarksWhatIsHidden) {
     EXPECT_EQ(textAt(0, 2, 13), " Option 1   \x18");   // more above
     EXPECT_EQ(textAt(0, 24, 13), " Option 23  \x19");  // more below
     EXPECT_EQ(scr().attrAt(0, 24), 0x27);
+    keys.tap(VK::Up).tap(VK::Enter);  // wraps to the last option: nothing more below
+    gotoXY(0, 0);
+    EXPECT_EQ(menu("Weapons", many, true), 29);
+    EXPECT_EQ(textAt(0, 24, 13), " Option 29   ");
 }
 
 class NumberField : public ConsoleTest {

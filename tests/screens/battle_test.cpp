@@ -34,6 +34,7 @@ TEST_F(Battle, WinningShowsEachBlowAndPaysTheReward) {
     EXPECT_EQ(possessions.getMoney(), 141);
     EXPECT_EQ(music.calls, (Calls{"stop", battleTune}));  // a win leaves the battle music on
 
+    EXPECT_TRUE(script.saw("You deal 20 damage of HP."));
     EXPECT_EQ(shot(3, 40, 2, 17), "HP:       475/500");
     EXPECT_EQ(shot(5, 0, 1, 18), "You received $41! ");
 }
@@ -98,6 +99,7 @@ TEST_F(Battle, ChangingWeaponsAndBackingOutCostNoTurn) {
     EXPECT_TRUE(rolls.allUsed());
     EXPECT_EQ(equippedWeapon, 1);
     EXPECT_EQ(hunter.getHp(), 0);
+    EXPECT_TRUE(script.saw("You selected Shotgun as your weapon."));
     EXPECT_TRUE(script.saw("You Attack Bounty Hunter with Shotgun"));
 }
 

@@ -25,4 +25,11 @@ TEST_F(Inventory, AMedkitHealsAHurtPlayerAndIsKeptAtFullHealth) {
     EXPECT_EQ(shot(7, 40, 2, 17), "HP:       500/500");  // the next pass shows the cure
 }
 
+TEST_F(Inventory, APickedWeaponIsEquipped) {
+    possessions.addWeapon(std::make_unique<Uzi>());
+    pick(0), pick(1), enter(), exitScreen();
+    open();
+    EXPECT_EQ(equippedWeapon, 1);
+}
+
 }  // namespace

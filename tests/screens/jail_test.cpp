@@ -24,8 +24,10 @@ TEST_F(Jail, ThePriceComesFromCashAndBalance) {
     // rand() % (1.5 x everything owned) + half the cash
     EXPECT_EQ(priceFor(100, 0, 149), 199);
     EXPECT_EQ(priceFor(100, 0, 150), 50);
-    EXPECT_EQ(priceFor(0, -50, 399), 199);   // nothing at all: rand() % 200
-    EXPECT_EQ(priceFor(-100, 50, 250), 50);  // nor do negative amounts
+    EXPECT_EQ(priceFor(0, -50, 399), 199);  // nothing at all: rand() % 200
+    // Amounts that add up to nothing or less fall back to it too.
+    EXPECT_EQ(priceFor(10, -10, 399), 199);
+    EXPECT_EQ(priceFor(-100, 50, 250), 50);
     EXPECT_EQ(priceFor(-1000, 2000, 0), 0);  // never below zero
     EXPECT_EQ(priceFor(2147483647, 2147483647, 32767), 32767 + 1073741823);
 }
