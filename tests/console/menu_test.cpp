@@ -1,37 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "console/dialogs.h"
 #include "console/menu.h"
 #include "support/console_fixture.h"
 
 namespace {
 
-class Menu : public ConsoleTest {
-protected:
-    int run(std::initializer_list<const char*> texts, bool pad = false) {
-        gotoXY(30, 10);
-        return menu("%C0ETitle", options(texts), pad);
-    }
-};
-
-TEST_F(Menu, DrawsTitleAndOptionsBelowTheAnchorAndEndsInWhiteOnBlack) {
-    keys.tap(VK::Down).tap(VK::Enter);
-    EXPECT_EQ(run({" Yes ", " No  "}), 1);
-    EXPECT_EQ(textAt(30, 10, 5), "Title");
-    EXPECT_EQ(scr().attrAt(30, 10), 0x0E);        // the title's own colour escape
-    EXPECT_EQ(textAt(30, 12, 10), " Yes      ");  // a blank row before the options
-    EXPECT_EQ(scr().attrAt(34, 13), 0x27);        // light grey on green, the whole option
-    EXPECT_EQ(scr().attr(), 0x0F);                // the last option was highlighted: the colour is reset
-}
-
-TEST_F(Menu, PaddingGivesEveryOptionOneBlankEachSideAndEqualLength) {
-    keys.tap(VK::Enter);
-    EXPECT_EQ(run({"Fist", "Baseballbat"}, true), 0);
-    EXPECT_EQ(textAt(30, 12, 14), " Fist         ");
-    EXPECT_EQ(textAt(30, 13, 14), " Baseballbat  ");
-    EXPECT_EQ(scr().attrAt(42, 12), 0x27);  // the padding is highlighted too
-    EXPECT_EQ(scr().attrAt(43, 12), 0x0F);
-}
+class Menu : public ConsoleTest {};
 
 TEST_F(Menu, ATallMenuScrollsToKeepTheHighlightOnScreenAndMarksWhatIsHidden) {
     Array<String> many;

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sstream>
 
 #include "console/array.h"
 #include "console/dialogs.h"
@@ -50,20 +49,6 @@ TEST(String, AppendsNumbersAndCopiesDeeply) {
     EXPECT_EQ(s[0], 'x');
     s += s;  // appending itself doubles it
     EXPECT_EQ(s.length(), 32u);
-}
-
-TEST(Getline, SkipsOneWaitingLineFeedAndKeepsTheLastLine) {
-    std::istringstream in("\nabc\ndef");
-    String s;
-    getline(in, s);
-    EXPECT_TRUE(s == "abc");
-    getline(in, s);
-    EXPECT_TRUE(s == "def");
-    std::istringstream two("\n\nx\n");
-    getline(two, s);  // only one waiting line feed is skipped
-    EXPECT_TRUE(s == "");
-    getline(two, s);
-    EXPECT_TRUE(s == "x");
 }
 
 class ColourEscapes : public ConsoleTest {
