@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <sstream>
 
 #include "console/array.h"
 #include "console/dialogs.h"
@@ -28,7 +27,6 @@ TEST(String, IndexesAreCheckedWithTheExactErrorValues) {
     expectBounds(6, 5, [&] { (void)s.substr(6, 1); });
     expectBounds(0, 4294967295u, [&] { (void)empty.substr(0, 3); });
     EXPECT_TRUE(s.substr(2, 100) == "cdef");
-    EXPECT_TRUE(s.substr(0, 0) == "");
 }
 
 TEST(Array, IndexesAreCheckedWithTheExactErrorValuesAndRemovalKeepsTheOrder) {
@@ -38,9 +36,6 @@ TEST(Array, IndexesAreCheckedWithTheExactErrorValuesAndRemovalKeepsTheOrder) {
     abc.removeAt(1);
     ASSERT_EQ(abc.size(), 2u);
     EXPECT_TRUE(abc[0] == "A" && abc[1] == "C");
-    abc.removeAt(0);
-    abc.removeAt(0);
-    expectBounds(0, 4294967295u, [&] { (void)abc.at(0); });  // an empty array's last index wraps
 }
 
 TEST(String, AppendsNumbersAndCopiesDeeply) {
@@ -54,21 +49,6 @@ TEST(String, AppendsNumbersAndCopiesDeeply) {
     EXPECT_EQ(s[0], 'x');
     s += s;  // appending itself doubles it
     EXPECT_EQ(s.length(), 32u);
-    EXPECT_STREQ(String("abc").c_str().get(), "abc");
-}
-
-TEST(Getline, SkipsOneWaitingLineFeedAndKeepsTheLastLine) {
-    std::istringstream in("\nabc\ndef");
-    String s;
-    getline(in, s);
-    EXPECT_TRUE(s == "abc");
-    getline(in, s);
-    EXPECT_TRUE(s == "def");
-    std::istringstream two("\n\nx\n");
-    getline(two, s);  // only one waiting line feed is skipped
-    EXPECT_TRUE(s == "");
-    getline(two, s);
-    EXPECT_TRUE(s == "x");
 }
 
 class ColourEscapes : public ConsoleTest {

@@ -61,7 +61,6 @@ TEST_F(Exploration, TheStatusPanelShowsThePlayersValues) {
     state.possessions.setBank(-5);
     keys.pause(50);
     play();
-    EXPECT_EQ(textAt(25, 22, 12), "Accuracy: 10");
     EXPECT_EQ(textAt(2, 22, 17), "Wanted Level: ***");
     EXPECT_EQ(textAt(44, 21, 21), "Current Money:   $120");
     EXPECT_EQ(textAt(44, 22, 20), "Account Balance: $-5");

@@ -98,10 +98,8 @@ class IBaySale : public IBay {
 protected:
     void SetUp() override {
         IBay::SetUp();
-        possessions.addWeapon(std::make_unique<Baseballbat>());
-        possessions.addWeapon(std::make_unique<Shotgun>());
-        possessions.addWeapon(std::make_unique<Grenade>());
-        possessions.addWeapon(std::make_unique<C4>());
+        for (auto* weapon : {"Baseballbat", "Shotgun", "Grenade", "C4"})
+            possessions.addWeapon(makeWeaponByName(weapon));
     }
     String equipped() { return possessions.getWeapon(equippedWeapon)->getName(); }
 };
@@ -138,19 +136,12 @@ TEST_F(IBaySale, FistsPointySticksAndTicketsAreNotForSale) {
     script.choose(1).choose(0).choose(2).choose(2);       // the Medkit sold; out
     iBayMenu(possessions);
     EXPECT_TRUE(script.at(VK::Enter, 3).shows("You can't sell your fists!"));
-    EXPECT_EQ(script.at(VK::Enter, 6).rows[1].find("You are a moron..."), 0u);
-    EXPECT_EQ(
-        script.at(VK::Enter, 9).rows[1].find("If you do not use an airplane ticket you will lose you baggage!"),
-        0u);
+    EXPECT_TRUE(script.at(VK::Enter, 6).shows("You are a moron..."));
+    EXPECT_TRUE(script.at(VK::Enter, 9).shows("If you do not use an airplane ticket you will lose you baggage!"));
     EXPECT_EQ(possessions.weaponNames().size(), 6u);
     EXPECT_EQ(joined(possessions.itemNames()), "Airplane ticket,");
     EXPECT_EQ(possessions.getMoney(), 100);
     EXPECT_TRUE(script.scriptDone());
-
-    possessions.removeItem(0);
-    script.choose(0);  // an empty list holds only Back
-    sellItems(possessions);
-    EXPECT_TRUE(script.shots.back().shows(" Back "));
 }
 
 }  // namespace

@@ -24,9 +24,8 @@ TEST_F(Jail, ThePriceComesFromCashAndBalance) {
     // rand() % (1.5 x everything owned) + half the cash
     EXPECT_EQ(priceFor(100, 0, 149), 199);
     EXPECT_EQ(priceFor(100, 0, 150), 50);
-    EXPECT_EQ(priceFor(1, 0, 32767), 0);
     EXPECT_EQ(priceFor(0, -50, 399), 199);  // nothing at all: rand() % 200
-    // Negative amounts that add up to nothing fall back to rand() % 200.
+    // Amounts that add up to nothing or less fall back to it too.
     EXPECT_EQ(priceFor(10, -10, 399), 199);
     EXPECT_EQ(priceFor(-100, 50, 250), 50);
     EXPECT_EQ(priceFor(-1000, 2000, 0), 0);  // never below zero

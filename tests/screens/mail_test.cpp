@@ -29,14 +29,9 @@ TEST_F(Mail, TheMissionsArriveInTurnEachOnce) {
     }
     EXPECT_EQ(possessions.getMoney(), 1900);
     EXPECT_EQ(joined(possessions.itemNames()) + joined(possessions.weaponNames()), "Medkit,Medkit,Fist,C4,");
-    EXPECT_EQ(script.at(VK::Enter, 4).text(0, 1, 25), "Misssion Info: Washington");
-
-    read();  // the flag is down: the mailbox is empty
-    EXPECT_EQ(row(0).substr(0, 22), "Your mailbox is empty.");
 
     mailWaiting = true;  // no mail after Washington's: it returns at once
     checkMail(possessions);
-    EXPECT_EQ(row(0).substr(0, 32), "Processing...Transfer Complete! ");
     EXPECT_TRUE(mailWaiting);
     EXPECT_EQ(possessions.getMoney(), 1900);
 }
