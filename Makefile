@@ -4,7 +4,7 @@ JOBS  := $(shell nproc 2>/dev/null || echo 2)
 # Extra CMake arguments, e.g. make test CMAKE_ARGS=-DDRIFTER_WERROR=ON
 CMAKE_ARGS ?=
 
-.PHONY: play test build setup bench clean
+.PHONY: play test build setup bench clean test-sanitize fuzz
 
 play: build
 	./$(BUILD)/drifter
@@ -24,3 +24,26 @@ bench: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer
+# in a folder of their own; any report ends the test that made it, so fails it.
+SANITIZE_BUILD := build-asan
+SANITIZER_OPTIONS := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+
+test-sanitize: setup
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIFTER_SANITIZE=ON $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS, built with clang in its own folder; fails
+# on any crash, leak, timeout or sanitizer report (the input is kept under
+# build-fuzz/findings/).
+FUZZ_BUILD := build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := map save play key
+
+fuzz:
+	@tools/setup.sh fuzz
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIFTER_FUZZ=ON -DDRIFTER_TESTS=OFF $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_seeds $(FUZZ_TARGETS:%=fuzz_%)
+	tools/run_fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Checks the Debian packages the build needs and installs the missing ones.
+# Checks the Debian packages the build needs and installs the missing ones
+# (with the argument fuzz, also those of the fuzz targets).
 # As root it runs apt-get itself; otherwise it prints the command and stops.
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
           libsdl2-dev libsdl2-mixer-dev libasound2-dev tmux clang-format)
+# make fuzz (tools/setup.sh fuzz) also needs clang and its libFuzzer runtime.
+if [[ "${1:-}" == fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do
