@@ -26,6 +26,7 @@ bool screenShows(const std::string& text) {
 
 bool loadSlotOne(const std::string& text, Possessions& possessions, Character& player, int& currentMap) {
     InScratchFolder here;
+    here.empty("save");
     here.write("save/save1.sav", text);
     HeadlessHost keys;
     keys.tap(VK::Enter);

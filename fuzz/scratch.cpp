@@ -44,6 +44,11 @@ void InScratchFolder::write(const std::string& name, const std::string& bytes) c
     std::ofstream(scratchRoot() / name, std::ios::binary | std::ios::trunc) << bytes;
 }
 
+void InScratchFolder::empty(const std::string& folder) const {
+    for (const auto& entry : std::filesystem::directory_iterator(scratchRoot() / folder))
+        std::filesystem::remove_all(entry.path());
+}
+
 const ShippedWorld& shippedWorld() {
     static const ShippedWorld world = [] {
         const std::filesystem::path saved = std::filesystem::current_path();

@@ -24,6 +24,9 @@ public:
 
     // Writes a file below the folder (name with forward slashes).
     void write(const std::string& name, const std::string& bytes) const;
+    // Removes everything in a folder below it: what an earlier input left
+    // there must not change how the next one runs.
+    void empty(const std::string& folder) const;
 
 private:
     std::filesystem::path saved;
