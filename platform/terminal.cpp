@@ -206,7 +206,7 @@ void requireCursorAddressing() {
     const std::string name = term ? term : "";
     for (const char* cursorless : cursorlessTerminals)
         if (name == cursorless)
-            throw std::runtime_error("DRIFTER needs a terminal that can place the cursor, and TERM is " +
+            throw std::runtime_error("it needs a terminal that can place the cursor; TERM is " +
                                      (term ? "\"" + name + "\"" : std::string("not set")));
 }
 
