@@ -3,7 +3,9 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -40,6 +42,7 @@ bool writeAll(int fd, const std::string& data) {
     std::size_t done = 0;
     while (done < data.size()) {
         const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n == 0) errno = EIO;  // no progress and no reason given
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
@@ -80,18 +83,32 @@ bool readTextFile(const std::string& gameName, std::string& contents) {
     return true;
 }
 
-bool writeFileAtomically(const std::string& gameName, const std::string& contents) {
+bool writeFileAtomically(const std::string& gameName, const std::string& contents, std::string& failure) {
     const std::string path = resolveGamePath(gameName);
     const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    const auto fail = [&failure](int error) {
+        failure = std::strerror(error);
         return false;
-    }
-    return true;
+    };
+    // A write that was killed left its temporary file. It is removed, not
+    // reused: it may be read-only now, or a link that would carry the data
+    // elsewhere, and the new one is created only where nothing stands.
+    if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) return fail(errno);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return fail(errno);
+    int error = 0;
+    if (!writeAll(fd, contents) || ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
+    if (error == 0) return true;
+    ::unlink(temporary.c_str());
+    return fail(error);
+}
+
+std::string folderUnreadable(const std::string& gameName) {
+    std::error_code ec;
+    fs::directory_iterator(resolveGamePath(gameName), ec);
+    return ec && ec != std::errc::no_such_file_or_directory ? ec.message() : std::string();
 }
 
 void makeDirectory(const std::string& gameName) {

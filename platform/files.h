@@ -14,9 +14,15 @@ std::string resolveGamePath(const std::string& gameName);
 bool readTextFile(const std::string& gameName, std::string& contents);
 
 // Writes a whole file so that it is never half written: the data goes to a
-// temporary file beside it, which then replaces the old file. On failure the
-// old file is left as it was and false is returned.
-bool writeFileAtomically(const std::string& gameName, const std::string& contents);
+// temporary file beside it (name + ".tmp", replacing one that an interrupted
+// write left behind), which then replaces the old file. On failure the old
+// file is left as it was, no temporary file stays, false is returned and
+// failure holds the system's reason.
+bool writeFileAtomically(const std::string& gameName, const std::string& contents, std::string& failure);
+
+// The system's reason why the folder cannot be listed (it is a file, or it
+// may not be read); empty when it can be, or when it does not exist.
+std::string folderUnreadable(const std::string& gameName);
 
 // Creates the folder if it is missing (its failure shows at the next write).
 void makeDirectory(const std::string& gameName);

@@ -61,9 +61,18 @@ int chooseSlot() {
 }
 
 // A message on a clear screen that waits for Enter.
-void warn(const char* message) {
+void warn(const std::string& message) {
     clearScreen();
-    tell(String(message) + "\n");
+    tell(String((message + "\n").c_str()));
+}
+
+// A save folder that cannot be listed would show every slot as empty; the
+// player is told why instead. True when the slots can be shown.
+bool saveFolderReadable() {
+    const std::string reason = folderUnreadable("save");
+    if (reason.empty()) return true;
+    warn("The save folder cannot be read.\n" + reason);
+    return false;
 }
 
 // The saved game fits this world: its map exists and the position lies on it.
@@ -84,6 +93,7 @@ Array<String> saveSlotList() {
 
 void saveGameScreen(Possessions& possessions, Character& player, int currentMap) {
     makeDirectory("save");
+    if (!saveFolderReadable()) return;
     for (;;) {
         const int slot = chooseSlot();
         if (slot == 0) return;
@@ -92,11 +102,13 @@ void saveGameScreen(Possessions& possessions, Character& player, int currentMap)
         else std::cout << "Would you like to save to slot " << slot << "?\n";
         if (!confirmed("")) continue;
         const std::string text = formatSavedGame(captureGame(possessions, player, currentMap));
-        if (!writeFileAtomically(file.str(), text)) warn("The game could not be saved.");
+        std::string reason;
+        if (!writeFileAtomically(file.str(), text, reason)) warn("The game could not be saved.\n" + reason);
     }
 }
 
 void loadGameScreen(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps) {
+    if (!saveFolderReadable()) return;
     for (;;) {
         const int slot = chooseSlot();
         if (slot == 0) return;

@@ -80,8 +80,43 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     script.tap(VK::Enter);  // past the message
     chooseSlot(11);
     save();
-    EXPECT_TRUE(script.saw("The game could not be saved."));
+    const Shot& told = script.at(VK::Enter, 2);
+    EXPECT_EQ(told.text(0, 0, 28), "The game could not be saved.");
+    EXPECT_EQ(told.text(0, 1, 14), "Is a directory");  // the system's reason, on the next line
     EXPECT_EQ(readSlot(1), roswell);
+}
+
+// A save that was killed left its temporary file; the next save of the slot
+// replaces it, whatever it became (here a link to another file), and leaves
+// none behind.
+TEST_F(SavedGames, ALeftoverTemporaryFileNeverBlocksNorLingers) {
+    const std::filesystem::path tmp = folder / "save/save4.sav.tmp";
+    std::filesystem::create_directories(tmp.parent_path());
+    std::filesystem::create_symlink(folder.write("elsewhere.txt", "not a save"), tmp);
+    chooseSlot(4);
+    script.tap(VK::Enter);  // " Yes "
+    chooseSlot(11);
+    save();
+    EXPECT_EQ(readSlot(4), formatSavedGame(captureGame(possessions, player, currentMap)));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(tmp)));
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "save/save4.sav"));
+    EXPECT_EQ(folder.read("elsewhere.txt"), "not a save");
+}
+
+// A save folder that cannot be listed (here a file stands in its place, which
+// stops root as well) is named with the reason instead of ten empty slots.
+TEST_F(SavedGames, AnUnreadableSaveFolderIsNamedNotShownEmpty) {
+    folder.write("save", "");
+    script.tap(VK::Enter);  // past the message
+    load();
+    script.tap(VK::Enter);
+    save();
+    for (std::size_t i : {0, 1}) {
+        const Shot& told = script.at(VK::Enter, i);
+        EXPECT_EQ(told.text(0, 0, 31), "The save folder cannot be read.") << i;
+        EXPECT_EQ(told.text(0, 1, 15), "Not a directory") << i;
+    }
+    EXPECT_FALSE(script.saw("Empty"));
 }
 
 TEST_F(SavedGames, TheExampleFileLoadsLineByLineWithEitherLineEnd) {

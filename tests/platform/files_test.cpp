@@ -38,16 +38,20 @@ TEST_F(TextFiles, ReadLikeAWindowsTextStream) {
 
 TEST_F(AtomicWrites, ReplaceTheFileWholeOrLeaveItAlone) {
     makeDirectory("save");
-    ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "first"));
-    ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "second"));
+    std::string failure;
+    ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "first", failure));
+    ASSERT_TRUE(writeFileAtomically("save\\save1.sav", "second", failure));
     EXPECT_EQ(dir.read("save/save1.sav"), "second");
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "save/save1.sav.tmp"));
 
     // A slot whose name is taken by a folder cannot be written: nothing is lost.
     std::filesystem::create_directories(dir.path() / "save/save2.sav/inside");
-    EXPECT_FALSE(writeFileAtomically("save\\save2.sav", "data"));
+    EXPECT_FALSE(writeFileAtomically("save\\save2.sav", "data", failure));
+    EXPECT_EQ(failure, "Is a directory");
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "save/save2.sav/inside"));
-    EXPECT_FALSE(writeFileAtomically("nofolder\\save1.sav", "data"));
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "save/save2.sav.tmp"));
+    EXPECT_FALSE(writeFileAtomically("nofolder\\save1.sav", "data", failure));
+    EXPECT_EQ(failure, "No such file or directory");
 }
 
 }  // namespace
