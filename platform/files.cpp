@@ -77,7 +77,8 @@ std::string resolveGamePath(const std::string& gameName) {
         return resolveUnder(folders.saves, spelled.lexically_relative(*spelled.begin())).string();
     fs::path found = resolveUnder(folders.data, spelled);
     std::error_code ec;
-    if (!folders.beside.empty() && !fs::exists(found, ec)) {
+    const bool music = !spelled.empty() && sameIgnoringCase(spelled.begin()->string(), "Music");
+    if (music && !folders.beside.empty() && !fs::exists(found, ec)) {
         const fs::path built = resolveUnder(folders.beside, spelled);
         if (fs::exists(built, ec)) found = built;
     }

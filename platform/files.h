@@ -7,7 +7,7 @@
 
 // The path of a game file name on this system: backslashes become slashes,
 // and each part that does not exist as spelled is matched ignoring case.
-// A data file missing from the data folder is looked for beside the program.
+// Music missing from the data folder is looked for beside the program.
 // A name that matches nothing comes back as spelled (with slashes).
 std::string resolveGamePath(const std::string& gameName);
 

@@ -11,8 +11,8 @@ struct GameFolders {
     std::filesystem::path data;
     // The folder that holds the saved games ("save\..." names).
     std::filesystem::path saves = "save";
-    // A data file missing from the data folder is looked for here: the
-    // program's own folder, where the build puts the music it makes.
+    // Music missing from the data folder is looked for here: the program's
+    // own folder, where the build puts the music it makes.
     std::filesystem::path beside;
 };
 

@@ -78,6 +78,7 @@ TEST(FolderLookup, GameFileNamesLandInTheirFolders) {
     TempFolder root;
     root.write("share/maps/stats.map", "x");
     root.write("bin/Music/Wolfman.wav", "tune");
+    root.write("bin/maps/map 1-1.map", "not the game's");
     GameFolders folders;
     folders.data = root / "share";
     folders.saves = root / "home/.local/share/drifter/save";
@@ -86,6 +87,7 @@ TEST(FolderLookup, GameFileNamesLandInTheirFolders) {
     EXPECT_EQ(resolveGamePath("maps\\stats.map"), (root / "share/maps/stats.map").string());
     EXPECT_EQ(resolveGamePath(".\\Music\\wolfman.wav"), (root / "bin/Music/Wolfman.wav").string());
     EXPECT_FALSE(fileExists(".\\Music\\battle.wav"));
+    EXPECT_FALSE(fileExists("maps\\map 1-1.map")) << "maps come from the data folder alone";
     makeDirectory("save");  // the save screen makes the folder and its parents
     const bool saved = writeFileAtomically("save\\save1.sav", "1\n");
     useGameFolders(GameFolders{});
