@@ -41,8 +41,9 @@ const Answer answers[] = {{"--help", help}, {"--version", "drifter " DRIFTER_VER
 int answerArguments(int argc, char** argv) {
     for (const Answer& answer : answers)
         if (argc == 2 && std::strcmp(argv[1], answer.argument) == 0) {
-            std::cout << answer.text;
-            return std::cout.flush() ? 0 : 1;
+            if (std::cout << answer.text << std::flush) return 0;
+            std::cerr << "drifter: the answer could not be written to standard output\n";
+            return 1;
         }
     std::cerr << "drifter: unknown argument\n" << usage;
     return 2;

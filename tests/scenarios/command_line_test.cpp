@@ -36,6 +36,8 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput) {
     const Outcome version = runGame("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("drifter 1.", 0), 0u) << version.out;
+    const int full = std::system(DRIFTER_GAME_BINARY " --version > /dev/full 2> /dev/null");
+    EXPECT_EQ(WEXITSTATUS(full), 1) << "an answer that is lost is no success";
 }
 
 TEST(CommandLine, AnythingElseIsRefusedWithTheUsage) {
