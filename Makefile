@@ -4,7 +4,7 @@ JOBS  := $(shell nproc 2>/dev/null || echo 2)
 # Extra CMake arguments, e.g. make test CMAKE_ARGS=-DDRIFTER_WERROR=ON
 CMAKE_ARGS ?=
 
-.PHONY: play test build setup bench clean
+.PHONY: play test build setup bench package clean
 
 play: build
 	./$(BUILD)/drifter
@@ -21,6 +21,10 @@ setup:
 
 bench: build
 	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done
+
+# The Debian package of the installed game, in $(BUILD)/.
+package: build
+	cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "platform/game_folders.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -38,6 +40,23 @@ bool findIgnoringCase(const fs::path& dir, const std::string& name, fs::path& fo
     return true;
 }
 
+// base/relative, where each part of relative that does not exist as spelled
+// is matched ignoring case; as spelled when a part matches nothing.
+fs::path resolveUnder(const fs::path& base, const fs::path& relative) {
+    const fs::path spelled = relative == "." ? base : base / relative;
+    std::error_code ec;
+    if (fs::exists(spelled, ec)) return spelled;
+    fs::path built = base;
+    for (const fs::path& part : relative) {
+        const fs::path exact = built / part;
+        fs::path matched;
+        if (fs::exists(exact, ec) || part == "." || part == "..") built = exact;
+        else if (findIgnoringCase(built, part.string(), matched)) built = matched;
+        else return spelled;
+    }
+    return built;
+}
+
 bool writeAll(int fd, const std::string& data) {
     std::size_t done = 0;
     while (done < data.size()) {
@@ -56,17 +75,17 @@ std::string resolveGamePath(const std::string& gameName) {
     for (char& c : slashed)
         if (c == '\\') c = '/';
     const fs::path spelled = fs::path(slashed).lexically_normal();
+    const GameFolders& folders = gameFolders();
+    if (!spelled.empty() && sameIgnoringCase(spelled.begin()->string(), "save"))
+        return resolveUnder(folders.saves, spelled.lexically_relative(*spelled.begin())).string();
+    fs::path found = resolveUnder(folders.data, spelled);
     std::error_code ec;
-    if (fs::exists(spelled, ec)) return spelled.string();
-    fs::path built;
-    for (const fs::path& part : spelled) {
-        const fs::path exact = built / part;
-        fs::path matched;
-        if (fs::exists(exact, ec) || part == "." || part == "..") built = exact;
-        else if (findIgnoringCase(built, part.string(), matched)) built = matched;
-        else return spelled.string();
+    const bool music = !spelled.empty() && sameIgnoringCase(spelled.begin()->string(), "Music");
+    if (music && !folders.beside.empty() && !fs::exists(found, ec)) {
+        const fs::path built = resolveUnder(folders.beside, spelled);
+        if (fs::exists(built, ec)) found = built;
     }
-    return built.string();
+    return found.string();
 }
 
 bool readTextFile(const std::string& gameName, std::string& contents) {

@@ -1,11 +1,13 @@
 #pragma once
 // The game's files. Names come Windows-style ("maps\map 0-1.map",
-// ".\Music\Wolfman.wav") and are taken relative to the working directory.
+// ".\Music\Wolfman.wav"): "save\..." names are taken relative to the save
+// folder, all others relative to the data folder (platform/game_folders.h).
 
 #include <string>
 
 // The path of a game file name on this system: backslashes become slashes,
 // and each part that does not exist as spelled is matched ignoring case.
+// Music missing from the data folder is looked for beside the program.
 // A name that matches nothing comes back as spelled (with slashes).
 std::string resolveGamePath(const std::string& gameName);
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
-          libsdl2-dev libsdl2-mixer-dev libasound2-dev tmux clang-format)
+          libsdl2-dev libsdl2-mixer-dev libasound2-dev tmux clang-format dpkg-dev)
 
 missing=()
 for p in "${packages[@]}"; do
