@@ -89,9 +89,10 @@ TEST(FolderLookup, GameFileNamesLandInTheirFolders) {
     EXPECT_FALSE(fileExists(".\\Music\\battle.wav"));
     EXPECT_FALSE(fileExists("maps\\map 1-1.map")) << "maps come from the data folder alone";
     makeDirectory("save");  // the save screen makes the folder and its parents
-    const bool saved = writeFileAtomically("save\\save1.sav", "1\n");
+    std::string failure;
+    const bool saved = writeFileAtomically("save\\save1.sav", "1\n", failure);
     useGameFolders(GameFolders{});
-    EXPECT_TRUE(saved);
+    EXPECT_TRUE(saved) << failure;
     EXPECT_EQ(root.read("home/.local/share/drifter/save/save1.sav"), "1\n");
 }
 
