@@ -1,12 +1,11 @@
 #include "platform/files.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "platform/durable_file.h"
 
 namespace fs = std::filesystem;
 
@@ -33,16 +32,6 @@ bool findIgnoringCase(const fs::path& dir, const std::string& name, fs::path& fo
     }
     if (best.empty()) return false;
     found = dir / best;
-    return true;
-}
-
-bool writeAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
     return true;
 }
 
@@ -83,11 +72,7 @@ bool readTextFile(const std::string& gameName, std::string& contents) {
 bool writeFileAtomically(const std::string& gameName, const std::string& contents) {
     const std::string path = resolveGamePath(gameName);
     const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = writeAll(fd, contents) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    if (!writeToDisk(temporary, contents) || !replaceFile(temporary, path)) {
         std::remove(temporary.c_str());
         return false;
     }

@@ -1,18 +1,21 @@
 // DRIFTER: the program's entry. The game runs on the real terminal with its
 // music; every way out restores the terminal (program/program.h).
 
+#include <iostream>
+#include <string>
+
 #include "console/host.h"
 #include "console/music.h"
 #include "program/program.h"
 #include "screens/start_up.h"
 #include "platform/music_device.h"
-#include "platform/terminal_host.h"
+#include "platform/game_host.h"
 
 namespace {
 
 int play() {
     bindCoutToScreen();
-    TerminalHost terminal;
+    GameHost terminal;
     setHost(&terminal);
     const auto music = makeMusicPlayer();
     setMusicPlayer(music.get());
@@ -27,4 +30,11 @@ int play() {
 
 }  // namespace
 
-int main() { return exitStatusOf(play); }
+int main(int argc, char** argv) {
+    // Answered without taking over the console, so that scripts can ask.
+    if (argc == 2 && std::string(argv[1]) == "--version") {
+        std::cout << "DRIFTER\n";
+        return 0;
+    }
+    return exitStatusOf(play);
+}
