@@ -43,6 +43,14 @@ function(drifter_add_emulated_test target)
     add_test(NAME drifter_version COMMAND drifter --version)
     set_tests_properties(drifter_version PROPERTIES ENVIRONMENT "${DRIFTER_WINE_ENVIRONMENT}"
                          FIXTURES_REQUIRED wine PASS_REGULAR_EXPRESSION "DRIFTER")
+    # The console host on Wine's console, where tmux gives it a terminal.
+    find_program(DRIFTER_TMUX tmux)
+    if(DRIFTER_TMUX)
+      add_test(NAME drifter_console_under_wine COMMAND ${CMAKE_SOURCE_DIR}/tests/windows/console_under_wine.sh
+                                                       $<TARGET_FILE:drifter> WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
+      set_tests_properties(drifter_console_under_wine PROPERTIES ENVIRONMENT "${DRIFTER_WINE_ENVIRONMENT}"
+                           FIXTURES_REQUIRED wine TIMEOUT 300)
+    endif()
   endif()
   add_test(NAME ${target} COMMAND ${target} --gtest_brief=1 WORKING_DIRECTORY ${CMAKE_SOURCE_DIR})
   set_tests_properties(${target} PROPERTIES ENVIRONMENT "${DRIFTER_WINE_ENVIRONMENT}" FIXTURES_REQUIRED wine
