@@ -26,7 +26,8 @@ std::terminate_handler previousTerminate = nullptr;
 void restore() {
     if (!active.exchange(false)) return;
     SetConsoleActiveScreenBuffer(original);
-    SetConsoleMode(input, savedInputMode);
+    // Quick edit and insert mode are only set back with the extended flags.
+    SetConsoleMode(input, savedInputMode | ENABLE_EXTENDED_FLAGS);
 }
 
 BOOL WINAPI onControl(DWORD event) {
