@@ -1,5 +1,6 @@
-// DRIFTER: the program's entry. The game runs on the real terminal with its
-// music; every way out restores the terminal (program/program.h).
+// DRIFTER: the program's entry. The game runs on the real terminal (the
+// console on Windows) with its music; every way out restores it
+// (program/program.h).
 
 #include <iostream>
 #include <string>
