@@ -1,15 +1,11 @@
 #include "platform/files.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "platform/durable_file.h"
 #include "platform/game_folders.h"
 
 namespace fs = std::filesystem;
@@ -57,17 +53,6 @@ fs::path resolveUnder(const fs::path& base, const fs::path& relative) {
     return built;
 }
 
-bool writeAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n == 0) errno = EIO;  // no progress and no reason given
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 }  // namespace
 
 std::string resolveGamePath(const std::string& gameName) {
@@ -105,23 +90,11 @@ bool readTextFile(const std::string& gameName, std::string& contents) {
 bool writeFileAtomically(const std::string& gameName, const std::string& contents, std::string& failure) {
     const std::string path = resolveGamePath(gameName);
     const std::string temporary = path + ".tmp";
-    const auto fail = [&failure](int error) {
-        failure = std::strerror(error);
-        return false;
-    };
-    // A write that was killed left its temporary file. It is removed, not
-    // reused: it may be read-only now, or a link that would carry the data
-    // elsewhere, and the new one is created only where nothing stands.
-    if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) return fail(errno);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0) return fail(errno);
-    int error = 0;
-    if (!writeAll(fd, contents) || ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && std::rename(temporary.c_str(), path.c_str()) != 0) error = errno;
-    if (error == 0) return true;
-    ::unlink(temporary.c_str());
-    return fail(error);
+    failure = writeToDisk(temporary, contents);
+    if (failure.empty()) failure = replaceFile(temporary, path);
+    if (failure.empty()) return true;
+    std::remove(temporary.c_str());
+    return false;
 }
 
 std::string folderUnreadable(const std::string& gameName) {

@@ -1,5 +1,6 @@
-// DRIFTER: the program's entry. The game runs on the real terminal with its
-// music; every way out restores the terminal (program/program.h).
+// DRIFTER: the program's entry. The game runs on the real terminal (the
+// console on Windows) with its music; every way out restores it
+// (program/program.h).
 
 #include <cstring>
 #include <iostream>
@@ -10,7 +11,7 @@
 #include "screens/start_up.h"
 #include "platform/game_folders.h"
 #include "platform/music_device.h"
-#include "platform/terminal_host.h"
+#include "platform/game_host.h"
 
 namespace {
 
@@ -52,8 +53,8 @@ int answerArguments(int argc, char** argv) {
 int play() {
     useGameFolders(findGameFolders(systemClues()));
     bindCoutToScreen();
-    TerminalHost terminal;
-    setHost(&terminal);
+    GameHost host;
+    setHost(&host);
     const auto music = makeMusicPlayer();
     setMusicPlayer(music.get());
     struct Uninstall {

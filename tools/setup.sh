@@ -5,6 +5,10 @@ set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
           libsdl2-dev libsdl2-mixer-dev libasound2-dev tmux clang-format dpkg-dev)
+# `tools/setup.sh windows` adds what the Windows cross build and its tests need.
+if [[ "${1:-}" == windows ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix googletest wine64 wine)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
