@@ -4,6 +4,7 @@
 // Moves go tile by tile over the map's collision layer and answer with the
 // text of the link tile ahead, which is how the game notices doors and exits.
 
+#include <cstdint>
 #include <ostream>
 
 #include "console/text.h"
@@ -56,6 +57,10 @@ private:
     int strength = 10;
     int accuracy = 10;
 };
+
+// Hit points after a blow of damage, stopping at the lowest value an int
+// holds instead of wrapping.
+int hitPointsAfter(int hp, std::int64_t damage);
 
 // Draws the figure's glyph at its tile in its colour on black; the cursor
 // stays behind the glyph and the colour stays set.

@@ -2,6 +2,7 @@
 // The game's files. Names come Windows-style ("maps\map 0-1.map",
 // ".\Music\Wolfman.wav") and are taken relative to the working directory.
 
+#include <cstdint>
 #include <string>
 
 // The path of a game file name on this system: backslashes become slashes,
@@ -23,3 +24,7 @@ void makeDirectory(const std::string& gameName);
 
 // True when the file exists.
 bool fileExists(const std::string& gameName);
+
+// True when the file holds more than limit bytes: a loader refuses such a file
+// before reading it.
+bool fileLargerThan(const std::string& gameName, std::uintmax_t limit);
