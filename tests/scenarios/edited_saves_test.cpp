@@ -87,13 +87,15 @@ TEST_F(EditedSaves, AGameAtTheEdgeOfTheRangesLoadsAndPlays) {
     // The stars stop before the accuracy beside them.
     EXPECT_EQ(row(22).substr(2, 40), "Wanted Level: *********Accuracy: 1000000");
 
-    // A blow with the whole strength, and one back.
+    // A blow with the whole strength, and one back at the least hit points a
+    // save holds: the sums stop at the ends of an int instead of wrapping.
     Enemy gates("Abbott Gates", 100, INT_MAX);
     ScriptedRandom rolls({999999, 0, INT_MAX - 1, 0});
     makeWeaponByName("Rocketlauncher")->use(state.player, gates, state.possessions);
     EXPECT_EQ(gates.getHp(), 100 - (100 + 999999) * 4);
+    state.player.setHp(-10000000);
     gates.attack(state.player);
-    EXPECT_EQ(state.player.getHp(), 10000000 - (INT_MAX - 1) - 20);
+    EXPECT_EQ(state.player.getHp(), INT_MIN);
 }
 
 }  // namespace
