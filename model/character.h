@@ -10,6 +10,12 @@
 #include "console/text.h"
 #include "model/map.h"
 
+// The most strength or accuracy, and the most hit points, a figure reaches:
+// purchases stop raising them there, and a save beyond them is damaged. Play
+// stays far below (each purchase adds 1 or 10).
+constexpr int mostSkill = 1000000;
+constexpr int mostHitPoints = 10000000;
+
 class Character {
 public:
     Character() = default;

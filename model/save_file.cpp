@@ -18,13 +18,8 @@ namespace {
 const char* const ticketName = "Airplane ticket";
 const char* const fistName = "Fist";
 
-// What play can reach, with a wide margin: missions 0 to 6 (the mail skips 5),
-// a wanted level of at most 8 (5 from thefts, 3 more from a bomb), and
-// strength, accuracy and hit points that rise by one or ten per purchase.
+// Missions 0 to 6 are the ones the mail sets (it skips 5).
 constexpr int lastMission = 6;
-constexpr int maxWantedLevel = 50;
-constexpr int maxSkill = 1000000;
-constexpr int maxHitPoints = 10000000;
 
 struct ValueRange {
     int SavedGame::*field;
@@ -37,11 +32,11 @@ const ValueRange valueRanges[] = {
     {&SavedGame::money, 0, INT_MAX},
     {&SavedGame::bank, 0, INT_MAX},
     {&SavedGame::missionNumber, 0, lastMission},
-    {&SavedGame::wantedLevel, 0, maxWantedLevel},
-    {&SavedGame::maxHp, 1, maxHitPoints},
-    {&SavedGame::hp, -maxHitPoints, maxHitPoints},
-    {&SavedGame::strength, 0, maxSkill},
-    {&SavedGame::accuracy, 0, maxSkill},
+    {&SavedGame::wantedLevel, 0, mostWantedLevel},
+    {&SavedGame::maxHp, 1, mostHitPoints},
+    {&SavedGame::hp, -mostHitPoints, mostHitPoints},
+    {&SavedGame::strength, 0, mostSkill},
+    {&SavedGame::accuracy, 0, mostSkill},
 };
 
 bool itemsValid(const std::vector<SavedItem>& items) {

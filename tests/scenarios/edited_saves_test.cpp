@@ -10,6 +10,7 @@
 
 #include "model/enemy.h"
 #include "model/save_file.h"
+#include "screens/hospital.h"
 #include "screens/start_up.h"
 #include "support/rolls.h"
 #include "support/shipped_world.h"
@@ -86,6 +87,16 @@ TEST_F(EditedSaves, AGameAtTheEdgeOfTheRangesLoadsAndPlays) {
     play(500);
     // The stars stop before the accuracy beside them.
     EXPECT_EQ(row(22).substr(2, 40), "Wanted Level: *********Accuracy: 1000000");
+
+    // Steroids, vitamins and eye drops bought at the limits leave a game that loads.
+    script = ScreenRecorder();
+    for (int product : {0, 1, 2}) script.choose(product).choose(0).tap(VK::Enter);
+    script.choose(4);
+    giftShop(state.player, state.possessions);
+    SavedGame again;
+    EXPECT_TRUE(
+        parseSavedGame(formatSavedGame(captureGame(state.possessions, state.player, state.currentMap)), again));
+    EXPECT_EQ(state.possessions.getMoney(), INT_MAX - 100 - 10 - 100);
 
     // A blow with the whole strength, and one back at the least hit points a
     // save holds: the sums stop at the ends of an int instead of wrapping.
