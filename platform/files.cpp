@@ -112,3 +112,9 @@ bool fileExists(const std::string& gameName) {
     std::error_code ec;
     return fs::is_regular_file(resolveGamePath(gameName), ec);
 }
+
+bool fileLargerThan(const std::string& gameName, std::uintmax_t limit) {
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(resolveGamePath(gameName), ec);
+    return !ec && size > limit;
+}

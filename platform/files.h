@@ -3,6 +3,7 @@
 // ".\Music\Wolfman.wav"): "save\..." names are taken relative to the save
 // folder, all others relative to the data folder (platform/game_folders.h).
 
+#include <cstdint>
 #include <string>
 
 // The path of a game file name on this system: backslashes become slashes,
@@ -31,3 +32,7 @@ void makeDirectory(const std::string& gameName);
 
 // True when the file exists.
 bool fileExists(const std::string& gameName);
+
+// True when the file holds more than limit bytes: a loader refuses such a file
+// before reading it.
+bool fileLargerThan(const std::string& gameName, std::uintmax_t limit);

@@ -40,6 +40,7 @@ String slotLine(int slot) {
     String line("Save ");
     line += slot;
     std::string text;
+    if (fileLargerThan(slotFileName(slot).str(), maxSaveFileBytes)) return line + ": Damaged";
     if (!readTextFile(slotFileName(slot).str(), text)) return line + ": Empty";
     std::istringstream in(text);
     std::string cityLine, cashLine;
@@ -75,13 +76,6 @@ bool saveFolderReadable() {
     return false;
 }
 
-// The saved game fits this world: its map exists and the position lies on it.
-bool fitsWorld(const SavedGame& game, const Array<Map>& maps) {
-    if (game.currentMap < 0 || game.currentMap >= static_cast<int>(maps.size())) return false;
-    const Map& map = maps.at(static_cast<std::uint32_t>(game.currentMap));
-    return game.x >= 0 && game.x <= map.getWidth() && game.y >= 0 && game.y <= map.getHeight();
-}
-
 }  // namespace
 
 Array<String> saveSlotList() {
@@ -113,6 +107,11 @@ void loadGameScreen(Possessions& possessions, Character& player, int& currentMap
         const int slot = chooseSlot();
         if (slot == 0) return;
         std::string text;
+        if (fileLargerThan(slotFileName(slot).str(), maxSaveFileBytes)) {
+            warn(("save/save" + std::to_string(slot) + ".sav is larger than any saved game and cannot be loaded.")
+                     .c_str());
+            continue;
+        }
         if (!readTextFile(slotFileName(slot).str(), text)) continue;
         SavedGame game;
         if (!parseSavedGame(text, game) || !fitsWorld(game, maps)) {

@@ -51,6 +51,27 @@ TEST(String, AppendsNumbersAndCopiesDeeply) {
     EXPECT_EQ(s.length(), 32u);
 }
 
+// Growth past each doubling keeps every element, also an element appended from
+// the list itself at the moment the storage is full.
+TEST(Array, GrowingStorageKeepsTheContentAndItsChecks) {
+    String text;
+    Array<String> list;
+    for (int i = 0; i < 1000; ++i) {
+        text += static_cast<char>('a' + i % 26);
+        list.append(list.size() == 0 ? String("x") : list[list.size() - 1] + "y");
+    }
+    EXPECT_EQ(text[999], 'a' + 999 % 26);
+    EXPECT_EQ(list[999].length(), 1000u);
+    expectBounds(1000, 999, [&] { (void)text[1000]; });
+    expectBounds(1000, 999, [&] { (void)list[1000]; });
+    for (std::uint32_t n = 1; n <= 64; ++n) {
+        Array<String> self = options({"0"});
+        while (self.size() < n) self.append(self[0]);
+        self.append(self[n - 1]);
+        EXPECT_TRUE(self[n] == "0") << n;
+    }
+}
+
 class ColourEscapes : public ConsoleTest {
 protected:
     void write(const char* text) {

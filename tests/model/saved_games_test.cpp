@@ -40,7 +40,7 @@ protected:
     ScreenRecorder script;
     Array<Map> maps;
     Possessions possessions;
-    Character player{20, 10};
+    Character player{10, 5};
     int currentMap = 1;
 };
 
@@ -177,6 +177,18 @@ TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
         EXPECT_EQ(formatSavedGame(captureGame(possessions, player, currentMap)), before) << text;
         EXPECT_TRUE(script.saw("This saved game is damaged and cannot be loaded.")) << text;
     }
+}
+
+// Blank lines after the fields are allowed, but not a file larger than any save.
+TEST_F(SavedGames, AFileLargerThanAnySaveIsRefusedByName) {
+    writeSlot(4, roswell + std::string(300 * 1024, '\n'));
+    EXPECT_TRUE(saveSlotList()[3] == "Save 4: Damaged");
+    chooseSlot(4);
+    script.tap(VK::Enter);  // past the message
+    chooseSlot(11);
+    load();
+    EXPECT_TRUE(script.saw("save/save4.sav is larger than any saved game and cannot be loaded."));
+    EXPECT_EQ(possessions.getMoney(), 0);
 }
 
 TEST_F(SavedGames, TheCheckedBaggageFollowsTheGameAndOlderFilesHaveNone) {

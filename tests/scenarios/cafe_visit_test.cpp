@@ -66,7 +66,7 @@ TEST_F(CafeVisit, LoadingFromTheCafeReturnsToItsMenuAndLeavesOnTheLoadedMap) {
     newGame();
     state.currentMap = 3;
     state.player.setX(5);
-    state.player.setY(6);
+    state.player.setY(9);
     folder.write("save/save2.sav", summary(state));
     resetToNewGame(state);
     script.choose(4).choose(1);  // Load Game, slot 2
