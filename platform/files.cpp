@@ -28,7 +28,7 @@ bool findIgnoringCase(const fs::path& dir, const std::string& name, fs::path& fo
     fs::directory_iterator it(dir.empty() ? fs::path(".") : dir, ec);
     std::string best;
     for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        const std::string candidate = it->path().filename().string();
+        const std::string candidate = it->path().filename().u8string();
         if (sameIgnoringCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
     }
     if (best.empty()) return false;
@@ -47,7 +47,7 @@ fs::path resolveUnder(const fs::path& base, const fs::path& relative) {
         const fs::path exact = built / part;
         fs::path matched;
         if (fs::exists(exact, ec) || part == "." || part == "..") built = exact;
-        else if (findIgnoringCase(built, part.string(), matched)) built = matched;
+        else if (findIgnoringCase(built, part.u8string(), matched)) built = matched;
         else return spelled;
     }
     return built;
@@ -55,14 +55,22 @@ fs::path resolveUnder(const fs::path& base, const fs::path& relative) {
 
 }  // namespace
 
+namespace {
+
+// Paths travel as UTF-8 text; Windows would read a plain string in its ANSI
+// code page, so a player's name with an accent in the folder would be lost.
+fs::path systemPath(const std::string& gameName) { return fs::u8path(resolveGamePath(gameName)); }
+
+}  // namespace
+
 std::string resolveGamePath(const std::string& gameName) {
     std::string slashed = gameName;
     for (char& c : slashed)
         if (c == '\\') c = '/';
-    const fs::path spelled = fs::path(slashed).lexically_normal();
+    const fs::path spelled = fs::u8path(slashed).lexically_normal();
     const GameFolders& folders = gameFolders();
     if (!spelled.empty() && sameIgnoringCase(spelled.begin()->string(), "save"))
-        return resolveUnder(folders.saves, spelled.lexically_relative(*spelled.begin())).string();
+        return resolveUnder(folders.saves, spelled.lexically_relative(*spelled.begin())).u8string();
     fs::path found = resolveUnder(folders.data, spelled);
     std::error_code ec;
     const bool music = !spelled.empty() && sameIgnoringCase(spelled.begin()->string(), "Music");
@@ -70,11 +78,11 @@ std::string resolveGamePath(const std::string& gameName) {
         const fs::path built = resolveUnder(folders.beside, spelled);
         if (fs::exists(built, ec)) found = built;
     }
-    return found.string();
+    return found.u8string();
 }
 
 bool readTextFile(const std::string& gameName, std::string& contents) {
-    std::ifstream in(resolveGamePath(gameName), std::ios::binary);
+    std::ifstream in(systemPath(gameName), std::ios::binary);
     if (!in) return false;
     std::ostringstream raw;
     raw << in.rdbuf();
@@ -93,28 +101,29 @@ bool writeFileAtomically(const std::string& gameName, const std::string& content
     failure = writeToDisk(temporary, contents);
     if (failure.empty()) failure = replaceFile(temporary, path);
     if (failure.empty()) return true;
-    std::remove(temporary.c_str());
+    std::error_code ec;
+    fs::remove(fs::u8path(temporary), ec);
     return false;
 }
 
 std::string folderUnreadable(const std::string& gameName) {
     std::error_code ec;
-    fs::directory_iterator(resolveGamePath(gameName), ec);
+    fs::directory_iterator(systemPath(gameName), ec);
     return ec && ec != std::errc::no_such_file_or_directory ? ec.message() : std::string();
 }
 
 void makeDirectory(const std::string& gameName) {
     std::error_code ec;
-    fs::create_directories(resolveGamePath(gameName), ec);
+    fs::create_directories(systemPath(gameName), ec);
 }
 
 bool fileExists(const std::string& gameName) {
     std::error_code ec;
-    return fs::is_regular_file(resolveGamePath(gameName), ec);
+    return fs::is_regular_file(systemPath(gameName), ec);
 }
 
 bool fileLargerThan(const std::string& gameName, std::uintmax_t limit) {
     std::error_code ec;
-    const std::uintmax_t size = fs::file_size(resolveGamePath(gameName), ec);
+    const std::uintmax_t size = fs::file_size(systemPath(gameName), ec);
     return !ec && size > limit;
 }

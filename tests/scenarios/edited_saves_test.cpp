@@ -22,8 +22,7 @@ using Edit = std::function<void(SavedGame&)>;
 class EditedSaves : public ShippedWorldTest {
 protected:
     EditedSaves() {
-        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps",
-                                                  folder / "maps");
+        folder.mirror(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", "maps");
         newGame();
     }
     // A new game's save with the edit made, in slot 1.

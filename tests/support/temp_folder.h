@@ -37,12 +37,12 @@ public:
 
     // Writes a file below the folder, making its folders.
     std::filesystem::path write(const std::string& name, const std::string& bytes) const {
-        const std::filesystem::path file = root / name;
+        const std::filesystem::path file = root / std::filesystem::u8path(name);  // names are UTF-8
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
         return file;
     }
-    std::string read(const std::string& name) const { return readFile(root / name); }
+    std::string read(const std::string& name) const { return readFile(root / std::filesystem::u8path(name)); }
     // Makes the folder at source appear below this one as name: a link where
     // the system allows it, otherwise a copy (Windows wants a privilege for links).
     void mirror(const std::filesystem::path& source, const std::string& name) const {
