@@ -97,8 +97,7 @@ TEST(WindowsCellsOutput, WritesTheSmallestRectangleThatHoldsEveryChange) {
     put(m, 79, 24, 0x4C, 2);
     const CellPatch one = cells.frame(m);
     ASSERT_EQ(one.cells.size(), 1u);
-    EXPECT_EQ(one.left, 79);
-    EXPECT_EQ(one.top, 24);
+    EXPECT_EQ(std::vector<int>({one.left, one.top}), std::vector<int>({79, 24}));
     EXPECT_EQ(one.cells[0].glyph, u'\u263B');
     EXPECT_EQ(one.cells[0].attr, 0x4C);
 
@@ -106,10 +105,7 @@ TEST(WindowsCellsOutput, WritesTheSmallestRectangleThatHoldsEveryChange) {
     put(m, 2, 3, 0x1E, 'a');
     put(m, 10, 7, 0x1E, 'b');
     const CellPatch two = cells.frame(m);
-    EXPECT_EQ(two.left, 2);
-    EXPECT_EQ(two.right, 10);
-    EXPECT_EQ(two.top, 3);
-    EXPECT_EQ(two.bottom, 7);
+    EXPECT_EQ(std::vector<int>({two.left, two.top, two.right, two.bottom}), std::vector<int>({2, 3, 10, 7}));
     ASSERT_EQ(two.cells.size(), 9u * 5u);
     EXPECT_EQ(two.cells.front().glyph, u'a');
     EXPECT_EQ(two.cells.back().glyph, u'b');
