@@ -55,33 +55,25 @@ TEST_F(SavedGames, TheSlotListShowsCityAndCashOrEmpty) {
               "Save 10: Empty|Back|");  // no city text outside 1 to 6
 }
 
-// The first save to a slot asks once, as the cafe visit shows; a saved game is
-// written over only after a second question.
-TEST_F(SavedGames, SavingOverAGameAsksAgain) {
-    writeSlot(3, "9\n77\n");
-    chooseSlot(3);
-    script.choose(1);  // " No  "
-    chooseSlot(11);
-    save();
-    EXPECT_TRUE(script.saw("Would you like to OVERWRITE slot 3?"));
-    EXPECT_EQ(readSlot(3), "9\n77\n");
-}
-
 TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     writeSlot(1, roswell);
     // A save cut short after writing its temporary file left it behind.
     folder.write("save/save1.sav.tmp", "1\n12");
     EXPECT_TRUE(saveSlotList()[0] == "Save 1: Roswell, $350");
 
-    // The temporary file cannot be written: the player is told, nothing is lost.
+    // A saved game is written over only after a second question; then the
+    // temporary file cannot be written: the player is told, nothing is lost.
     std::filesystem::remove(folder / "save" / "save1.sav.tmp");
     std::filesystem::create_directories(folder / "save" / "save1.sav.tmp" / "blocked");
+    chooseSlot(1);
+    script.choose(1);  // " No  "
     chooseSlot(1);
     script.tap(VK::Enter);  // " Yes "
     script.tap(VK::Enter);  // past the message
     chooseSlot(11);
     save();
-    const Shot& told = script.at(VK::Enter, 2);
+    EXPECT_TRUE(script.at(VK::Down, 0).shows("Would you like to OVERWRITE slot 1?"));
+    const Shot& told = script.at(VK::Enter, 4);
     EXPECT_EQ(told.text(0, 0, 28), "The game could not be saved.");
     expectSystemReason(told.text(0, 1, 30), "Is a directory");  // on the next line
     EXPECT_EQ(readSlot(1), roswell);
