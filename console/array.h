@@ -1,6 +1,7 @@
 #pragma once
-// Array<T>: the game's one container. Storage is always exactly `count`
-// elements (every append and removal rebuilds it) and every index is checked.
+// Array<T>: the game's one container. An append that finds the storage full
+// doubles it, so a list built element by element costs time in step with its
+// length; a removal rebuilds the storage at its new size. Every index is checked.
 
 #include <cstdint>
 #include <new>
@@ -13,9 +14,10 @@ class Array {
 public:
     Array() = default;
     Array(const Array& other) { copyFrom(other); }
-    Array(Array&& other) noexcept : data(other.data), count(other.count) {
+    Array(Array&& other) noexcept : data(other.data), count(other.count), capacity(other.capacity) {
         other.data = nullptr;
         other.count = 0;
+        other.capacity = 0;
     }
     Array& operator=(const Array& other) {
         if (this != &other) {
@@ -47,16 +49,24 @@ public:
     const T& operator[](std::uint32_t i) const { return at(i); }
 
     void append(const T& x) {
-        T* grown = allocate(count + 1);
+        if (count < capacity) {
+            data[count] = x;
+            ++count;
+            return;
+        }
+        if (count == UINT32_MAX) throw errorOverflow{};
+        const std::uint32_t room = capacity > UINT32_MAX / 2 ? UINT32_MAX : (capacity == 0 ? 4u : 2 * capacity);
+        T* grown = allocate(room);
         try {
             for (std::uint32_t i = 0; i < count; ++i) grown[i] = data[i];
-            grown[count] = x;
+            grown[count] = x;  // x may be one of the old elements: they are released after
         } catch (...) {
             delete[] grown;
             throw;
         }
         delete[] data;
         data = grown;
+        capacity = room;
         ++count;
     }
 
@@ -77,12 +87,14 @@ public:
         delete[] data;
         data = shrunk;
         --count;
+        capacity = count;
     }
 
     void clear() {
         delete[] data;
         data = nullptr;
         count = 0;
+        capacity = 0;
     }
 
     // Index of the first element equal to key, or -1 (used on lists of texts).
@@ -113,12 +125,15 @@ private:
         data = allocate(other.count);
         for (std::uint32_t i = 0; i < other.count; ++i) data[i] = other.data[i];
         count = other.count;
+        capacity = other.count;
     }
     void swap(Array& other) noexcept {
         std::swap(data, other.data);
         std::swap(count, other.count);
+        std::swap(capacity, other.capacity);
     }
 
     T* data = nullptr;
     std::uint32_t count = 0;
+    std::uint32_t capacity = 0;  // elements the storage has room for
 };

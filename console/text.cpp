@@ -1,5 +1,6 @@
 #include "console/text.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -12,6 +13,7 @@ CharStore::CharStore(const CharStore& other) {
     if (!data) throw errorOverflow{};
     std::memcpy(data, other.data, other.count);
     count = other.count;
+    capacity = other.count;
 }
 
 CharStore& CharStore::operator=(const CharStore& other) {
@@ -19,24 +21,31 @@ CharStore& CharStore::operator=(const CharStore& other) {
         CharStore copy(other);
         std::swap(data, copy.data);
         std::swap(count, copy.count);
+        std::swap(capacity, copy.capacity);
     }
     return *this;
 }
 
 void CharStore::append(char c) {
-    char* grown = new (std::nothrow) char[count + 1];
-    if (!grown) throw errorOverflow{};
-    if (count != 0) std::memcpy(grown, data, count);
-    grown[count] = c;
-    delete[] data;
-    data = grown;
-    ++count;
+    if (count == capacity) {
+        // Doubling keeps long map lines and whole files linear to build.
+        if (count == UINT32_MAX) throw errorOverflow{};
+        const std::uint32_t room = capacity > UINT32_MAX / 2 ? UINT32_MAX : std::max(2 * capacity, 16u);
+        char* grown = new (std::nothrow) char[room];
+        if (!grown) throw errorOverflow{};
+        if (count != 0) std::memcpy(grown, data, count);
+        delete[] data;
+        data = grown;
+        capacity = room;
+    }
+    data[count++] = c;
 }
 
 void CharStore::clear() {
     delete[] data;
     data = nullptr;
     count = 0;
+    capacity = 0;
 }
 
 char& CharStore::at(std::uint32_t i) {

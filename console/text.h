@@ -1,7 +1,8 @@
 #pragma once
 // String: the game's own text type. Every name, link, option, map row and
-// file line is one. Storage grows by exactly one character per append and
-// every index is checked. Written to a stream, "%C" plus two hex digits
+// file line is one. Storage doubles when an append finds it full, so a text
+// built character by character costs time in step with its length, and every
+// index is checked. Written to a stream, "%C" plus two hex digits
 // (background, foreground) changes the console colour.
 
 #include <cstdint>
@@ -28,6 +29,7 @@ public:
 private:
     char* data = nullptr;
     std::uint32_t count = 0;
+    std::uint32_t capacity = 0;  // characters the buffer has room for
 };
 
 class String {

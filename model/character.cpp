@@ -1,5 +1,7 @@
 #include "model/character.h"
 
+#include <climits>
+
 #include "console/console.h"
 
 Character::Character(int startX, int startY) : x(startX), y(startY) {}
@@ -30,4 +32,9 @@ std::ostream& drawCharacter(std::ostream& out, const Character& c) {
     ::setColor(0, c.getColor());
     out << c.getGlyph();
     return out;
+}
+
+int hitPointsAfter(int hp, std::int64_t damage) {
+    const std::int64_t left = hp - damage;
+    return left < INT_MIN ? INT_MIN : static_cast<int>(left);
 }

@@ -4,10 +4,17 @@
 // Moves go tile by tile over the map's collision layer and answer with the
 // text of the link tile ahead, which is how the game notices doors and exits.
 
+#include <cstdint>
 #include <ostream>
 
 #include "console/text.h"
 #include "model/map.h"
+
+// The most strength or accuracy, and the most hit points, a figure reaches:
+// purchases stop raising them there, and a save beyond them is damaged. Play
+// stays far below (each purchase adds 1 or 10).
+constexpr int mostSkill = 1000000;
+constexpr int mostHitPoints = 10000000;
 
 class Character {
 public:
@@ -56,6 +63,10 @@ private:
     int strength = 10;
     int accuracy = 10;
 };
+
+// Hit points after a blow of damage, stopping at the lowest value an int
+// holds instead of wrapping.
+int hitPointsAfter(int hp, std::int64_t damage);
 
 // Draws the figure's glyph at its tile in its colour on black; the cursor
 // stays behind the glyph and the colour stays set.

@@ -1,5 +1,7 @@
 #include "model/enemy.h"
 
+#include <cstdint>
+
 #include "console/random.h"
 #include "model/map_check.h"
 
@@ -42,9 +44,9 @@ void Enemy::chase(const Map& map, const Character& target) {
 void Enemy::attack(Character& target) {
     // A strength below 1 would divide by zero; such a foe hits for the minimum.
     const int spread = getStrength() > 0 ? getStrength() : 1;
-    const int damage = gameRand() % spread + 20;
+    const std::int64_t damage = static_cast<std::int64_t>(gameRand() % spread) + 20;
     const int roll = gameRand() % 100;
-    if (getAccuracy() >= roll) target.setHp(target.getHp() - damage);
+    if (getAccuracy() >= roll) target.setHp(hitPointsAfter(target.getHp(), damage));
 }
 
 void placeOnWalkableTile(Enemy& e, const Map& map) {

@@ -16,4 +16,8 @@ extern bool bossMusicPlaying;    // the final fight's music is on: battles keep 
 extern int vitaminPrice;         // the hospital shop's rising price
 extern Possessions baggage;      // checked in at the airport until the baggage claim
 
+// The wanted level never passes this (play reaches 8), and a save beyond it is
+// damaged.
+constexpr int mostWantedLevel = 50;
+
 void resetGameValues();

@@ -10,6 +10,10 @@
 
 namespace {
 
+// The largest shipped map is under 5 KB: a file past this is damage, and is
+// refused before its bytes are read or parsed.
+constexpr std::uintmax_t maxMapFileBytes = 1024 * 1024;
+
 // The name messages show: the game's name with forward slashes.
 std::string shownName(const char* path) {
     std::string name = path;
@@ -26,6 +30,8 @@ bool Map::read(const char* path, MapSourceLines& where) {
     collision.clear();
     links.clear();
     linkTargets.clear();
+    if (fileLargerThan(path, maxMapFileBytes))
+        throw MapError(shownName(path) + ": the file is larger than any map (more than 1 MB)");
     std::string contents;
     if (!readTextFile(path, contents)) return false;
     MapParser(contents, shownName(path)).parse(*this, where);

@@ -34,7 +34,8 @@ public:
 
     // Empties the map (width and height stay until the file sets them) and
     // reads the file. A file that cannot be opened leaves the map empty;
-    // numbers that cannot be read throw MapError. Nothing else is checked:
+    // numbers that cannot be read and a file larger than any map (1 MB)
+    // throw MapError. Nothing else is checked:
     // the status panel's frame is read this way and has no collision layer.
     void loadFromFile(const char* path);
     // loadFromFile for a map that figures walk on, which must also pass every

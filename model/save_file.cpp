@@ -11,11 +11,46 @@
 #include "model/game_values.h"
 #include "model/possessions.h"
 #include "model/character.h"
+#include "model/map.h"
 
 namespace {
 
 const char* const ticketName = "Airplane ticket";
 const char* const fistName = "Fist";
+
+// Missions 0 to 6 are the ones the mail sets (it skips 5).
+constexpr int lastMission = 6;
+
+struct ValueRange {
+    int SavedGame::*field;
+    int low;
+    int high;
+};
+
+const ValueRange valueRanges[] = {
+    {&SavedGame::city, 1, 6},
+    {&SavedGame::money, 0, INT_MAX},
+    {&SavedGame::bank, 0, INT_MAX},
+    {&SavedGame::missionNumber, 0, lastMission},
+    {&SavedGame::wantedLevel, 0, mostWantedLevel},
+    {&SavedGame::maxHp, 1, mostHitPoints},
+    {&SavedGame::hp, -mostHitPoints, mostHitPoints},
+    {&SavedGame::strength, 0, mostSkill},
+    {&SavedGame::accuracy, 0, mostSkill},
+};
+
+bool itemsValid(const std::vector<SavedItem>& items) {
+    if (items.size() > static_cast<std::size_t>(Possessions::MaxItems)) return false;
+    for (const SavedItem& item : items)
+        if (item.name == ticketName && (item.destination < 1 || item.destination > 6)) return false;
+    return true;
+}
+
+bool withinReach(const SavedGame& game) {
+    for (const ValueRange& range : valueRanges)
+        if (game.*range.field < range.low || game.*range.field > range.high) return false;
+    return game.hp <= game.maxHp && itemsValid(game.items) && itemsValid(game.baggageItems);
+}
 
 // Reads the file line by line, remembering whether every read succeeded.
 class LineReader {
@@ -215,9 +250,15 @@ bool parseSavedGame(const std::string& text, SavedGame& game) {
         readNames(in, read.baggageWeapons);
         read.savedEquippedWeapon = in.number();
     }
-    if (!in.ok() || (mail != 0 && mail != 1) || read.city < 1 || read.city > 6) return false;
+    if (!in.ok() || (mail != 0 && mail != 1) || !withinReach(read)) return false;
     game = read;
     return true;
+}
+
+bool fitsWorld(const SavedGame& game, const Array<Map>& maps) {
+    if (game.currentMap < 0 || game.currentMap >= static_cast<int>(maps.size())) return false;
+    const Map& map = maps.at(static_cast<std::uint32_t>(game.currentMap));
+    return game.x <= map.getWidth() && game.y <= map.getHeight() && map.tileAt(game.x, game.y) == ' ';
 }
 
 void restoreGame(const SavedGame& game, Possessions& possessions, Character& player, int& currentMap) {

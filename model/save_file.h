@@ -3,13 +3,21 @@
 // screen and read back by the load screen. A file is read and checked whole
 // before anything of the running game is changed.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "console/array.h"
 #include "console/text.h"
 
 class Character;
+class Map;
 class Possessions;
+
+// A game writes a few hundred bytes; only disposable weapons, of which any
+// number may be carried, add a line each. A larger file is damage and is
+// refused before it is read.
+constexpr std::uintmax_t maxSaveFileBytes = 256 * 1024;
 
 struct SavedItem {
     String name;
@@ -50,9 +58,16 @@ SavedGame captureGame(const Possessions& possessions, const Character& player, i
 std::string formatSavedGame(const SavedGame& game);
 
 // Reads a file's text (line ends already LF). False when it cannot be read as
-// the format says: missing lines, text where a number belongs, a negative
-// count, a mail flag other than 0 or 1, or a city outside 1 to 6.
+// the format says (missing lines, text where a number belongs, a negative
+// count, a mail flag other than 0 or 1) or holds a value no game reaches: a
+// city or ticket outside 1 to 6, a mission the mail never sets, more items
+// than a bag holds, negative cash or balance, and a wanted level, hit points,
+// strength or accuracy far beyond what play produces.
 bool parseSavedGame(const std::string& text, SavedGame& game);
+
+// The saved game fits this world: its map exists and the position is floor on
+// it (checked maps close every floor tile in, so the first step stays inside).
+bool fitsWorld(const SavedGame& game, const Array<Map>& maps);
 
 // Replaces the game in progress by the saved one: possessions and baggage
 // rebuilt from their names, the player's values and the program-wide values set.

@@ -1,5 +1,7 @@
 #include "model/weapon.h"
 
+#include <cstdint>
+
 #include "console/random.h"
 #include "model/character.h"
 
@@ -60,11 +62,12 @@ bool Weapon::use(Character& user, Character& target, Possessions&) {
     // Every attack reseeds from the millisecond clock, so two attacks within
     // the same millisecond roll alike.
     seedRandomFromClock();
-    int strength = user.getStrength();
-    int strengthRoll = strength > 0 ? gameRand() % strength : 0;
-    int hitDamage = (damage + strengthRoll) * 4;
-    int threshold = accuracy + user.getAccuracy();
-    if (threshold > gameRand() % 100) target.setHp(target.getHp() - hitDamage);
+    // Worked out in 64 bits: no strength, accuracy or hit points wrap a sum.
+    const int strength = user.getStrength();
+    const std::int64_t strengthRoll = strength > 0 ? gameRand() % strength : 0;
+    const std::int64_t hitDamage = (damage + strengthRoll) * 4;
+    const std::int64_t threshold = static_cast<std::int64_t>(accuracy) + user.getAccuracy();
+    if (threshold > gameRand() % 100) target.setHp(hitPointsAfter(target.getHp(), hitDamage));
     return isDisposableWeapon(getName());
 }
 

@@ -4,6 +4,8 @@
 
 #if DRIFTER_SOUND
 #include "platform/sdl_sound.h"
+#elif defined(_WIN32)
+#include "platform/windows_sound.h"
 #endif
 
 DeviceMusicPlayer::DeviceMusicPlayer(std::unique_ptr<SoundDevice> dev) : device(std::move(dev)) {
@@ -35,6 +37,9 @@ void DeviceMusicPlayer::stop() {
 std::unique_ptr<MusicPlayer> makeMusicPlayer() {
 #if DRIFTER_SOUND
     auto player = std::make_unique<DeviceMusicPlayer>(makeSdlSoundDevice());
+    if (player->available()) return player;
+#elif defined(_WIN32)
+    auto player = std::make_unique<DeviceMusicPlayer>(makeWinmmSoundDevice());
     if (player->available()) return player;
 #endif
     return nullptr;

@@ -24,15 +24,20 @@ std::int64_t millisecondsNow() {
 }  // namespace
 
 PseudoTerminal::PseudoTerminal(const std::string& program, int columns, int rows,
-                               const std::vector<std::string>& environment) {
+                               const std::vector<std::string>& environment,
+                               const std::vector<std::string>& arguments) {
     winsize ws{};
     ws.ws_col = static_cast<unsigned short>(columns);
     ws.ws_row = static_cast<unsigned short>(rows);
     child = ::forkpty(&master, nullptr, nullptr, &ws);
     if (child < 0) throw std::runtime_error(std::string("cannot open a pseudo-terminal: ") + std::strerror(errno));
     if (child == 0) {
+        ::setenv("TERM", "xterm-256color", 1);
         for (const std::string& entry : environment) ::putenv(::strdup(entry.c_str()));
-        ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+        std::vector<char*> argv{const_cast<char*>(program.c_str())};
+        for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
         ::_exit(127);
     }
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
@@ -92,6 +97,11 @@ void PseudoTerminal::drain(int ms) {
 }
 
 void PseudoTerminal::signal(int sig) { ::kill(child, sig); }
+
+void PseudoTerminal::hangUp() {
+    ::close(master);
+    master = -1;  // poll skips it: waits sleep their time
+}
 
 int PseudoTerminal::waitForExit(int timeoutMs) {
     const std::int64_t end = millisecondsNow() + timeoutMs;

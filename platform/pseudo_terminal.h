@@ -8,9 +8,11 @@
 
 class PseudoTerminal {
 public:
-    // Starts the program (a path) on a new pseudo-terminal of the given size,
-    // with the extra environment entries ("NAME=value"). Throws std::runtime_error.
-    PseudoTerminal(const std::string& program, int columns, int rows, const std::vector<std::string>& environment);
+    // Starts the program (a path) with its arguments on a new pseudo-terminal
+    // of the given size, with the extra environment entries ("NAME=value");
+    // TERM is xterm-256color unless they say otherwise. Throws std::runtime_error.
+    PseudoTerminal(const std::string& program, int columns, int rows, const std::vector<std::string>& environment,
+                   const std::vector<std::string>& arguments = {});
     // Kills the program if it still runs.
     ~PseudoTerminal();
     PseudoTerminal(const PseudoTerminal&) = delete;
@@ -27,6 +29,8 @@ public:
     // Takes in output for a while (so the program never blocks on writing).
     void drain(int ms);
     void signal(int sig);
+    // Closes the terminal's side, as a terminal window that is closed does.
+    void hangUp();
     // The exit status (128 + signal when a signal ended it), or -1 when it
     // still runs after timeoutMs.
     int waitForExit(int timeoutMs);

@@ -197,6 +197,29 @@ void withSignalsBlocked(F change) {
 
 std::string errorText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
+// Terminals that cannot place the cursor, so the game cannot draw on them.
+const char* const cursorlessTerminals[] = {"", "dumb", "unknown", "glasstty", "lpr"};
+
+// Refuses, before anything is sent, a terminal the game cannot draw on.
+void requireCursorAddressing() {
+    const char* term = std::getenv("TERM");
+    const std::string name = term ? term : "";
+    for (const char* cursorless : cursorlessTerminals)
+        if (name == cursorless)
+            throw std::runtime_error("it needs a terminal that can place the cursor; TERM is " +
+                                     (term ? "\"" + name + "\"" : std::string("not set")));
+}
+
+// A terminal that hung up (its window closed, its pseudo-terminal's other
+// side gone) keeps reporting input that reads as nothing; a game that took
+// that for "no key yet" would poll it forever at full speed.
+bool hungUp() {
+    pollfd p{in, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
+}
+
+[[noreturn]] void terminalClosed() { throw std::runtime_error("the terminal was closed"); }
+
 }  // namespace
 
 TerminalSession::TerminalSession() {
@@ -204,6 +227,7 @@ TerminalSession::TerminalSession() {
     if (!::isatty(in) || !::isatty(out))
         throw std::runtime_error(
             "DRIFTER must be run in a terminal: its standard input and output are not a terminal");
+    requireCursorAddressing();
     std::setlocale(LC_CTYPE, "");
     const char* codeset = ::nl_langinfo(CODESET);
     utf8Locale = codeset && (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
@@ -272,6 +296,9 @@ std::string TerminalSession::readAvailable() {
         }
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && errno != EAGAIN) throw std::runtime_error(errorText("the terminal cannot be read any more"));
+        // Raw reads return nothing both when no key waits and at the end of
+        // a closed terminal; only the latter is hung up.
+        if (n == 0 && input.empty() && hungUp()) terminalClosed();
         break;  // nothing more waiting
     }
     return input;
@@ -287,8 +314,7 @@ void TerminalSession::waitForInput(int timeoutMs) {
     }
     // A terminal that hung up would wake every poll at once; a game that
     // waited on it would spin instead of sleeping.
-    if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[0].revents & POLLIN))
-        throw std::runtime_error("the terminal was closed");
+    if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[0].revents & POLLIN)) terminalClosed();
 }
 
 bool TerminalSession::size(int& columns, int& rows) const {

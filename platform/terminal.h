@@ -16,7 +16,8 @@
 class TerminalSession {
 public:
     // Takes over standard input and output. Throws std::runtime_error when
-    // they are not a terminal or the terminal cannot be set up.
+    // they are not a terminal, when TERM names a terminal that cannot place
+    // the cursor (or is not set), or when the terminal cannot be set up.
     TerminalSession();
     ~TerminalSession();
     TerminalSession(const TerminalSession&) = delete;
@@ -29,9 +30,11 @@ public:
     // them in parts).
     void write(std::string_view bytes);
     // Whatever input is waiting, without waiting for more; empty when none.
+    // Throws std::runtime_error when the terminal was closed or cannot be read.
     std::string readAvailable();
     // Sleeps until input arrives, a signal wants attention, or timeoutMs have
-    // passed (a negative timeout waits without limit). Never spins.
+    // passed (a negative timeout waits without limit). Never spins: throws
+    // std::runtime_error when the terminal was closed.
     void waitForInput(int timeoutMs);
 
     // The terminal's size in character cells; false when it cannot be read.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "console/screen.h"
+#include "platform/enlarge_request.h"
 
 namespace {
 
@@ -19,11 +20,7 @@ const char keyboardQuery[] = "\x1b[?u\x1b[c";
 
 // The request to enlarge a window of columns x rows, centred in it.
 std::string enlargeRequest(int columns, int rows) {
-    const std::string lines[] = {
-        "Please enlarge the window",
-        "to at least " + std::to_string(neededColumns) + " x " + std::to_string(neededRows) + ".",
-        "It is now " + std::to_string(columns) + " x " + std::to_string(rows) + ".",
-    };
+    const std::vector<std::string> lines = enlargeRequestLines(columns, rows);
     std::string out = "\x1b[0m\x1b[2J";
     const int top = std::max(0, (rows - 3) / 2);
     for (int i = 0; i < 3 && top + i < rows; ++i) {

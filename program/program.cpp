@@ -5,13 +5,15 @@
 #include <string>
 
 #include "console/errors.h"
+#include "console/printable.h"
 #include "console/host.h"
 #include "console/quit.h"
 
 namespace {
 
-// The one line that tells the player why the game stopped.
-void report(const std::string& what) { std::cerr << "DRIFTER stopped: " << what << std::endl; }
+// The one line that tells the player why the game stopped. It may quote a
+// damaged file or the environment, so its control bytes are escaped.
+void report(const std::string& what) { std::cerr << "DRIFTER stopped: " << printable(what) << std::endl; }
 
 }  // namespace
 

@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int tickMs = 90;
+// The stars of the wanted level end before "Accuracy:" below "Strength:".
+constexpr int maxStars = 9;
 
 Map& currentMapOf(GameState& state) { return state.maps.at(static_cast<std::uint32_t>(state.currentMap)); }
 
@@ -26,7 +28,8 @@ void drawStatus(const GameState& state) {
     std::cout << "Strength: " << p.getStrength();
     gotoXY(2, 22);
     std::cout << "Wanted Level: ";
-    for (int i = 0; i < wantedLevel; ++i) std::cout << '*';
+    const int stars = wantedLevel < maxStars ? wantedLevel : maxStars;
+    for (int i = 0; i < stars; ++i) std::cout << '*';
     gotoXY(44, 21);
     std::cout << "Current Money:   $" << static_cast<unsigned>(state.possessions.getMoney());
     gotoXY(44, 22);

@@ -1,5 +1,6 @@
 #include "screens/hospital.h"
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -42,9 +43,9 @@ int priceOf(const GiftProduct& product) { return product.kind == Gift::Vitamins 
 void sell(const GiftProduct& product, Character& player, Possessions& possessions) {
     const int price = priceOf(product);
     switch (product.kind) {
-    case Gift::Steroids: player.setStrength(player.getStrength() + 1); break;
-    case Gift::Vitamins: player.setMaxHp(player.getMaxHp() + 10); break;
-    case Gift::EyeDrops: player.setAccuracy(player.getAccuracy() + 1); break;
+    case Gift::Steroids: player.setStrength(std::min(player.getStrength() + 1, mostSkill)); break;
+    case Gift::Vitamins: player.setMaxHp(std::min(player.getMaxHp() + 10, mostHitPoints)); break;
+    case Gift::EyeDrops: player.setAccuracy(std::min(player.getAccuracy() + 1, mostSkill)); break;
     case Gift::Medkit:
         if (!possessions.addItem(std::make_unique<Medkit>())) {
             std::cout << "Your inventory is full!" << std::endl;

@@ -1,5 +1,6 @@
 #include "screens/mission_events.h"
 
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -144,7 +145,7 @@ bool plantBomb(const EventRow& row, Scene& s) {
     }
     mailWaiting = true;
     giveKey(s, row.gives);
-    wantedLevel += 3;
+    wantedLevel = std::min(wantedLevel + 3, mostWantedLevel);
     clearScreen();
     setColor(0, 15);
     say("You have completed your mission.");

@@ -40,6 +40,7 @@ String slotLine(int slot) {
     String line("Save ");
     line += slot;
     std::string text;
+    if (fileLargerThan(slotFileName(slot).str(), maxSaveFileBytes)) return line + ": Damaged";
     if (!readTextFile(slotFileName(slot).str(), text)) return line + ": Empty";
     std::istringstream in(text);
     std::string cityLine, cashLine;
@@ -61,16 +62,18 @@ int chooseSlot() {
 }
 
 // A message on a clear screen that waits for Enter.
-void warn(const char* message) {
+void warn(const std::string& message) {
     clearScreen();
-    tell(String(message) + "\n");
+    tell(String((message + "\n").c_str()));
 }
 
-// The saved game fits this world: its map exists and the position lies on it.
-bool fitsWorld(const SavedGame& game, const Array<Map>& maps) {
-    if (game.currentMap < 0 || game.currentMap >= static_cast<int>(maps.size())) return false;
-    const Map& map = maps.at(static_cast<std::uint32_t>(game.currentMap));
-    return game.x >= 0 && game.x <= map.getWidth() && game.y >= 0 && game.y <= map.getHeight();
+// A save folder that cannot be listed would show every slot as empty; the
+// player is told why instead. True when the slots can be shown.
+bool saveFolderReadable() {
+    const std::string reason = folderUnreadable("save");
+    if (reason.empty()) return true;
+    warn("The save folder cannot be read.\n" + reason);
+    return false;
 }
 
 }  // namespace
@@ -84,6 +87,7 @@ Array<String> saveSlotList() {
 
 void saveGameScreen(Possessions& possessions, Character& player, int currentMap) {
     makeDirectory("save");
+    if (!saveFolderReadable()) return;
     for (;;) {
         const int slot = chooseSlot();
         if (slot == 0) return;
@@ -92,15 +96,22 @@ void saveGameScreen(Possessions& possessions, Character& player, int currentMap)
         else std::cout << "Would you like to save to slot " << slot << "?\n";
         if (!confirmed("")) continue;
         const std::string text = formatSavedGame(captureGame(possessions, player, currentMap));
-        if (!writeFileAtomically(file.str(), text)) warn("The game could not be saved.");
+        std::string reason;
+        if (!writeFileAtomically(file.str(), text, reason)) warn("The game could not be saved.\n" + reason);
     }
 }
 
 void loadGameScreen(Possessions& possessions, Character& player, int& currentMap, const Array<Map>& maps) {
+    if (!saveFolderReadable()) return;
     for (;;) {
         const int slot = chooseSlot();
         if (slot == 0) return;
         std::string text;
+        if (fileLargerThan(slotFileName(slot).str(), maxSaveFileBytes)) {
+            warn(("save/save" + std::to_string(slot) + ".sav is larger than any saved game and cannot be loaded.")
+                     .c_str());
+            continue;
+        }
         if (!readTextFile(slotFileName(slot).str(), text)) continue;
         SavedGame game;
         if (!parseSavedGame(text, game) || !fitsWorld(game, maps)) {

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "console/printable.h"
 #include "tools/maps/source.h"
 
 namespace {
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
     std::map<std::string, std::string> files;
     std::string error;
     if (!maptools::compileFolder(sources, files, error)) {
-        std::cerr << error << "\n";
+        std::cerr << printable(error) << "\n";  // it may quote a damaged source
         return 1;
     }
     int differing = 0, written = 0;

@@ -4,14 +4,16 @@
 #include <cstdio>
 #include <string>
 
+#include "console/printable.h"
 #include "tools/maps/check.h"
 #include "tools/maps/story.h"
 
 namespace {
 
 // std::cout belongs to the game's screen model, which the map reader links in.
+// Faults quote the map files, whose control bytes are escaped.
 void say(const std::string& line) {
-    std::fputs(line.c_str(), stdout);
+    std::fputs(printable(line).c_str(), stdout);
     std::fputc('\n', stdout);
 }
 

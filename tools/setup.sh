@@ -5,7 +5,11 @@
 set -euo pipefail
 
 packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
-          libsdl2-dev libsdl2-mixer-dev libasound2-dev tmux clang-format)
+          libsdl2-dev libsdl2-mixer-dev libasound2-dev tmux clang-format dpkg-dev)
+# `tools/setup.sh windows` adds what the Windows cross build and its tests need.
+if [[ "${1:-}" == windows ]]; then
+  packages+=(g++-mingw-w64-x86-64-posix googletest wine64 wine)
+fi
 # make fuzz (tools/setup.sh fuzz) also needs clang and its libFuzzer runtime.
 if [[ "${1:-}" == fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
 

@@ -29,15 +29,6 @@ TEST(String, IndexesAreCheckedWithTheExactErrorValues) {
     EXPECT_TRUE(s.substr(2, 100) == "cdef");
 }
 
-TEST(Array, IndexesAreCheckedWithTheExactErrorValuesAndRemovalKeepsTheOrder) {
-    Array<String> abc = options({"A", "B", "C"});
-    expectBounds(3, 2, [&] { abc[3] = "D"; });
-    EXPECT_THROW(abc.removeAt(3), errorBounds);
-    abc.removeAt(1);
-    ASSERT_EQ(abc.size(), 2u);
-    EXPECT_TRUE(abc[0] == "A" && abc[1] == "C");
-}
-
 TEST(String, AppendsNumbersAndCopiesDeeply) {
     String s("x");
     s += -42;
@@ -49,6 +40,31 @@ TEST(String, AppendsNumbersAndCopiesDeeply) {
     EXPECT_EQ(s[0], 'x');
     s += s;  // appending itself doubles it
     EXPECT_EQ(s.length(), 32u);
+}
+
+// Growth past each doubling keeps every element, also an element appended from
+// the list itself at the moment the storage is full; removal keeps the order.
+TEST(Array, GrowingStorageKeepsTheContentAndItsChecks) {
+    String text;
+    Array<String> list;
+    for (int i = 0; i < 1000; ++i) {
+        text += static_cast<char>('a' + i % 26);
+        list.append(list.size() == 0 ? String("x") : list[list.size() - 1] + "y");
+    }
+    EXPECT_EQ(text[999], 'a' + 999 % 26);
+    EXPECT_EQ(list[999].length(), 1000u);
+    expectBounds(1000, 999, [&] { (void)text[1000]; });
+    expectBounds(1000, 999, [&] { (void)list[1000]; });
+    for (std::uint32_t n = 1; n <= 64; ++n) {
+        Array<String> self = options({"0"});
+        while (self.size() < n) self.append(self[0]);
+        self.append(self[n - 1]);
+        EXPECT_TRUE(self[n] == "0") << n;
+    }
+    Array<String> abc = options({"A", "B", "C"});
+    EXPECT_THROW(abc.removeAt(3), errorBounds);
+    abc.removeAt(1);
+    EXPECT_TRUE(abc.size() == 2 && abc[0] == "A" && abc[1] == "C");
 }
 
 class ColourEscapes : public ConsoleTest {

@@ -67,4 +67,11 @@ TEST_F(MapReading, LinksAndTiles) {
         EXPECT_EQ(map.tileAt(x, y), '\0') << x << y;
 }
 
+// Disk damage that fills a file with zeros is refused before it is parsed
+// (parsing 4 MB took minutes while every append copied the whole line).
+TEST_F(MapReading, AFileLargerThanAnyMapIsRefusedByName) {
+    EXPECT_EQ(playableError(std::string(4 << 20, '\0')),
+              "maps/map 0-1.map: the file is larger than any map (more than 1 MB)");
+}
+
 }  // namespace

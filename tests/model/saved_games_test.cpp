@@ -8,6 +8,7 @@
 #include "model/possessions.h"
 #include "model/character.h"
 #include "support/screen_recorder.h"
+#include "support/system_reason.h"
 #include "model/world_support.h"
 
 namespace {
@@ -40,7 +41,7 @@ protected:
     ScreenRecorder script;
     Array<Map> maps;
     Possessions possessions;
-    Character player{20, 10};
+    Character player{10, 5};
     int currentMap = 1;
 };
 
@@ -54,34 +55,66 @@ TEST_F(SavedGames, TheSlotListShowsCityAndCashOrEmpty) {
               "Save 10: Empty|Back|");  // no city text outside 1 to 6
 }
 
-// The first save to a slot asks once, as the cafe visit shows; a saved game is
-// written over only after a second question.
-TEST_F(SavedGames, SavingOverAGameAsksAgain) {
-    writeSlot(3, "9\n77\n");
-    chooseSlot(3);
-    script.choose(1);  // " No  "
-    chooseSlot(11);
-    save();
-    EXPECT_TRUE(script.saw("Would you like to OVERWRITE slot 3?"));
-    EXPECT_EQ(readSlot(3), "9\n77\n");
-}
-
 TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     writeSlot(1, roswell);
     // A save cut short after writing its temporary file left it behind.
     folder.write("save/save1.sav.tmp", "1\n12");
     EXPECT_TRUE(saveSlotList()[0] == "Save 1: Roswell, $350");
 
-    // The temporary file cannot be written: the player is told, nothing is lost.
+    // A saved game is written over only after a second question; then the
+    // temporary file cannot be written: the player is told, nothing is lost.
     std::filesystem::remove(folder / "save" / "save1.sav.tmp");
     std::filesystem::create_directories(folder / "save" / "save1.sav.tmp" / "blocked");
+    chooseSlot(1);
+    script.choose(1);  // " No  "
     chooseSlot(1);
     script.tap(VK::Enter);  // " Yes "
     script.tap(VK::Enter);  // past the message
     chooseSlot(11);
     save();
-    EXPECT_TRUE(script.saw("The game could not be saved."));
+    EXPECT_TRUE(script.at(VK::Down, 0).shows("Would you like to OVERWRITE slot 1?"));
+    const Shot& told = script.at(VK::Enter, 4);
+    EXPECT_EQ(told.text(0, 0, 28), "The game could not be saved.");
+    expectSystemReason(told.text(0, 1, 30), "Is a directory");  // on the next line
     EXPECT_EQ(readSlot(1), roswell);
+}
+
+// A save that was killed left its temporary file; the next save of the slot
+// replaces it, whatever it became (here a link to another file), and leaves
+// none behind.
+TEST_F(SavedGames, ALeftoverTemporaryFileNeverBlocksNorLingers) {
+    const std::filesystem::path tmp = folder / "save/save4.sav.tmp";
+    std::filesystem::create_directories(tmp.parent_path());
+#ifdef _WIN32
+    folder.write("elsewhere.txt", "not a save");
+    folder.write("save/save4.sav.tmp", "half a save");  // links need rights Windows seldom gives
+#else
+    std::filesystem::create_symlink(folder.write("elsewhere.txt", "not a save"), tmp);
+#endif
+    chooseSlot(4);
+    script.tap(VK::Enter);  // " Yes "
+    chooseSlot(11);
+    save();
+    EXPECT_EQ(readSlot(4), formatSavedGame(captureGame(possessions, player, currentMap)));
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(tmp)));
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "save/save4.sav"));
+    EXPECT_EQ(folder.read("elsewhere.txt"), "not a save");
+}
+
+// A save folder that cannot be listed (here a file stands in its place, which
+// stops root as well) is named with the reason instead of ten empty slots.
+TEST_F(SavedGames, AnUnreadableSaveFolderIsNamedNotShownEmpty) {
+    folder.write("save", "");
+    script.tap(VK::Enter);  // past the message
+    load();
+    script.tap(VK::Enter);
+    save();
+    for (std::size_t i : {0, 1}) {
+        const Shot& told = script.at(VK::Enter, i);
+        EXPECT_EQ(told.text(0, 0, 31), "The save folder cannot be read.") << i;
+        EXPECT_EQ(told.text(0, 1, 15), "Not a directory") << i;
+    }
+    EXPECT_FALSE(script.saw("Empty"));
 }
 
 TEST_F(SavedGames, TheExampleFileLoadsLineByLineWithEitherLineEnd) {
@@ -142,6 +175,18 @@ TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
         EXPECT_EQ(formatSavedGame(captureGame(possessions, player, currentMap)), before) << text;
         EXPECT_TRUE(script.saw("This saved game is damaged and cannot be loaded.")) << text;
     }
+}
+
+// Blank lines after the fields are allowed, but not a file larger than any save.
+TEST_F(SavedGames, AFileLargerThanAnySaveIsRefusedByName) {
+    writeSlot(4, roswell + std::string(300 * 1024, '\n'));
+    EXPECT_TRUE(saveSlotList()[3] == "Save 4: Damaged");
+    chooseSlot(4);
+    script.tap(VK::Enter);  // past the message
+    chooseSlot(11);
+    load();
+    EXPECT_TRUE(script.saw("save/save4.sav is larger than any saved game and cannot be loaded."));
+    EXPECT_EQ(possessions.getMoney(), 0);
 }
 
 TEST_F(SavedGames, TheCheckedBaggageFollowsTheGameAndOlderFilesHaveNone) {

@@ -3,12 +3,10 @@
 #include <string>
 #include <vector>
 
+#include "console/keys.h"
 #include "platform/key_decoder.h"
 
 namespace {
-
-// The virtual keys the decoder reports (the codes the game polls).
-enum Vk : int { Backspace = 8, Enter = 13, Escape = 27, Left = 37, Up = 38, Right = 39, Down = 40 };
 
 using Kind = InputEvent::Kind;
 
@@ -32,8 +30,8 @@ std::vector<int> keysOf(const std::vector<InputEvent>& events) {
 
 TEST(KeyDecoder, LegacyArrowsInBothCursorModesAndWithModifiers) {
     const auto events = decode("\x1b[A\x1b[B\x1b[C\x1b[D\x1bOA\x1bOB\x1bOC\x1bOD\x1b[1;5A\x1b[1;2D");
-    EXPECT_EQ(keysOf(events), (std::vector<int>{Vk::Up, Vk::Down, Vk::Right, Vk::Left, Vk::Up, Vk::Down, Vk::Right,
-                                                Vk::Left, Vk::Up, Vk::Left}));
+    EXPECT_EQ(keysOf(events), (std::vector<int>{VK::Up, VK::Down, VK::Right, VK::Left, VK::Up, VK::Down, VK::Right,
+                                                VK::Left, VK::Up, VK::Left}));
     for (const InputEvent& e : events) EXPECT_EQ(e.action, KeyAction::Press);
     EXPECT_EQ(events[8].mods, 4);  // Ctrl
 }
@@ -43,7 +41,7 @@ TEST(KeyDecoder, EnterBackspaceAndDigitsFromPlainBytes) {
     // Backspace; letters and other control keys are no keys of the game.
     const auto events = decode("\r\n\rx\n\x7f\b09a\t");
     EXPECT_EQ(keysOf(events),
-              (std::vector<int>{Vk::Enter, Vk::Enter, Vk::Enter, Vk::Backspace, Vk::Backspace, '0', '9'}));
+              (std::vector<int>{VK::Enter, VK::Enter, VK::Enter, VK::Backspace, VK::Backspace, '0', '9'}));
     for (const InputEvent& e : events) EXPECT_TRUE(e.legacy);
 }
 
@@ -55,7 +53,7 @@ TEST(KeyDecoder, LoneEscapeNeedsTheTimeoutButASplitSequenceDecodes) {
     d.expire(100 + KeyDecoder::escapeTimeoutMs - 1, out);
     EXPECT_TRUE(out.empty());
     d.expire(100 + KeyDecoder::escapeTimeoutMs, out);
-    ASSERT_EQ(keysOf(out), std::vector<int>{Vk::Escape});
+    ASSERT_EQ(keysOf(out), std::vector<int>{VK::Escape});
     EXPECT_EQ(out[0].time, 100);  // the time the key came, not when it was settled
     EXPECT_EQ(d.deadline(), -1);
 
@@ -63,14 +61,14 @@ TEST(KeyDecoder, LoneEscapeNeedsTheTimeoutButASplitSequenceDecodes) {
     KeyDecoder split;
     EXPECT_TRUE(decode(split, "\x1b", 0).empty());
     EXPECT_TRUE(decode(split, "[", 10).empty());
-    EXPECT_EQ(keysOf(decode(split, "A", 20)), std::vector<int>{Vk::Up});
+    EXPECT_EQ(keysOf(decode(split, "A", 20)), std::vector<int>{VK::Up});
     out.clear();
     split.expire(1000, out);
     EXPECT_TRUE(out.empty());
 
     // Escape pressed twice, or Escape then an arrow, or Alt with a digit.
-    EXPECT_EQ(keysOf(decode("\x1b\x1b[A")), (std::vector<int>{Vk::Escape, Vk::Up}));
-    EXPECT_EQ(keysOf(decode("\x1b\x35")), (std::vector<int>{Vk::Escape, '5'}));  // \x35 is '5'
+    EXPECT_EQ(keysOf(decode("\x1b\x1b[A")), (std::vector<int>{VK::Escape, VK::Up}));
+    EXPECT_EQ(keysOf(decode("\x1b\x35")), (std::vector<int>{VK::Escape, '5'}));  // \x35 is '5'
 }
 
 // Num Lock (129) and Caps Lock (65) are no modifiers, Shift+1 is still the 1
@@ -83,11 +81,11 @@ TEST(KeyDecoder, KittyEventsWithTypesModifiersAndLockKeys) {
         KeyAction action;
         int mods;
     } cases[] = {
-        {"\x1b[13u", Vk::Enter, A::Press, 0},        {"\x1b[13;1:2u", Vk::Enter, A::Repeat, 0},
-        {"\x1b[13;1:3u", Vk::Enter, A::Release, 0},  {"\x1b[1;129:3A", Vk::Up, A::Release, 0},
+        {"\x1b[13u", VK::Enter, A::Press, 0},        {"\x1b[13;1:2u", VK::Enter, A::Repeat, 0},
+        {"\x1b[13;1:3u", VK::Enter, A::Release, 0},  {"\x1b[1;129:3A", VK::Up, A::Release, 0},
         {"\x1b[49;65u", '1', A::Press, 0},           {"\x1b[49;2u", '1', A::Press, 1},
-        {"\x1b[27;1:3u", Vk::Escape, A::Release, 0}, {"\x1b[127;1:2u", Vk::Backspace, A::Repeat, 0},
-        {"\x1b[57414u", Vk::Enter, A::Press, 0},     {"\x1b[57419;1:3u", Vk::Up, A::Release, 0},
+        {"\x1b[27;1:3u", VK::Escape, A::Release, 0}, {"\x1b[127;1:2u", VK::Backspace, A::Repeat, 0},
+        {"\x1b[57414u", VK::Enter, A::Press, 0},     {"\x1b[57419;1:3u", VK::Up, A::Release, 0},
     };
     for (const auto& c : cases) {
         const auto events = decode(c.bytes);
@@ -113,9 +111,9 @@ TEST(KeyDecoder, ModifierKeysAndUnknownSequencesAreDroppedWithoutLosingWhatFollo
 }
 
 TEST(KeyDecoder, ControlBytesBreakSequencesOffAndStillCount) {
-    EXPECT_EQ(keysOf(decode("\x1b[1\r")), std::vector<int>{Vk::Enter});
-    EXPECT_EQ(keysOf(decode("\x1b[1;\x1b[B")), std::vector<int>{Vk::Down});
-    EXPECT_EQ(keysOf(decode("\x1b]0;title\x1b[C")), std::vector<int>{Vk::Right});
+    EXPECT_EQ(keysOf(decode("\x1b[1\r")), std::vector<int>{VK::Enter});
+    EXPECT_EQ(keysOf(decode("\x1b[1;\x1b[B")), std::vector<int>{VK::Down});
+    EXPECT_EQ(keysOf(decode("\x1b]0;title\x1b[C")), std::vector<int>{VK::Right});
 
     // An unfinished sequence is dropped after its timeout; the next bytes are keys again.
     KeyDecoder d;
@@ -134,7 +132,7 @@ TEST(KeyDecoder, CtrlCAndCtrlZReportedAsKeysBecomeSignalRequests) {
 }
 
 TEST(KeyDecoder, AWindowThatLosesTheFocusSaysSoAndGainingItIsNoKey) {
-    EXPECT_EQ(keysOf(decode("\x1b[I\x1b[A\x1b[O")), (std::vector<int>{Vk::Up, -static_cast<int>(Kind::FocusLost)}));
+    EXPECT_EQ(keysOf(decode("\x1b[I\x1b[A\x1b[O")), (std::vector<int>{VK::Up, -static_cast<int>(Kind::FocusLost)}));
 }
 
 }  // namespace

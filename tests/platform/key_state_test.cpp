@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "console/keys.h"
 #include "platform/key_state.h"
 
 namespace {
-
-// The virtual keys the decoder reports (the codes the game polls).
-enum Vk : int { Backspace = 8, Enter = 13, Escape = 27, Left = 37, Up = 38, Right = 39, Down = 40 };
 
 InputEvent event(int key, std::int64_t t, KeyAction action = KeyAction::Press, bool legacy = false) {
     InputEvent e;
@@ -23,64 +21,64 @@ void repeat(KeyState& s, int key, std::int64_t from, std::int64_t until, std::in
 
 TEST(EmulatedKeys, ATapCountsOnceForWhicheverViewReadsItFirst) {
     KeyState s;
-    s.record(event(Vk::Right, 0));
-    EXPECT_TRUE(s.held(Vk::Right, 20));  // walks one tile
-    EXPECT_FALSE(s.held(Vk::Right, 110));
-    EXPECT_FALSE(s.pressed(Vk::Right, 110));
+    s.record(event(VK::Right, 0));
+    EXPECT_TRUE(s.held(VK::Right, 20));  // walks one tile
+    EXPECT_FALSE(s.held(VK::Right, 110));
+    EXPECT_FALSE(s.pressed(VK::Right, 110));
 
-    s.record(event(Vk::Enter, 1000));
-    EXPECT_FALSE(s.pressed(Vk::Down, 1010));
-    EXPECT_TRUE(s.pressed(Vk::Enter, 1010));
-    EXPECT_FALSE(s.down(Vk::Enter));  // nothing to wait for
-    EXPECT_FALSE(s.pressed(Vk::Enter, 1085));
-    EXPECT_FALSE(s.held(Vk::Enter, 1085));
+    s.record(event(VK::Enter, 1000));
+    EXPECT_FALSE(s.pressed(VK::Down, 1010));
+    EXPECT_TRUE(s.pressed(VK::Enter, 1010));
+    EXPECT_FALSE(s.down(VK::Enter));  // nothing to wait for
+    EXPECT_FALSE(s.pressed(VK::Enter, 1085));
+    EXPECT_FALSE(s.held(VK::Enter, 1085));
 }
 
 TEST(EmulatedKeys, HoldingWalksOnceThenEveryTickWhileRepeatsComeAndStopsAfterTheQuietWindow) {
     KeyState s;
-    s.record(event(Vk::Right, 0));
+    s.record(event(VK::Right, 0));
     // The ticks of a walk, as the exploration loop would poll them.
-    EXPECT_TRUE(s.held(Vk::Right, 5));
-    EXPECT_FALSE(s.held(Vk::Right, 95));  // before the keyboard repeats: one step only
-    EXPECT_FALSE(s.held(Vk::Right, 185));
-    repeat(s, Vk::Right, 500, 2000, 33);  // the keyboard's repeat delay, then 30 per second
-    for (std::int64_t t = 545; t <= 1985; t += 90) EXPECT_TRUE(s.held(Vk::Right, t)) << t;
+    EXPECT_TRUE(s.held(VK::Right, 5));
+    EXPECT_FALSE(s.held(VK::Right, 95));  // before the keyboard repeats: one step only
+    EXPECT_FALSE(s.held(VK::Right, 185));
+    repeat(s, VK::Right, 500, 2000, 33);  // the keyboard's repeat delay, then 30 per second
+    for (std::int64_t t = 545; t <= 1985; t += 90) EXPECT_TRUE(s.held(VK::Right, t)) << t;
 
     // The last repeat came at 1985; the key counts as up after the quiet window.
     EXPECT_EQ(s.quietWindow(), KeyState::minQuietMs);
-    EXPECT_TRUE(s.held(Vk::Right, 1985 + KeyState::minQuietMs - 1));
-    EXPECT_FALSE(s.held(Vk::Right, 1985 + KeyState::minQuietMs));
+    EXPECT_TRUE(s.held(VK::Right, 1985 + KeyState::minQuietMs - 1));
+    EXPECT_FALSE(s.held(VK::Right, 1985 + KeyState::minQuietMs));
 }
 
 TEST(EmulatedKeys, RepeatsOfAHeldKeyAreNoNewPressesButTheNextPressIs) {
     KeyState s;
-    s.record(event(Vk::Down, 0));
-    EXPECT_TRUE(s.pressed(Vk::Down, 10));
+    s.record(event(VK::Down, 0));
+    EXPECT_TRUE(s.pressed(VK::Down, 10));
     // The first repeat looks like a second press until the next one follows
     // 40 ms later; by the menu's next poll it has been withdrawn.
-    repeat(s, Vk::Down, 600, 1400, 40);
-    for (std::int64_t t = 610; t <= 1500; t += 75) EXPECT_FALSE(s.pressed(Vk::Down, t)) << t;
-    s.record(event(Vk::Down, 1700));  // pressed again after a quiet moment
-    EXPECT_TRUE(s.pressed(Vk::Down, 1705));
+    repeat(s, VK::Down, 600, 1400, 40);
+    for (std::int64_t t = 610; t <= 1500; t += 75) EXPECT_FALSE(s.pressed(VK::Down, t)) << t;
+    s.record(event(VK::Down, 1700));  // pressed again after a quiet moment
+    EXPECT_TRUE(s.pressed(VK::Down, 1705));
 
     // The keyboard's repeat delay is known now: the next hold's first repeat
     // is never a press, even for a view that polls right when it comes.
-    s.record(event(Vk::Down, 5000));
-    EXPECT_TRUE(s.pressed(Vk::Down, 5000));
-    s.record(event(Vk::Down, 5600));
-    EXPECT_FALSE(s.pressed(Vk::Down, 5601));
-    repeat(s, Vk::Down, 5640, 6000, 40);
-    for (std::int64_t t = 5641; t <= 6100; t += 20) EXPECT_FALSE(s.pressed(Vk::Down, t)) << t;
+    s.record(event(VK::Down, 5000));
+    EXPECT_TRUE(s.pressed(VK::Down, 5000));
+    s.record(event(VK::Down, 5600));
+    EXPECT_FALSE(s.pressed(VK::Down, 5601));
+    repeat(s, VK::Down, 5640, 6000, 40);
+    for (std::int64_t t = 5641; t <= 6100; t += 20) EXPECT_FALSE(s.pressed(VK::Down, t)) << t;
 
     // A real second tap at that moment still counts, a quiet window later.
-    s.record(event(Vk::Down, 8000));
-    EXPECT_TRUE(s.pressed(Vk::Down, 8000));
-    s.record(event(Vk::Down, 8600));
-    EXPECT_FALSE(s.pressed(Vk::Down, 8601));
-    EXPECT_TRUE(s.pressed(Vk::Down, 8600 + s.quietWindow()));
+    s.record(event(VK::Down, 8000));
+    EXPECT_TRUE(s.pressed(VK::Down, 8000));
+    s.record(event(VK::Down, 8600));
+    EXPECT_FALSE(s.pressed(VK::Down, 8601));
+    EXPECT_TRUE(s.pressed(VK::Down, 8600 + s.quietWindow()));
     // Taps at other moments are not held back.
-    s.record(event(Vk::Down, 9000));
-    EXPECT_TRUE(s.pressed(Vk::Down, 9000));
+    s.record(event(VK::Down, 9000));
+    EXPECT_TRUE(s.pressed(VK::Down, 9000));
 }
 
 // A double digit typed fast is still two digits, and three in a row three.
@@ -96,18 +94,18 @@ TEST(EmulatedKeys, QuickTapsAreSeparatePresses) {
 
 TEST(EmulatedKeys, ASlowerRepeatRateWidensTheQuietWindow) {
     KeyState s;
-    s.record(event(Vk::Left, 0));
-    repeat(s, Vk::Left, 400, 1000, 60);
+    s.record(event(VK::Left, 0));
+    repeat(s, VK::Left, 400, 1000, 60);
     EXPECT_GE(s.quietWindow(), 170);
-    EXPECT_TRUE(s.held(Vk::Left, 1000 + 160));  // the last repeat came at 1000
-    EXPECT_FALSE(s.held(Vk::Left, 1000 + s.quietWindow()));
+    EXPECT_TRUE(s.held(VK::Left, 1000 + 160));  // the last repeat came at 1000
+    EXPECT_FALSE(s.held(VK::Left, 1000 + s.quietWindow()));
 }
 
 TEST(KeyPresses, ABurstIsHandedOutInTypedOrderAndOldPressesAreForgotten) {
     KeyState s;
     // "321" and Enter arrive in one read; the number field polls the digits
     // in the order 0-9, one digit per pass, then Enter.
-    for (int key : {int('3'), int('2'), int('1'), int(Vk::Enter)}) s.record(event(key, 0));
+    for (int key : {int('3'), int('2'), int('1'), int(VK::Enter)}) s.record(event(key, 0));
     std::string typed;
     for (std::int64_t t = 0; t <= 400 && typed.size() < 4; t += 80) {
         for (int key = '0'; key <= '9'; ++key)
@@ -115,36 +113,36 @@ TEST(KeyPresses, ABurstIsHandedOutInTypedOrderAndOldPressesAreForgotten) {
                 typed += static_cast<char>(key);
                 break;
             }
-        if (s.pressed(Vk::Enter, t)) typed += 'E';
+        if (s.pressed(VK::Enter, t)) typed += 'E';
     }
     EXPECT_EQ(typed, "321E");
 
     // A press of a key the screen never polls holds the next one back only
     // until it is forgotten.
     KeyState stray;
-    stray.record(event(Vk::Escape, 0));
-    stray.record(event(Vk::Enter, 200));
-    EXPECT_FALSE(stray.pressed(Vk::Enter, 210));
-    EXPECT_TRUE(stray.pressed(Vk::Enter, KeyState::pressLifetimeMs + 1));
+    stray.record(event(VK::Escape, 0));
+    stray.record(event(VK::Enter, 200));
+    EXPECT_FALSE(stray.pressed(VK::Enter, 210));
+    EXPECT_TRUE(stray.pressed(VK::Enter, KeyState::pressLifetimeMs + 1));
 }
 
 TEST(ExactKeys, KeysWithoutReleasesNeverStickDown) {
     KeyState s;
     s.setExact(true);
     // A plain byte (no release will follow) is a press and nothing more.
-    s.record(event(Vk::Enter, 0, KeyAction::Press, true));
-    EXPECT_TRUE(s.pressed(Vk::Enter, 10));
-    EXPECT_FALSE(s.down(Vk::Enter));
+    s.record(event(VK::Enter, 0, KeyAction::Press, true));
+    EXPECT_TRUE(s.pressed(VK::Enter, 10));
+    EXPECT_FALSE(s.down(VK::Enter));
     // A key held without repeats stays down; when the window loses the
     // focus its release goes elsewhere, so it counts as up.
-    s.record(event(Vk::Left, 100));
-    EXPECT_TRUE(s.held(Vk::Left, 60000));
+    s.record(event(VK::Left, 100));
+    EXPECT_TRUE(s.held(VK::Left, 60000));
     s.releaseAll();
-    EXPECT_FALSE(s.held(Vk::Left, 60001));
+    EXPECT_FALSE(s.held(VK::Left, 60001));
     // After a stop nothing counts as down.
-    s.record(event(Vk::Down, 5000));
+    s.record(event(VK::Down, 5000));
     s.forget();
-    EXPECT_FALSE(s.held(Vk::Down, 5001));
+    EXPECT_FALSE(s.held(VK::Down, 5001));
 }
 
 }  // namespace

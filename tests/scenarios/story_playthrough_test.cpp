@@ -18,8 +18,7 @@ protected:
     void SetUp() override {
         ShippedWorldTest::SetUp();
         // The shipped maps, and a folder of its own for the saved game.
-        std::filesystem::create_directory_symlink(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps",
-                                                  folder / "maps");
+        folder.mirror(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", "maps");
         setHost(&player);
     }
 

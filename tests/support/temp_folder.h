@@ -2,10 +2,10 @@
 // A fresh empty folder under the system's temporary folder, removed with
 // everything in it when the test ends.
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 // The bytes of a file; empty when it cannot be read.
@@ -17,8 +17,13 @@ inline std::string readFile(const std::filesystem::path& file) {
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "drifter-XXXXXX").string();
-        if (::mkdtemp(pattern.data())) root = pattern;
+        // create_directory refuses a name that exists, so the folder is ours alone.
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && root.empty(); ++attempt) {
+            const auto candidate = std::filesystem::temp_directory_path() / ("drifter-" + std::to_string(random()));
+            std::error_code ec;
+            if (std::filesystem::create_directory(candidate, ec)) root = candidate;
+        }
     }
     ~TempFolder() {
         std::error_code ec;
@@ -32,12 +37,19 @@ public:
 
     // Writes a file below the folder, making its folders.
     std::filesystem::path write(const std::string& name, const std::string& bytes) const {
-        const std::filesystem::path file = root / name;
+        const std::filesystem::path file = root / std::filesystem::u8path(name);  // names are UTF-8
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << bytes;
         return file;
     }
-    std::string read(const std::string& name) const { return readFile(root / name); }
+    std::string read(const std::string& name) const { return readFile(root / std::filesystem::u8path(name)); }
+    // Makes the folder at source appear below this one as name: a link where
+    // the system allows it, otherwise a copy (Windows wants a privilege for links).
+    void mirror(const std::filesystem::path& source, const std::string& name) const {
+        std::error_code ec;
+        std::filesystem::create_directory_symlink(source, root / name, ec);
+        if (ec) std::filesystem::copy(source, root / name, std::filesystem::copy_options::recursive);
+    }
 
 private:
     std::filesystem::path root;

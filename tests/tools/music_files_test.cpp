@@ -18,7 +18,7 @@ namespace {
 class MusicFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MusicFile, IsAPlayableLoopOfTheRightLength) {
-    const std::string bytes = readFile(std::string(DRIFTER_SOURCE_DIR) + "/Music/" + GetParam() + ".wav");
+    const std::string bytes = readFile(std::string(DRIFTER_MUSIC_DIR) + "/" + GetParam() + ".wav");
     ASSERT_GT(bytes.size(), 44u) << "missing";
     const int channels = bytes[22];
     ASSERT_TRUE(channels == 1 || channels == 2);

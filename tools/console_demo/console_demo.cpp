@@ -12,7 +12,7 @@
 #include "console/menu.h"
 #include "console/quit.h"
 #include "program/program.h"
-#include "platform/terminal_host.h"
+#include "platform/game_host.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ void askForNumber() {
 }
 
 void runDemo() {
-    TerminalHost terminal;
+    GameHost terminal;
     HostInstallation installed(terminal);
     drawTestCard(terminal.exactKeys());
     for (;;) {

@@ -1,0 +1,87 @@
+#include "platform/game_folders.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+GameFolders inUse;
+
+std::string environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool holdsMaps(const fs::path& folder) {
+    std::error_code ec;
+    return !folder.empty() && fs::is_directory(folder / "maps", ec);
+}
+
+struct Candidate {
+    fs::path folder;
+    const char* why;  // how the player can tell where it came from
+};
+
+// The places the data may be, in the order they are tried.
+std::vector<Candidate> dataCandidates(const FolderClues& clues) {
+    std::vector<Candidate> candidates;
+    if (!clues.drifterData.empty())
+        candidates.push_back({(clues.workingFolder / clues.drifterData).lexically_normal(), "DRIFTER_DATA"});
+    if (!clues.workingFolder.empty()) candidates.push_back({clues.workingFolder, "the working folder"});
+    if (!clues.executable.empty())
+        candidates.push_back({(clues.executable.parent_path() / ".." / "share" / "drifter").lexically_normal(),
+                              "the installed data"});
+    return candidates;
+}
+
+std::string notFound(const std::vector<Candidate>& tried) {
+    std::string line = "the game's data was not found: no maps/ folder in ";
+    for (std::size_t i = 0; i < tried.size(); ++i) {
+        if (i > 0) line += i + 1 == tried.size() ? " or " : ", ";
+        line += tried[i].folder.string() + " (" + tried[i].why + ")";
+    }
+    return line + "; set DRIFTER_DATA to the folder that holds maps/";
+}
+
+// The per-user data folder; a relative XDG_DATA_HOME is not used, as the
+// base directory rules say.
+fs::path userSaves(const FolderClues& clues) {
+    const fs::path xdg = clues.xdgDataHome;
+    if (xdg.is_absolute()) return xdg / "drifter" / "save";
+    if (clues.home.empty())
+        throw std::runtime_error("no folder for saved games: neither XDG_DATA_HOME nor HOME is set");
+    return fs::path(clues.home) / ".local" / "share" / "drifter" / "save";
+}
+
+}  // namespace
+
+FolderClues systemClues() {
+    FolderClues clues;
+    clues.drifterData = environment("DRIFTER_DATA");
+    clues.xdgDataHome = environment("XDG_DATA_HOME");
+    clues.home = environment("HOME");
+    std::error_code ec;  // a folder that cannot be told is not tried
+    clues.workingFolder = fs::current_path(ec);
+    clues.executable = fs::read_symlink("/proc/self/exe", ec);
+    return clues;
+}
+
+GameFolders findGameFolders(const FolderClues& clues) {
+    const std::vector<Candidate> candidates = dataCandidates(clues);
+    const auto chosen = std::find_if(candidates.begin(), candidates.end(),
+                                     [](const Candidate& candidate) { return holdsMaps(candidate.folder); });
+    if (chosen == candidates.end()) throw std::runtime_error(notFound(candidates));
+    GameFolders folders;
+    folders.data = chosen->folder;
+    folders.saves = holdsMaps(clues.workingFolder) ? clues.workingFolder / "save" : userSaves(clues);
+    if (!clues.executable.empty()) folders.beside = clues.executable.parent_path();
+    return folders;
+}
+
+void useGameFolders(const GameFolders& folders) { inUse = folders; }
+
+const GameFolders& gameFolders() { return inUse; }

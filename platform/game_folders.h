@@ -1,0 +1,41 @@
+#pragma once
+// Where the game's files live. The game names its files Windows-style and
+// relative ("maps\map 0-1.map", ".\Music\Wolfman.wav", "save\save1.sav");
+// these folders say what such a name is relative to.
+
+#include <filesystem>
+#include <string>
+
+struct GameFolders {
+    // maps/ and Music/; empty: the working folder.
+    std::filesystem::path data;
+    // The folder that holds the saved games ("save\..." names).
+    std::filesystem::path saves = "save";
+    // Music missing from the data folder is looked for here: the program's
+    // own folder, where the build puts the music it makes.
+    std::filesystem::path beside;
+};
+
+// What the lookup is told about the system; an empty text is an unset value.
+struct FolderClues {
+    std::string drifterData;  // $DRIFTER_DATA
+    std::string xdgDataHome;  // $XDG_DATA_HOME
+    std::string home;         // the player's home folder
+    std::filesystem::path workingFolder;
+    std::filesystem::path executable;  // the program file itself
+};
+
+// The clues of this process: its environment, working folder and program file.
+FolderClues systemClues();
+
+// The data folder is the first of $DRIFTER_DATA, the working folder and the
+// program's ../share/drifter that holds maps/. Games are saved in save/ of the
+// working folder when it holds maps/, else in $XDG_DATA_HOME/drifter/save
+// (~/.local/share/drifter/save). Throws std::runtime_error with one line
+// naming the folders tried when none holds maps/.
+GameFolders findGameFolders(const FolderClues& clues);
+
+// The folders that game file names resolve in from now on, and those in use.
+// Until set, everything is relative to the working folder.
+void useGameFolders(const GameFolders& folders);
+const GameFolders& gameFolders();
