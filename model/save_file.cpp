@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <sstream>
 
@@ -59,9 +60,14 @@ public:
 
     bool ok() const { return good; }
 
+    // A name ends at a NUL, and CRs at its end are dropped: written back
+    // before a line feed, one of them would be read as part of the line break
+    // and the name would load different from the game that was saved.
     String line() {
         std::string s;
         if (!std::getline(in, s)) good = false;
+        s.resize(std::strlen(s.c_str()));
+        while (!s.empty() && s.back() == '\r') s.pop_back();
         return String(s.c_str());
     }
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the Debian packages the build needs and installs the missing ones.
+# Checks the Debian packages the build needs and installs the missing ones
+# (with the argument fuzz, also those of the fuzz targets).
 # As root it runs apt-get itself; otherwise it prints the command and stops.
 set -euo pipefail
 
@@ -9,6 +10,8 @@ packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
 if [[ "${1:-}" == windows ]]; then
   packages+=(g++-mingw-w64-x86-64-posix googletest wine64 wine)
 fi
+# make fuzz (tools/setup.sh fuzz) also needs clang and its libFuzzer runtime.
+if [[ "${1:-}" == fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
 
 missing=()
 for p in "${packages[@]}"; do
