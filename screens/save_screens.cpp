@@ -36,11 +36,14 @@ bool leadingNumber(const std::string& line, int& value) {
     return true;
 }
 
+// A slot file larger than any save the game writes is damage, and is never read.
+bool oversized(int slot) { return fileLargerThan(slotFileName(slot).str(), maxSaveFileBytes); }
+
 String slotLine(int slot) {
     String line("Save ");
     line += slot;
     std::string text;
-    if (fileLargerThan(slotFileName(slot).str(), maxSaveFileBytes)) return line + ": Damaged";
+    if (oversized(slot)) return line + ": Damaged";
     if (!readTextFile(slotFileName(slot).str(), text)) return line + ": Empty";
     std::istringstream in(text);
     std::string cityLine, cashLine;
@@ -107,9 +110,8 @@ void loadGameScreen(Possessions& possessions, Character& player, int& currentMap
         const int slot = chooseSlot();
         if (slot == 0) return;
         std::string text;
-        if (fileLargerThan(slotFileName(slot).str(), maxSaveFileBytes)) {
-            warn(("save/save" + std::to_string(slot) + ".sav is larger than any saved game and cannot be loaded.")
-                     .c_str());
+        if (oversized(slot)) {
+            warn("save/save" + std::to_string(slot) + ".sav is larger than any saved game and cannot be loaded.");
             continue;
         }
         if (!readTextFile(slotFileName(slot).str(), text)) continue;
