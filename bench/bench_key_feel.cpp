@@ -150,7 +150,7 @@ void row(const char* label, const Keyboard& k, std::int64_t lag, bool history) {
         worst.latest = std::max(worst.latest, f.latest);
     }
     std::printf("| %-22s | %4lld ms %2lld/s | %5lld ms | %8.2f | %9lld | %6lld | %5lld | %7lld | %6lld ms |\n",
-                label, static_cast<long long>(k.delay), static_cast<long long>(1000 / k.every),
+                label, static_cast<long long>(k.delay), static_cast<long long>((1000 + k.every / 2) / k.every),
                 static_cast<long long>(lag), worst.tilesPerTap, static_cast<long long>(worst.overshoot),
                 static_cast<long long>(worst.stalls), static_cast<long long>(worst.lost),
                 static_cast<long long>(worst.doubled), static_cast<long long>(worst.latest));
