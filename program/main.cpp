@@ -68,4 +68,6 @@ int play() {
 
 }  // namespace
 
-int main(int argc, char** argv) { return argc > 1 ? answerArguments(argc, argv) : exitStatusOf(play); }
+int main(int argc, char** argv) {
+    return argc > 1 ? answerArguments(argc, argv) : showGameEnded(exitStatusOf(play));
+}
