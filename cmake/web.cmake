@@ -26,6 +26,8 @@ function(drifter_web_finish)
   target_link_options(drifter PRIVATE
     # The game's waits sleep on the page's timers: its loops stay as they are.
     -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
+    # Optimized for size at the link too, where Asyncify's pass runs.
+    -Os
     -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web -sEXIT_RUNTIME=0
     -sEXPORTED_RUNTIME_METHODS=[] -lidbfs.js
     --pre-js ${DRIFTER_WEB_SOURCES}/saves.js

@@ -15,6 +15,7 @@ const page = (() => {
     ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
   for (let d = 0; d <= 9; ++d) keyCodes['Digit' + d] = 48 + d;
   const press = 0, repeat = 1, release = 2, focusLost = -1;
+  const textDelayMs = 100;
 
   const canvas = document.getElementById('screen');
   const context = canvas.getContext('2d', { alpha: false });
@@ -69,13 +70,17 @@ const page = (() => {
     }
   }
 
-  // The screen's text for screen readers (and tests), row by row.
+  // The screen's text for screen readers (and tests), row by row. Brought up
+  // to date a moment after the cells change, so that a street where figures
+  // move every tick is not read out at that pace.
+  let textDue = false;
   function updateText() {
+    textDue = false;
     const lines = [];
     for (let y = 0; y < rows; ++y) {
-      let line = '';
-      for (let x = 0; x < columns; ++x) line += String.fromCharCode(cells[y * columns + x] & 0xffff);
-      lines.push(line.trimEnd());
+      const row = new Uint16Array(columns);
+      for (let x = 0; x < columns; ++x) row[x] = cells[y * columns + x] & 0xffff;
+      lines.push(String.fromCharCode.apply(null, row).trimEnd());
     }
     const text = lines.join('\n');
     if (reader.textContent !== text) reader.textContent = text;
@@ -89,7 +94,8 @@ const page = (() => {
         cells[(top + y) * columns + left + x] = cell;
         drawCell(left + x, top + y, cell);
       }
-    updateText();
+    if (!textDue) setTimeout(updateText, textDelayMs);
+    textDue = true;
   }
 
   function queue(entry) {
