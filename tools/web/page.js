@@ -15,10 +15,13 @@ const page = (() => {
     ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
   for (let d = 0; d <= 9; ++d) keyCodes['Digit' + d] = 48 + d;
   const press = 0, repeat = 1, release = 2, focusLost = -1;
-  const textDelayMs = 100;
+  const textDelayMs = 400;
 
-  const canvas = document.getElementById('screen');
-  const context = canvas.getContext('2d', { alpha: false });
+  // One canvas per row: a figure's step repaints its rows, not the screen.
+  const grid = document.getElementById('screen');
+  const rowCanvases = [];
+  for (let y = 0; y < rows; ++y) rowCanvases.push(grid.appendChild(document.createElement('canvas')));
+  const contexts = rowCanvases.map((c) => c.getContext('2d', { alpha: false }));
   const reader = document.getElementById('text');
   const message = document.getElementById('message');
   // What the cells show: the glyph's code point, the attribute above it.
@@ -31,13 +34,18 @@ const page = (() => {
 
   // Whole-pixel cells, as large as the window allows at 1:2.
   function fit() {
-    const main = canvas.parentElement;
+    const main = grid.parentElement;
     const height = Math.max(8, Math.min(Math.floor(main.clientHeight / rows),
       2 * Math.floor(main.clientWidth / columns)));
     cellHeight = height - (height % 2);
     cellWidth = cellHeight / 2;
-    canvas.width = columns * cellWidth;
-    canvas.height = rows * cellHeight;
+    for (let y = 0; y < rows; ++y) {
+      rowCanvases[y].width = columns * cellWidth;
+      rowCanvases[y].height = cellHeight;
+      contexts[y].font = cellHeight + 'px monospace';
+      contexts[y].textBaseline = 'middle';
+      contexts[y].textAlign = 'center';
+    }
     for (let i = 0; i < cells.length; ++i) drawCell(i % columns, Math.floor(i / columns), cells[i]);
   }
 
@@ -49,8 +57,9 @@ const page = (() => {
   function drawCell(x, y, cell) {
     const glyph = cell & 0xffff;
     const attr = cell >>> 16;
+    const context = contexts[y];
     const left = x * cellWidth;
-    const top = y * cellHeight;
+    const top = 0;
     context.globalAlpha = 1;
     context.fillStyle = palette[(attr >> 4) & 15];
     context.fillRect(left, top, cellWidth, cellHeight);
@@ -63,9 +72,6 @@ const page = (() => {
       context.globalAlpha = shades[glyph];
       context.fillRect(left, top, cellWidth, cellHeight);
     } else if (glyph !== 0x20) {
-      context.font = cellHeight + 'px monospace';
-      context.textBaseline = 'middle';
-      context.textAlign = 'center';
       context.fillText(String.fromCharCode(glyph), left + cellWidth / 2, top + cellHeight / 2 + 1, cellWidth);
     }
   }
@@ -90,8 +96,11 @@ const page = (() => {
     if (!performance.getEntriesByName('first-frame').length) performance.mark('first-frame');
     for (let y = 0; y < height; ++y)
       for (let x = 0; x < width; ++x) {
+        // The rectangle holds every changed cell, and the unchanged between them.
         const cell = patch[y * width + x];
-        cells[(top + y) * columns + left + x] = cell;
+        const at = (top + y) * columns + left + x;
+        if (cells[at] === cell) continue;
+        cells[at] = cell;
         drawCell(left + x, top + y, cell);
       }
     if (!textDue) setTimeout(updateText, textDelayMs);
@@ -117,7 +126,7 @@ const page = (() => {
     message.textContent = text;
     message.className = isError ? 'error' : '';
     message.hidden = false;
-    canvas.hidden = true;
+    grid.hidden = true;
     reader.textContent = text;
   }
 
@@ -190,12 +199,12 @@ const page = (() => {
 let lastError = '';
 var Module = {
   page,
-  canvas: document.getElementById('screen'),
   print: (text) => console.log(text),
   // The program writes the reason it stopped to its error stream.
   printErr: (text) => {
     lastError = text;
     console.error(text);
   },
-  onAbort: (what) => page.failed('The game could not run: ' + what),
+  onAbort: (what) => page.failed('The game could not run: ' + what +
+    (/wasm/.test(String(what)) ? ' (its program, drifter.wasm, could not be loaded)' : '')),
 };
