@@ -5,7 +5,7 @@
 
 if(NOT EMSCRIPTEN)
   # The page's host needs Emscripten.
-  string(APPEND DRIFTER_OTHER_PLATFORM_SOURCES "|platform/web_host\\.cpp$")
+  string(APPEND DRIFTER_OTHER_PLATFORM_SOURCES "|platform/web_(host|sound)\\.cpp$")
   return()
 endif()
 
@@ -39,12 +39,27 @@ function(drifter_web_finish)
   set(DRIFTER_PROJECT_URL about.txt CACHE STRING "Where the page's footer links to")
   configure_file(${DRIFTER_WEB_SOURCES}/index.html ${DRIFTER_SITE}/index.html @ONLY)
   configure_file(${CMAKE_SOURCE_DIR}/README.md ${DRIFTER_SITE}/about.txt COPYONLY)
-  foreach(file page.js page.css)
+  # The synthesizer, for the page's music worker; the tunes' note files
+  # beside it, named in lower case as the game asks for them.
+  add_executable(drifter_music ${DRIFTER_WEB_SOURCES}/music_worker.cpp)
+  target_link_libraries(drifter_music PRIVATE music_maker)
+  set_target_properties(drifter_music PROPERTIES SUFFIX .js RUNTIME_OUTPUT_DIRECTORY ${DRIFTER_SITE})
+  target_link_options(drifter_music PRIVATE -Os -sENVIRONMENT=worker -sALLOW_MEMORY_GROWTH
+    -sEXPORTED_FUNCTIONS=[_renderTune,_tuneLeft,_tuneRight,_tuneRate] -sEXPORTED_RUNTIME_METHODS=[ccall])
+  set(tunes)
+  foreach(tune finaldeposit moody2 battle Wolfman brighter)
+    string(TOLOWER ${tune} name)
+    add_custom_command(OUTPUT ${DRIFTER_SITE}/Music/${name}.notes
+      COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/tools/music/${tune}.notes ${DRIFTER_SITE}/Music/${name}.notes
+      DEPENDS ${CMAKE_SOURCE_DIR}/tools/music/${tune}.notes VERBATIM)
+    list(APPEND tunes ${DRIFTER_SITE}/Music/${name}.notes)
+  endforeach()
+  foreach(file page.js page.css music_worker.js)
     add_custom_command(OUTPUT ${DRIFTER_SITE}/${file}
       COMMAND ${CMAKE_COMMAND} -E copy ${DRIFTER_WEB_SOURCES}/${file} ${DRIFTER_SITE}/${file}
       DEPENDS ${DRIFTER_WEB_SOURCES}/${file} VERBATIM)
     list(APPEND page ${DRIFTER_SITE}/${file})
   endforeach()
-  add_custom_target(web_site ALL DEPENDS drifter ${page})
+  add_custom_target(web_site ALL DEPENDS drifter drifter_music ${page} ${tunes})
 endfunction()
 cmake_language(DEFER CALL drifter_web_finish)

@@ -15,7 +15,7 @@ const page = (() => {
     ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
   for (let d = 0; d <= 9; ++d) keyCodes['Digit' + d] = 48 + d;
   const press = 0, repeat = 1, release = 2, focusLost = -1;
-  const textDelayMs = 400;
+  const textDelayMs = 150;
 
   // One canvas per row: a figure's step repaints its rows, not the screen.
   const grid = document.getElementById('screen');
@@ -147,16 +147,58 @@ const page = (() => {
   fit();
   updateText();
 
-  // Music through Web Audio; the browser allows sound only after a key.
+  // Music through Web Audio. The browser allows sound only after a key, so
+  // the tune the game asked for waits for the first one. Tunes are made by
+  // the music worker once each; where audio is refused the game is silent.
   const music = {
     context: null,
+    worker: null,
+    tunes: {},  // name: AudioBuffer, or 'making', or 'failed'
+    wanted: null,
+    playing: null,
     start() {
-      if (this.context || !window.AudioContext) return;
+      if (this.context !== null) return;
       try {
         this.context = new AudioContext();
+        this.worker = new Worker('music_worker.js');
+        this.worker.onmessage = (event) => this.made(event.data);
       } catch (e) {
-        this.context = false;  // refused: the game goes on in silence
+        this.context = false;
+        return;
       }
+      if (this.wanted) this.play(this.wanted);
+    },
+    made(tune) {
+      if (tune.error) {
+        this.tunes[tune.name] = 'failed';
+        return;
+      }
+      const buffer = this.context.createBuffer(2, tune.left.length, tune.rate);
+      buffer.copyToChannel(tune.left, 0);
+      buffer.copyToChannel(tune.right, 1);
+      this.tunes[tune.name] = buffer;
+      if (this.wanted === tune.name) this.play(tune.name);
+    },
+    play(name) {
+      this.stop();
+      this.wanted = name;
+      if (!this.context) return;
+      const tune = this.tunes[name];
+      if (tune === undefined) {
+        this.tunes[name] = 'making';
+        this.worker.postMessage(name);
+      }
+      if (!(tune instanceof AudioBuffer)) return;
+      this.playing = this.context.createBufferSource();
+      this.playing.buffer = tune;
+      this.playing.loop = true;
+      this.playing.connect(this.context.destination);
+      this.playing.start();
+    },
+    stop() {
+      this.wanted = null;
+      if (this.playing) this.playing.stop();
+      this.playing = null;
     },
   };
 
