@@ -21,9 +21,8 @@ namespace {
 // the game spells some names in two ways.
 std::string tuneName(const std::string& path) {
     std::string name = std::filesystem::path(path).stem().string();
-    std::transform(name.begin(), name.end(), name.begin(), [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    });
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
     return name;
 }
 
