@@ -159,7 +159,9 @@ const page = (() => {
     start() {
       if (this.context !== null) return;
       try {
-        this.context = new AudioContext();
+        // At the synthesizer's rate (music::sampleRate), so nothing is
+        // resampled while a tune plays.
+        this.context = new AudioContext({ sampleRate: 44100 });
         this.worker = new Worker('music_worker.js');
         this.worker.onmessage = (event) => this.made(event.data);
       } catch (e) {
