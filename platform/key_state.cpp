@@ -50,8 +50,10 @@ bool KeyState::continuesRun(const Slot& s, std::int64_t gap) const {
 bool KeyState::startsRun(const Slot& s, std::int64_t gap) const {
     // The last event came a keyboard's delay after the one before, and this
     // one an interval after it: the last was the first auto-repeat. Clumped
-    // events (a link delivering several at once) start no run.
-    return within(s.gaps[0], minRepeatDelayMs, maxRepeatDelayMs) &&
+    // events (a link delivering several at once) start no run, and neither
+    // does a delay shorter than quick taps: such a keyboard's runs are found
+    // by their even gaps alone.
+    return within(s.gaps[0], quickTapsMs, maxRepeatDelayMs) &&
            within(gap, minRepeatIntervalMs / 2, maxRepeatIntervalMs);
 }
 

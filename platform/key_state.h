@@ -65,6 +65,8 @@ public:
     static constexpr std::int64_t usualRepeatDelayMs = 500;
     // How late a repeat may come and still continue its run.
     static constexpr std::int64_t repeatMarginMs = 50;
+    // Taps of one key this close may come from a person (fast typing).
+    static constexpr std::int64_t quickTapsMs = 200;
     // How far apart the gaps of a run may be and still count as even.
     static constexpr std::int64_t evenGapsMs = 8;
     // How close to the delay an event must come to wait for repeats.
