@@ -15,6 +15,8 @@
 #include <exception>
 #include <stdexcept>
 
+#include "console/interruption.h"
+
 namespace {
 
 // Everything the signal handlers need, kept in plain static storage: a
@@ -218,7 +220,12 @@ bool hungUp() {
     return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 
-[[noreturn]] void terminalClosed() { throw std::runtime_error("the terminal was closed"); }
+// Closed without a hang-up signal (the program kept no controlling terminal):
+// the game in play is kept all the same.
+[[noreturn]] void terminalClosed() {
+    keepGameInPlay();
+    throw std::runtime_error("the terminal was closed");
+}
 
 }  // namespace
 
@@ -295,7 +302,11 @@ std::string TerminalSession::readAvailable() {
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN) throw std::runtime_error(errorText("the terminal cannot be read any more"));
+        if (n < 0 && errno != EAGAIN) {
+            const std::string reason = errorText("the terminal cannot be read any more");
+            keepGameInPlay();
+            throw std::runtime_error(reason);
+        }
         // Raw reads return nothing both when no key waits and at the end of
         // a closed terminal; only the latter is hung up.
         if (n == 0 && input.empty() && hungUp()) terminalClosed();
@@ -316,6 +327,8 @@ void TerminalSession::waitForInput(int timeoutMs) {
     // waited on it would spin instead of sleeping.
     if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[0].revents & POLLIN)) terminalClosed();
 }
+
+void TerminalSession::wakeFromSignal() { wake(); }
 
 bool TerminalSession::size(int& columns, int& rows) const {
     winsize ws{};

@@ -37,9 +37,9 @@ TEST_F(GamePaths, BackslashesAndLetterCaseAreResolvedTheSameWayEveryTime) {
 TEST_F(TextFiles, ReadLikeAWindowsTextStream) {
     dir.write("a.txt", "one\r\ntwo\rthree\r\n\r\n");
     std::string text;
-    ASSERT_TRUE(readTextFile("a.txt", text));
+    ASSERT_EQ(readGameFile("a.txt", 100, text), GameFileRead::Read);
     EXPECT_EQ(text, "one\ntwo\rthree\n\n");  // a CR not before LF stays
-    EXPECT_FALSE(readTextFile("missing.txt", text));
+    EXPECT_EQ(readGameFile("missing.txt", 100, text), GameFileRead::Missing);
 }
 
 TEST_F(AtomicWrites, ReplaceTheFileWholeOrLeaveItAlone) {
