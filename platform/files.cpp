@@ -153,6 +153,9 @@ bool removeGameFile(const std::string& gameName) {
 
 std::string folderUnreadable(const std::string& gameName) {
     std::error_code ec;
+    // Where nothing stands at the name (a folder above it may be missing or a
+    // file), there is nothing to read: the folder is still to be made.
+    if (!fs::exists(fs::symlink_status(systemPath(gameName), ec))) return std::string();
     fs::directory_iterator(systemPath(gameName), ec);
     return ec && ec != std::errc::no_such_file_or_directory ? ec.message() : std::string();
 }

@@ -129,7 +129,7 @@ bool saveFolderReadable() {
 bool saveFolderMade() {
     const std::string reason = makeDirectory("save");
     if (reason.empty()) return true;
-    warn("The save folder " + resolveGamePath("save") + " cannot be made.\n" + reason);
+    warn("The save folder cannot be made:\n" + resolveGamePath("save") + "\n" + reason);
     return false;
 }
 
@@ -155,7 +155,7 @@ bool readChosen(const SaveFile& file, const Array<Map>& maps, SavedGame& game, s
 Array<String> saveSlotList(bool withInterrupted) { return listLines(listedFiles(withInterrupted)); }
 
 void saveGameScreen(Possessions& possessions, Character& player, int currentMap) {
-    if (!savingOn() || !saveFolderMade() || !saveFolderReadable()) return;
+    if (!savingOn() || !saveFolderReadable() || !saveFolderMade()) return;
     const std::vector<SaveFile> slots = listedFiles(false);
     for (;;) {
         const int chosen = chooseFile(slots);
