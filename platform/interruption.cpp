@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "console/interruption.h"
+#include "platform/signal_handler.h"
 
 namespace {
 
@@ -25,14 +26,6 @@ struct WatchState {
 
 WatchState state;
 
-void setHandler(int sig, void (*handler)(int), int flags, struct sigaction* previous) {
-    struct sigaction sa {};
-    sa.sa_handler = handler;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = flags;
-    ::sigaction(sig, &sa, previous);
-}
-
 void onInterruption(int sig) {
     const int savedErrno = errno;
     if (!state.pending) {
@@ -50,7 +43,7 @@ void onGraceOver(int) {
     for (int i = 0; i < watchedCount; ++i)
         if (watched[i] == sig) ::sigaction(sig, &state.previous[i], nullptr);
     ::raise(sig);
-    setHandler(sig, SIG_DFL, 0, nullptr);  // it was ignored before: it ends the game all the same
+    setSignalHandler(sig, SIG_DFL, 0, nullptr);  // it was ignored before: it ends the game all the same
     ::raise(sig);
 }
 
@@ -59,8 +52,9 @@ void onGraceOver(int) {
 InterruptionWatch::InterruptionWatch(void (*wake)()) {
     state.pending = 0;
     state.wake = wake;
-    for (int i = 0; i < watchedCount; ++i) setHandler(watched[i], onInterruption, SA_RESTART, &state.previous[i]);
-    setHandler(SIGALRM, onGraceOver, 0, &state.previousAlarm);
+    for (int i = 0; i < watchedCount; ++i)
+        setSignalHandler(watched[i], onInterruption, SA_RESTART, &state.previous[i]);
+    setSignalHandler(SIGALRM, onGraceOver, 0, &state.previousAlarm);
 }
 
 InterruptionWatch::~InterruptionWatch() {
@@ -78,7 +72,7 @@ void stopIfInterrupted() {
 }
 
 void endAsInterrupted(int cause) {
-    setHandler(cause, SIG_DFL, 0, nullptr);
+    setSignalHandler(cause, SIG_DFL, 0, nullptr);
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, cause);

@@ -21,14 +21,8 @@ const HANDLE kept = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 // registered before it (the console's restore) and then Windows itself end
 // the game, once the main loop has kept it.
 BOOL WINAPI onControl(DWORD event) {
-    switch (event) {
-    case CTRL_C_EVENT:
-    case CTRL_BREAK_EVENT:
-    case CTRL_CLOSE_EVENT:
-    case CTRL_LOGOFF_EVENT:
-    case CTRL_SHUTDOWN_EVENT: break;
-    default: return FALSE;
-    }
+    // Ctrl+C, Ctrl+Break, close, logoff and shutdown: every event there is.
+    if (event > CTRL_SHUTDOWN_EVENT) return FALSE;
     int none = 0;
     if (pending.compare_exchange_strong(none, static_cast<int>(event) + 1)) {
         if (void (*wake)() = wakeHost.load()) wake();
