@@ -14,7 +14,7 @@ namespace {
 const int watched[] = {SIGHUP, SIGTERM, SIGINT};
 constexpr int watchedCount = sizeof watched / sizeof watched[0];
 // Time for the main loop to keep the game and restore the terminal.
-constexpr unsigned graceSeconds = 3;
+constexpr unsigned graceSeconds = 5;
 
 // Plain static storage: the handlers may only touch this.
 struct WatchState {

@@ -39,6 +39,8 @@ std::string keepInterruptedGame() {
     if (!inPlay) return std::string();
     const SavedGame game = before ? *before : captureGame(inPlay->possessions, inPlay->player, inPlay->currentMap);
     std::string failure = makeDirectory("save");
-    if (failure.empty()) writeFileAtomically(interruptedGameFile, formatSavedGame(game), failure);
-    return failure;
+    if (failure.empty() && writeFileAtomically(interruptedGameFile, formatSavedGame(game), failure)) return failure;
+    // Named, so that the player can see to it (empty with saving turned off).
+    const std::string where = resolveGamePath(interruptedGameFile);
+    return where.empty() ? failure : where + ": " + failure;
 }
