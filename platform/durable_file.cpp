@@ -12,6 +12,10 @@
 #include <cstring>
 #include <vector>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace {
 
 // Closes the descriptor when it goes out of scope.
@@ -57,6 +61,17 @@ GameFileRead readUpTo(int fd, std::uintmax_t limit, std::string& data) {
 
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+// In a browser page the save folder is held in memory and copied to the
+// browser's IndexedDB (tools/web/saves.js): a save has reached the disk only
+// once the copy is done. 1 when it is.
+// clang-format off
+EM_ASYNC_JS(int, storeSaves, (), {
+    return await new Promise((resolve) => Module.storeSaves((stored) => resolve(stored ? 1 : 0)));
+});
+// clang-format on
+#endif
+
 GameFileRead readFileBytes(const std::string& path, bool noLinks, std::uintmax_t limit, std::string& data) {
     // Without O_NONBLOCK, opening a FIFO would wait for a writer forever.
     const int flags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC | (noLinks ? O_NOFOLLOW : 0);
@@ -80,9 +95,14 @@ std::string replaceFileWith(const std::string& path, const std::string& data) {
     int error = 0;
     if (!writeAll(file.fd, data) || ::fsync(file.fd) != 0) error = errno;
     if (error == 0 && std::rename(pattern.c_str(), path.c_str()) != 0) error = errno;
-    if (error == 0) return std::string();
-    ::unlink(pattern.c_str());
-    return std::strerror(error);
+    if (error != 0) {
+        ::unlink(pattern.c_str());
+        return std::strerror(error);
+    }
+#ifdef __EMSCRIPTEN__
+    if (!storeSaves()) return "the browser did not store it (IndexedDB)";
+#endif
+    return std::string();
 }
 
 void removeUnlessInUse(const std::string& path) {

@@ -71,6 +71,22 @@ HANDLE createTemporary(const std::string& path, std::string& temporary) {
     return INVALID_HANDLE_VALUE;
 }
 
+// The C library's rename refuses to replace an existing file on Windows,
+// which would make every second save into a slot fail. While another game
+// replaces the same file, Windows refuses for a moment: tried again a few times.
+bool moveOver(const std::string& source, const std::string& target) {
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        if (MoveFileExW(wide(source).c_str(), wide(target).c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        const DWORD error = GetLastError();
+        if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) return false;
+        Sleep(25);
+        SetLastError(error);
+    }
+    return false;
+}
+
 }  // namespace
 
 GameFileRead readFileBytes(const std::string& path, bool noLinks, std::uintmax_t limit, std::string& data) {
@@ -100,11 +116,7 @@ std::string replaceFileWith(const std::string& path, const std::string& data) {
     if (file == INVALID_HANDLE_VALUE) return lastFailure();
     std::string reason = writeAll(file, data) ? std::string() : lastFailure();
     if (!CloseHandle(file) && reason.empty()) reason = lastFailure();
-    // The C library's rename refuses to replace an existing file on Windows,
-    // which would make every second save into a slot fail.
-    if (reason.empty() && !MoveFileExW(wide(temporary).c_str(), wide(path).c_str(),
-                                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        reason = lastFailure();
+    if (reason.empty() && !moveOver(temporary, path)) reason = lastFailure();
     if (!reason.empty()) DeleteFileW(wide(temporary).c_str());
     return reason;
 }
