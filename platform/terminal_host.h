@@ -13,6 +13,7 @@
 
 #include "console/host.h"
 #include "platform/key_decoder.h"
+#include "platform/interruption.h"
 #include "platform/key_state.h"
 #include "platform/terminal.h"
 #include "platform/terminal_presenter.h"
@@ -54,6 +55,7 @@ private:
     void readSize();
 
     TerminalSession session;
+    InterruptionWatch watch{&TerminalSession::wakeFromSignal};
     KeyDecoder decoder;
     KeyState keys;
     TerminalPresenter presenter;

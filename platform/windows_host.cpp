@@ -22,6 +22,7 @@ std::int64_t WindowsConsoleHost::now() {
 }
 
 void WindowsConsoleHost::pump() {
+    stopIfInterrupted();
     bool resized = false;
     const std::vector<ConsoleInput> records = console.readAvailable(resized);
     const std::int64_t t = now();

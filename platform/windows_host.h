@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "console/host.h"
+#include "platform/interruption.h"
 #include "platform/key_state.h"
 #include "platform/windows_cells.h"
 #include "platform/windows_console.h"
@@ -43,6 +44,7 @@ private:
     void sleepUntil(std::int64_t deadline);
 
     WindowsConsole console;
+    InterruptionWatch watch{&WindowsConsole::wake};
     WindowsKeyEvents decoder;
     KeyState keys;
     WindowsCells cells;
