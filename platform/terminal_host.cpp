@@ -67,6 +67,7 @@ void TerminalHost::handle(const InputEvent& e) {
 }
 
 void TerminalHost::pump() {
+    stopIfInterrupted();
     events.clear();
     const std::string input = session.readAvailable();
     const std::int64_t t = now();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/key_decoder.h"
+#include "platform/interruption.h"
 #include "platform/polling_host.h"
 #include "platform/terminal.h"
 #include "platform/terminal_presenter.h"
@@ -39,6 +40,7 @@ private:
     void readSize();
 
     TerminalSession session;
+    InterruptionWatch watch{&TerminalSession::wakeFromSignal};
     KeyDecoder decoder;
     TerminalPresenter presenter;
     std::vector<InputEvent> events;

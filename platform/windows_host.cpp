@@ -17,6 +17,7 @@ constexpr int largestRequest = 250;
 WindowsConsoleHost::WindowsConsoleHost() { keys.setExact(true); }
 
 void WindowsConsoleHost::pump() {
+    stopIfInterrupted();
     bool resized = false;
     const std::vector<ConsoleInput> records = console.readAvailable(resized);
     const std::int64_t t = now();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/interruption.h"
 #include "platform/polling_host.h"
 #include "platform/windows_cells.h"
 #include "platform/windows_console.h"
@@ -28,6 +29,7 @@ private:
     void sleepUntil(std::int64_t deadline) override;
 
     WindowsConsole console;
+    InterruptionWatch watch{&WindowsConsole::wake};
     WindowsKeyEvents decoder;
     WindowsCells cells;
     std::vector<InputEvent> events;

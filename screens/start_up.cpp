@@ -9,6 +9,7 @@
 #include "console/music.h"
 #include "console/random.h"
 #include "screens/exploration_loop.h"
+#include "screens/interrupted_game.h"
 #include "model/game_state.h"
 
 namespace {
@@ -90,6 +91,7 @@ bool titleMenu(GameState& state) {
 void enterGame(GameState& state) {
     stopSound();
     playMusic(".\\Music\\moody2.wav");
+    const GameInPlay inPlay(state);
     explorationLoop(state);
 }
 
