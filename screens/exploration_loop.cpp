@@ -119,6 +119,7 @@ void enemyTurn(GameState& state) {
 void explorationTick(GameState& state) {
     drawFrame(state);
     pauseOnEscape(state);
+    const WalkingInto walkingInto;
     walk(state);
     if (state.player.getHp() > 0) enemyTurn(state);
     wakeInHospitalIfDown(state);

@@ -51,6 +51,10 @@ public:
         }
     }
     void screenCleared() override { keys.screenCleared(takeIn()); }
+    void dropPresses(int key, std::int64_t madeBefore) override {
+        takeIn();
+        keys.dropPresses(key, madeBefore);
+    }
 
     std::map<int, std::vector<std::int64_t>> seen;  // per key, when a poll saw it
 
