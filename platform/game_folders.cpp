@@ -63,6 +63,7 @@ FolderClues systemClues() {
     FolderClues clues;
     clues.drifterData = environment("DRIFTER_DATA");
     clues.xdgDataHome = environment("XDG_DATA_HOME");
+    clues.xdgConfigHome = environment("XDG_CONFIG_HOME");
     clues.home = environment("HOME");
     std::error_code ec;  // a folder that cannot be told is not tried
     clues.workingFolder = fs::current_path(ec);

@@ -18,9 +18,10 @@ struct GameFolders {
 
 // What the lookup is told about the system; an empty text is an unset value.
 struct FolderClues {
-    std::string drifterData;  // $DRIFTER_DATA
-    std::string xdgDataHome;  // $XDG_DATA_HOME
-    std::string home;         // the player's home folder
+    std::string drifterData;    // $DRIFTER_DATA
+    std::string xdgDataHome;    // $XDG_DATA_HOME
+    std::string xdgConfigHome;  // $XDG_CONFIG_HOME
+    std::string home;           // the player's home folder
     std::filesystem::path workingFolder;
     std::filesystem::path executable;  // the program file itself
 };

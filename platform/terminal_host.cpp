@@ -6,6 +6,7 @@
 #include <string>
 
 #include "console/screen.h"
+#include "platform/bound_keys.h"
 #include "platform/enlarge_request.h"
 
 namespace {
@@ -65,7 +66,7 @@ int TerminalHost::queryKeyboardFlags() {
 
 void TerminalHost::handle(const InputEvent& e) {
     switch (e.kind) {
-    case InputEvent::Kind::Key: keys.record(e); break;
+    case InputEvent::Kind::Key: recordBound(keys, e); break;
     case InputEvent::Kind::KeyboardFlags:
         if (!attributesReply) flagsReply = e.flags;
         break;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "console/screen.h"
+#include "platform/bound_keys.h"
 #include "platform/enlarge_request.h"
 
 namespace {
@@ -29,7 +30,7 @@ void WindowsConsoleHost::pump() {
     for (const ConsoleInput& r : records) decoder.take(r, t, events);
     for (const InputEvent& e : events) {
         if (e.kind == InputEvent::Kind::FocusLost) keys.releaseAll();
-        else keys.record(e);
+        else recordBound(keys, e);
     }
     // A resized buffer may have lost or moved what it showed.
     if (resized) cells.invalidate();

@@ -29,7 +29,7 @@ Outcome runGame(const std::string& arguments) {
 TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput) {
     const Outcome help = runGame("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: drifter [--help | --version]\n", 0), 0u) << help.out;
+    EXPECT_EQ(help.out.rfind("Usage: drifter [--help | --version | --keys | --record FILE]\n", 0), 0u) << help.out;
     EXPECT_NE(help.out.find("DRIFTER_DATA"), std::string::npos);
     EXPECT_LE(std::count(help.out.begin(), help.out.end(), '\n'), 24) << "one screen";
     EXPECT_EQ(help.err, "");
