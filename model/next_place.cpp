@@ -6,6 +6,7 @@
 #include "model/event_rows.h"
 #include "model/game_state.h"
 #include "model/game_values.h"
+#include "model/item.h"
 
 namespace {
 
@@ -19,6 +20,12 @@ Passage passageOf(const GameState& state) {
     for (const String& k : state.possessions.keyItemNames()) passage.keyItems.insert(k.str());
     passage.holdsC4 = state.possessions.findWeapon("C4") != -1;
     return passage;
+}
+
+const AirplaneTicket* ticketTo(const GameState& state, int city) {
+    const int i = state.possessions.findItem("Airplane ticket");
+    const auto* ticket = i < 0 ? nullptr : dynamic_cast<const AirplaneTicket*>(state.possessions.getItem(i));
+    return ticket && ticket->getDestination() == city ? ticket : nullptr;
 }
 
 const EventRow* rowOf(EventKind kind, int mission) {
@@ -91,7 +98,10 @@ NextPlace nextPlace(const GameState& state) {
     const int mission = missionOf(missionNumber);
     if (mission == 0) return {};
     if (currentCity != mission) {
-        NextPlace airport = placeOf(findEventRow("buyticketmenu"), state, passage);
+        // With a ticket to the mission's city in hand, the gate on it.
+        const AirplaneTicket* ticket = ticketTo(state, mission);
+        const std::string gate = ticket ? "gate" + std::to_string(ticket->getGate()) : "buyticketmenu";
+        NextPlace airport = placeOf(findEventRow(gate.c_str()), state, passage);
         airport.flyTo = mission;
         return airport;
     }

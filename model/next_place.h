@@ -1,9 +1,10 @@
 #pragma once
 // Where the story needs the player next, and the way there from where he
-// stands: the cafe while mail waits, the airport while the mission's city is
-// another, the way into the mission's building in its city, then inside it
-// what the mission asks for, in the order the event rows list it, up to the
-// final confrontation. Places are named as the event rows name them.
+// stands: the cafe while mail waits; the airport while the mission's city is
+// another (the gate, once a ticket there is bought); the way into the
+// mission's building in its city; then inside it what the mission asks for,
+// in the order the event rows list it, up to the final confrontation. Places
+// are named as the event rows name them.
 
 #include <string>
 #include <vector>

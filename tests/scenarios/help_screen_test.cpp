@@ -104,11 +104,13 @@ bool plainWalk(const std::vector<RouteStep>& route, const Array<String>& names) 
 const std::vector<std::pair<const char*, int>> expectedPlaces = {
     {"the MacroCorp building", 1},
     {"the Internet Cafe", 1},
-    {"the airport, then fly to Cape Kennedy", 7},
+    {"the airport, then fly to Cape Kennedy", 6},
+    {"gate N, then fly to Cape Kennedy", 1},
     {"the NASA security gate", 3},
     {"the shuttle plans", 1},
     {"the Internet Cafe", 1},
-    {"the airport, then fly to Silicon Valley", 3},
+    {"the airport, then fly to Silicon Valley", 2},
+    {"gate N, then fly to Silicon Valley", 1},
     {"the MacroCorp Research Labs", 3},
     {"an elevator switch", 1},
     {"the Level 1 Keycard", 1},
@@ -117,12 +119,14 @@ const std::vector<std::pair<const char*, int>> expectedPlaces = {
     {"the Master Keycard", 1},
     {"the mod chip", 1},
     {"the Internet Cafe", 1},
-    {"the airport, then fly to Roswell", 3},
+    {"the airport, then fly to Roswell", 2},
+    {"gate N, then fly to Roswell", 1},
     {"the dirt road to Area 51", 3},
     {"a power switch", 2},
     {"the data disk", 1},
     {"the Internet Cafe", 2},
-    {"the airport, then fly to Washington", 3},
+    {"the airport, then fly to Washington", 2},
+    {"gate N, then fly to Washington", 1},
     {"the White House", 4},
 };
 
@@ -142,6 +146,7 @@ TEST_F(HelpScreen, AtEveryStageOfTheStoryNamesTheNextPlaceAndAWayThatReachesIt) 
         SCOPED_TRACE("after " + stage.reached + " on " + mapName());
         const Shot shot = help();
         named.push_back(trimmedRow(shot, 17));
+        if (named.back().rfind("gate ", 0) == 0) named.back()[5] = 'N';  // the gate is drawn by lot
         const NextPlace next = nextPlace(state);
         ASSERT_FALSE(next.route.empty()) << trimmedRow(shot, 18);
         const std::string way = trimmedRow(shot, 18) + " " + trimmedRow(shot, 19);
