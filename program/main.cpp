@@ -9,6 +9,7 @@
 #include "console/host.h"
 #include "console/key_bindings.h"
 #include "console/music.h"
+#include "console/printable.h"
 #include "program/program.h"
 #include "screens/start_up.h"
 #include "platform/game_folders.h"
@@ -58,7 +59,8 @@ bool says(std::ostream& out, const std::string& text) {
 int printKeys() {
     std::string text;
     for (const std::string& line : keyBindings().lines()) text += line + '\n';
-    for (const std::string& problem : keyFileProblems()) std::cerr << "drifter: " << problem << '\n';
+    // The file's own text is quoted: its control bytes are escaped.
+    for (const std::string& problem : keyFileProblems()) std::cerr << "drifter: " << printable(problem) << '\n';
     return says(std::cout, text) ? 0 : 1;
 }
 
@@ -83,12 +85,12 @@ int play() {
 int playRecorded(const char* file) {
     std::string why;
     if (!startRecording(file, why)) {
-        std::cerr << "drifter: " << why << '\n';
+        std::cerr << "drifter: " << printable(why) << '\n';
         return 1;
     }
     const int status = exitStatusOf(play);
     why = stopRecording();
-    if (!why.empty()) std::cerr << "drifter: " << why << '\n';
+    if (!why.empty()) std::cerr << "drifter: " << printable(why) << '\n';
     return status;
 }
 

@@ -52,6 +52,12 @@ TEST(CommandLine, KeysPrintsTheBindingsInForceAndWhatTheKeysFileGotWrong) {
                             " line 3: \"^\" is no key; defaults kept\n");
 }
 
+TEST(CommandLine, ARecordingThatCannotBeCreatedStopsBeforeTheTerminalIsTouched) {
+    const Outcome run = runGame("--record /nonexistent-folder/game.cast");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "drifter: /nonexistent-folder/game.cast cannot be created: No such file or directory\n");
+}
+
 TEST(CommandLine, AnythingElseIsRefusedWithTheUsage) {
     for (const char* arguments : {"-h", "--help --version", "--Version", "''", "'\x1b[2J'"}) {
         SCOPED_TRACE(arguments);
