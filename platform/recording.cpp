@@ -1,9 +1,9 @@
 #include "platform/recording.h"
 
-#ifdef _WIN32
+#if defined(_WIN32) || defined(__EMSCRIPTEN__)
 
 bool startRecording(const std::string&, std::string& why) {
-    why = "recordings are made of a terminal's output, and the Windows console has none";
+    why = "recordings are made of a terminal's output, and the game has no terminal here";
     return false;
 }
 
