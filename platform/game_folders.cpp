@@ -57,7 +57,7 @@ std::string notFound(const std::vector<Candidate>& tried) {
 fs::path userSaves(const FolderClues& clues) {
     const fs::path xdg = clues.xdgDataHome;
     if (xdg.is_absolute()) return xdg / "drifter" / "save";
-    const std::string home = !clues.home.empty() ? clues.home : clues.accountHome;
+    const std::string home = playerHome(clues);
     if (home.empty()) return fs::path();
     return fs::path(home) / ".local" / "share" / "drifter" / "save";
 }
@@ -78,6 +78,7 @@ FolderClues systemClues() {
     FolderClues clues;
     clues.drifterData = environment("DRIFTER_DATA");
     clues.xdgDataHome = environment("XDG_DATA_HOME");
+    clues.xdgConfigHome = environment("XDG_CONFIG_HOME");
     clues.home = environment("HOME");
     clues.accountHome = accountHome();
     std::error_code ec;  // a folder that cannot be told is not tried

@@ -21,13 +21,20 @@ struct GameFolders {
 
 // What the lookup is told about the system; an empty text is an unset value.
 struct FolderClues {
-    std::string drifterData;  // $DRIFTER_DATA
-    std::string xdgDataHome;  // $XDG_DATA_HOME
-    std::string home;         // $HOME
-    std::string accountHome;  // the home folder of the player's account
+    std::string drifterData;    // $DRIFTER_DATA
+    std::string xdgDataHome;    // $XDG_DATA_HOME
+    std::string xdgConfigHome;  // $XDG_CONFIG_HOME
+    std::string home;           // $HOME
+    std::string accountHome;    // the home folder of the player's account
     std::filesystem::path workingFolder;
     std::filesystem::path executable;  // the program file itself
 };
+
+// The player's home folder: $HOME, else the account's; empty when there is none.
+inline std::string playerHome(const FolderClues& clues) {
+    return !clues.home.empty() ? clues.home : clues.accountHome;
+}
+
 
 // The clues of this process: its environment, working folder and program file.
 FolderClues systemClues();

@@ -1,5 +1,7 @@
 #include "platform/polling_host.h"
 
+#include "platform/bound_keys.h"
+
 namespace {
 // How long a wait for a key's release sleeps when no input comes; input
 // wakes it sooner.
@@ -13,7 +15,7 @@ std::int64_t PollingHost::now() {
 }
 
 void PollingHost::takeIn(const InputEvent& e) {
-    if (e.kind == InputEvent::Kind::Key) keys.record(e);
+    if (e.kind == InputEvent::Kind::Key) recordBound(keys, e);
     // The releases of keys held now go to another window.
     if (e.kind == InputEvent::Kind::FocusLost) keys.releaseAll();
 }

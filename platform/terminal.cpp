@@ -283,7 +283,16 @@ TerminalSession::~TerminalSession() {
     state.wakeRead = state.wakeWrite = -1;
 }
 
-void TerminalSession::write(std::string_view bytes) { writeRaw(bytes.data(), bytes.size()); }
+namespace {
+TerminalOutputCopy outputCopy = nullptr;
+}  // namespace
+
+void copyTerminalOutput(TerminalOutputCopy copy) { outputCopy = copy; }
+
+void TerminalSession::write(std::string_view bytes) {
+    writeRaw(bytes.data(), bytes.size());
+    if (outputCopy) outputCopy(bytes);
+}
 
 std::string TerminalSession::readAvailable() {
     std::string input;

@@ -13,6 +13,11 @@
 #include <string>
 #include <string_view>
 
+// What every write of the game to the terminal is also handed to, when set
+// (a recording); null for nothing.
+using TerminalOutputCopy = void (*)(std::string_view bytes);
+void copyTerminalOutput(TerminalOutputCopy copy);
+
 class TerminalSession {
 public:
     // Takes over standard input and output. Throws std::runtime_error when

@@ -10,6 +10,7 @@
 
 #include "console/headless.h"
 #include "console/host.h"
+#include "platform/bound_keys.h"
 #include "platform/key_state.h"
 
 class TimedKeys : public Host {
@@ -60,7 +61,7 @@ public:
 
 private:
     std::int64_t takeIn() {
-        for (; next < events.size() && events[next].time <= clock; ++next) keys.record(events[next]);
+        for (; next < events.size() && events[next].time <= clock; ++next) recordBound(keys, events[next]);
         return clock;
     }
     bool noted(int key, bool down) {

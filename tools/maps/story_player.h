@@ -15,7 +15,7 @@
 
 #include "console/headless.h"
 #include "model/game_state.h"
-#include "tools/maps/route.h"
+#include "model/route.h"
 
 namespace maptools {
 
