@@ -42,7 +42,7 @@ void restartWorld(Scene& s) {
 
 }  // namespace
 
-bool finalFight(Scene& s) {
+EventOutcome finalFight(Scene& s) {
     clearScreen();
     bossMusicPlaying = true;
     stopSound();
@@ -60,5 +60,5 @@ bool finalFight(Scene& s) {
         s.possessions.addWeapon(std::make_unique<PointyStick>());
         restartWorld(s);
     }
-    return true;
+    return EventOutcome::ScreenKept;
 }

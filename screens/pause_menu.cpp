@@ -8,8 +8,8 @@
 #include "console/menu.h"
 #include "console/quit.h"
 #include "model/game_values.h"
+#include "model/missions.h"
 #include "screens/inventory_screen.h"
-#include "screens/mission_texts.h"
 
 namespace {
 
@@ -17,12 +17,6 @@ namespace {
 const MissionText findTheCafe = {"Mission Info: Vancouver",
                                  {"You must find the internet cafe and receive your first mission objectives.",
                                   "You will receive any mission specific items as well."}};
-
-// The brief for each mission number; mission 5 is briefed as the last one.
-const MissionText* const briefs[] = {
-    &findTheCafe, &missionTexts[0], &missionTexts[1], &missionTexts[2], &missionTexts[3], nullptr, &missionTexts[4],
-};
-constexpr int briefCount = static_cast<int>(sizeof briefs / sizeof briefs[0]);
 
 }  // namespace
 
@@ -45,9 +39,11 @@ void pauseMenu(Character& player, Possessions& possessions, int& currentMap, con
 
 void missionBrief() {
     clearScreen();
+    // Mission 5 is briefed as the one after it.
     if (missionNumber == 5) missionNumber = 6;
-    if (missionNumber < 0 || missionNumber >= briefCount || !briefs[missionNumber]) return;
-    const MissionText& brief = *briefs[missionNumber];
+    const Mission* mission = missionNumbered(missionNumber);
+    if (missionNumber != 0 && !mission) return;
+    const MissionText& brief = mission ? mission->text : findTheCafe;
     std::cout << brief.heading << "\n\n";
     for (const char* line : brief.lines)
         if (line) std::cout << line << '\n';

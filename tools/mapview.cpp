@@ -11,6 +11,8 @@
 #include "console/console.h"
 #include "console/host.h"
 #include "console/screen.h"
+#include "model/game_state.h"
+#include "screens/status_panel.h"
 #include "tools/maps/cp437.h"
 #include "tools/maps/world.h"
 
@@ -54,20 +56,8 @@ int main(int argc, char** argv) {
     } else {
         setColor(0, 14);
     }
-    gotoXY(0, 20);
-    printBlock(std::cout, world.panel.getLines());
-    gotoXY(2, 21);
-    std::cout << "HP: 500/500";
-    gotoXY(25, 22);
-    std::cout << "Accuracy: 10";
-    gotoXY(25, 21);
-    std::cout << "Strength: 10";
-    gotoXY(2, 22);
-    std::cout << "Wanted Level: ";
-    gotoXY(44, 21);
-    std::cout << "Current Money:   $0";
-    gotoXY(44, 22);
-    std::cout << "Account Balance: $0";
+    const GameState newGame;  // the panel shows a new game's values
+    drawStatusPanel(world.panel, newGame.player, newGame.possessions);
     std::cout.flush();
 
     const ScreenModel& s = screen();

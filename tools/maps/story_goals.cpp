@@ -113,7 +113,7 @@ private:
                         [l] { return l.ticket() ? "gate" + std::to_string(l.ticket()->getGate()) : ""; },
                         [city] { return currentCity == city; },
                         {}});
-        player.add(Goal{"airportcity", {}, [l] { return l.at(31, 9); }, {}});
+        player.add(Goal{"airportcity", {}, [l] { return l.at(airportHall.x, airportHall.y); }, {}});
         player.add(Goal{"baggage", {}, [] { return baggage.itemCount() == 0 && baggage.weaponCount() <= 1; }, {}});
     }
 
