@@ -87,6 +87,40 @@ const char* const lockedDoor = "You need a Keycard to unlock this door!";
 const char* const sealedDoor = "This door appears to be sealed shut...";
 const char* const powerSwitch = "You shut down a switch and could hear a noise in the distance...";
 
+std::vector<EventRow> siliconValleyRows() {
+    EventRow crack = row("map 3 boom", EventKind::Crack);
+    crack.gives = "map 3 boom";
+    crack.opens = "map 3-11";
+    crack.spendsC4 = true;
+    return mission(
+        3,
+        {elevatorSwitch("map 3 switch 1", "map 3 switch 2", "You pressed elevator switch 1..."),
+         elevatorSwitch("map 3 switch 2", "map 3 switch 1", "You pressed elevator switch 2..."),
+         found("map 3 keycard 1", EventKind::Pickup, "You received the Level 1 Keycard!"),
+         found("map 3 keycard 2", EventKind::Pickup, "You received the Level 2 Keycard!"),
+         found("map 3 keycard 3", EventKind::Pickup, "You received the Level 3 Keycard!"),
+         found("map 3 master key", EventKind::Pickup, "You received the Master Keycard!"),
+         door("map 3-12", "map 3 master key", keyDoor), door("map 3-11", "map 3 master key", keyDoor),
+         door("map 3-9", "map 3 keycard 2", lockedDoor), door("map 3-10", "map 3 keycard 3", lockedDoor),
+         door("map 3-8", "map 3 keycard 1", lockedDoor), door("map 3-7", "map 3 keycard 1", lockedDoor), crack,
+         objective("map 3 mod chip", "map 3 mod chip", EventWave{"map 3-", 16, "Silicon Valley ", 5}, chipStolen)});
+}
+
+std::vector<EventRow> roswellRows() {
+    EventRow hallway = row("map 4-3", EventKind::HallwayExit);
+    hallway.opens = "map 4-3";
+    hallway.from = "map 4-14";
+    hallway.message = "You appeared outside in the hallway...";
+    return mission(
+        4, {found("map 4 power 1", EventKind::Pickup, powerSwitch),
+            found("map 4 power 2", EventKind::Pickup, powerSwitch),
+            found("map 4 power 3", EventKind::Pickup, powerSwitch), door("map 4-10", "map 4 power 1", sealedDoor),
+            door("map 4-8", "map 4 power 2", sealedDoor), door("map 4-13", "map 4 power 3", sealedDoor),
+            door("map 4-14", "map 4 power 3", sealedDoor), hallway,
+            objective("map 4 data disk", "map 4 data disk", EventWave{nullptr, 0, "Roswell ", 5}, diskFound),
+            row("map 4 railgun", EventKind::Railgun)});
+}
+
 std::vector<EventRow> makeRows() {
     std::vector<EventRow> rows = {
         row("hospitalmenu", EventKind::Service),
@@ -119,34 +153,8 @@ std::vector<EventRow> makeRows() {
         mission(2, {found("map 2 key", EventKind::VaultKey, "You got a Key!"),
                     door("map 2-9", "map 2 key", "You need a Key to enter this door!"),
                     objective("boom", "shuttle plans", EventWave{"map 2-", 9, "Cape Kennedy ", 3}, plansStolen)});
-    EventRow crack = row("map 3 boom", EventKind::Crack);
-    crack.gives = "map 3 boom";
-    crack.opens = "map 3-11";
-    crack.spendsC4 = true;
-    const std::vector<EventRow> siliconValley = mission(
-        3,
-        {elevatorSwitch("map 3 switch 1", "map 3 switch 2", "You pressed elevator switch 1..."),
-         elevatorSwitch("map 3 switch 2", "map 3 switch 1", "You pressed elevator switch 2..."),
-         found("map 3 keycard 1", EventKind::Pickup, "You received the Level 1 Keycard!"),
-         found("map 3 keycard 2", EventKind::Pickup, "You received the Level 2 Keycard!"),
-         found("map 3 keycard 3", EventKind::Pickup, "You received the Level 3 Keycard!"),
-         found("map 3 master key", EventKind::Pickup, "You received the Master Keycard!"),
-         door("map 3-12", "map 3 master key", keyDoor), door("map 3-11", "map 3 master key", keyDoor),
-         door("map 3-9", "map 3 keycard 2", lockedDoor), door("map 3-10", "map 3 keycard 3", lockedDoor),
-         door("map 3-8", "map 3 keycard 1", lockedDoor), door("map 3-7", "map 3 keycard 1", lockedDoor), crack,
-         objective("map 3 mod chip", "map 3 mod chip", EventWave{"map 3-", 16, "Silicon Valley ", 5}, chipStolen)});
-    EventRow hallway = row("map 4-3", EventKind::HallwayExit);
-    hallway.opens = "map 4-3";
-    hallway.from = "map 4-14";
-    hallway.message = "You appeared outside in the hallway...";
-    const std::vector<EventRow> roswell = mission(
-        4, {found("map 4 power 1", EventKind::Pickup, powerSwitch),
-            found("map 4 power 2", EventKind::Pickup, powerSwitch),
-            found("map 4 power 3", EventKind::Pickup, powerSwitch), door("map 4-10", "map 4 power 1", sealedDoor),
-            door("map 4-8", "map 4 power 2", sealedDoor), door("map 4-13", "map 4 power 3", sealedDoor),
-            door("map 4-14", "map 4 power 3", sealedDoor), hallway,
-            objective("map 4 data disk", "map 4 data disk", EventWave{nullptr, 0, "Roswell ", 5}, diskFound),
-            row("map 4 railgun", EventKind::Railgun)});
+    const std::vector<EventRow> siliconValley = siliconValleyRows();
+    const std::vector<EventRow> roswell = roswellRows();
     for (const auto* group : {&elevators, &vancouver, &capeKennedy, &siliconValley, &roswell})
         rows.insert(rows.end(), group->begin(), group->end());
     EventRow gates = row("abbott gates", EventKind::FinalFight);

@@ -53,7 +53,7 @@ struct EventRow {
     const char* opens = nullptr;                // the map it leads to or drops into
     const char* from = nullptr;                 // HallwayExit: the map from which it is told
     int mission = 0;        // the mission the row belongs to (a MissionArea opens during it), 0 for none
-    bool spendsC4 = false;  // an Objective that asks for a C4 and uses it up
+    bool spendsC4 = false;  // the row asks for a C4 and uses it up (the crack, an objective)
     const char* floors[2] = {nullptr, nullptr};  // Elevator: the maps it serves besides its own
     EventWave wave;
     const char* message = nullptr;  // the one line a Door, Pickup or Switch shows

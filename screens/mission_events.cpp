@@ -143,7 +143,7 @@ void changeWantedLevel(const ObjectiveReached& reached) {
 // A mission's goal: told once, then mail waits again and the MSA come. A goal
 // that spends C4 is refused without one, with a word while its mission runs.
 EventOutcome objective(const EventRow& row, Scene& s) {
-    if (s.holds(row.gives)) return EventOutcome::MapLeftShown;
+    if (s.holds(row.gives)) return EventOutcome::ScreenKept;
     if (row.spendsC4 && !removeC4(s.possessions)) {
         if (missionNumber == row.mission && !mailWaiting) {
             clearScreen();

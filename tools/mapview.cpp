@@ -20,6 +20,31 @@ namespace {
 
 int ansi(int c) { return ((c & 1) << 2) | (c & 2) | ((c >> 2) & 1); }
 
+// The screen model as UTF-8 lines, each cell's colour as an ANSI escape unless plain.
+std::string screenText(bool plain) {
+    const ScreenModel& s = screen();
+    std::string out;
+    int last = -1;
+    for (int y = 0; y < ScreenModel::height; ++y) {
+        for (int x = 0; x < ScreenModel::width; ++x) {
+            const int a = s.attrAt(x, y);
+            if (!plain && a != last) {
+                const int fg = a & 0xF, bg = a >> 4;
+                out += "\x1b[0;" + std::to_string((fg & 8 ? 90 : 30) + ansi(fg & 7)) + ";" +
+                       std::to_string((bg & 8 ? 100 : 40) + ansi(bg & 7)) + "m";
+                last = a;
+            }
+            out += maptools::cp437ToUtf8(s.charAt(x, y));
+        }
+        if (!plain) {
+            out += "\x1b[0m";
+            last = -1;
+        }
+        out += "\n";
+    }
+    return out;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -60,26 +85,7 @@ int main(int argc, char** argv) {
     drawStatusPanel(world.panel, newGame.player, newGame.possessions);
     std::cout.flush();
 
-    const ScreenModel& s = screen();
-    std::string out;
-    int last = -1;
-    for (int y = 0; y < ScreenModel::height; ++y) {
-        for (int x = 0; x < ScreenModel::width; ++x) {
-            const int a = s.attrAt(x, y);
-            if (!plain && a != last) {
-                const int fg = a & 0xF, bg = a >> 4;
-                out += "\x1b[0;" + std::to_string((fg & 8 ? 90 : 30) + ansi(fg & 7)) + ";" +
-                       std::to_string((bg & 8 ? 100 : 40) + ansi(bg & 7)) + "m";
-                last = a;
-            }
-            out += maptools::cp437ToUtf8(s.charAt(x, y));
-        }
-        if (!plain) {
-            out += "\x1b[0m";
-            last = -1;
-        }
-        out += "\n";
-    }
+    const std::string out = screenText(plain);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

@@ -271,6 +271,18 @@ void checkGate(const Map& a, int x, int y, const std::string& text, const std::s
                              l + "\"");
 }
 
+// An elevator's floors are links of its map and land on floor.
+void checkElevator(const World& w, const Map& m, int x, int y, const EventRow& row, Faults& faults) {
+    const std::string text = row.name;
+    for (const char* dest : row.floors) {
+        const int li = m.linkIndex(dest), k = w.indexOf(dest);
+        if (li < 0)
+            faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
+                             "\", which this map does not list among its links");
+        else if (k >= 0) checkArrivals(m, x, y, dest, w.map(k), targetOf(m, li), text + " to", faults);
+    }
+}
+
 // A link text within steps of (x, y) on the map of that name.
 void checkNear(const World& w, const std::string& mapName, int x, int y, const std::string& link, int within,
                const std::string& what, Faults& faults) {
@@ -362,14 +374,7 @@ Faults checkElevatorsAndCrack(const World& w) {
     for (const Map& m : w.maps) {
         forEachLinkTile(m, [&](int x, int y, const std::string& text) {
             const EventRow* row = findEventRow(text.c_str());
-            if (row && row->kind == EventKind::Elevator)
-                for (const char* dest : row->floors) {
-                    const int li = m.linkIndex(dest), k = w.indexOf(dest);
-                    if (li < 0)
-                        faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
-                                         "\", which this map does not list among its links");
-                    else if (k >= 0) checkArrivals(m, x, y, dest, w.map(k), targetOf(m, li), text + " to", faults);
-                }
+            if (row && row->kind == EventKind::Elevator) checkElevator(w, m, x, y, *row, faults);
             const int below = row && row->kind == EventKind::Crack ? w.indexOf(row->opens) : -1;
             if (below >= 0) checkArrivals(m, x, y, text, w.map(below), LinkTarget{}, "the crack", faults);
         });

@@ -376,18 +376,19 @@ private:
             if (!reached.count(std::string("key item \"") + key + "\""))
                 problem(std::string("never reached: key item \"") + key + "\"");
         if (gate != 0) return;  // one gate alone never reaches the other lounges
-        for (std::uint32_t k = 0; k < world.maps.size(); ++k) {
-            const Map& m = world.maps.at(k);
-            const Array<String>& rows = m.getCollision();
-            for (std::uint32_t y = 0; y < rows.size(); ++y)
-                for (std::uint32_t x = 0; x < rows.at(y).length(); ++x) {
-                    const std::string link = linkText(m, static_cast<int>(x), static_cast<int>(y));
-                    if (link.empty()) continue;
-                    if (!touched.count(tileKey(static_cast<int>(k), static_cast<int>(x), static_cast<int>(y))))
-                        problem("never reached: link \"" + link + "\" at (" + std::to_string(x) + ", " +
-                                std::to_string(y) + ") of \"" + m.getName().str() + "\"");
-                }
-        }
+        for (std::uint32_t k = 0; k < world.maps.size(); ++k) linksNeverTouched(k);
+    }
+
+    void linksNeverTouched(std::uint32_t k) {
+        const Map& m = world.maps.at(k);
+        const Array<String>& rows = m.getCollision();
+        for (int y = 0; y < static_cast<int>(rows.size()); ++y)
+            for (int x = 0; x < static_cast<int>(rows.at(static_cast<std::uint32_t>(y)).length()); ++x) {
+                const std::string link = linkText(m, x, y);
+                if (!link.empty() && !touched.count(tileKey(static_cast<int>(k), x, y)))
+                    problem("never reached: link \"" + link + "\" at (" + std::to_string(x) + ", " +
+                            std::to_string(y) + ") of \"" + m.getName().str() + "\"");
+            }
     }
 
     const World& world;

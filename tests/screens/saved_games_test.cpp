@@ -59,7 +59,7 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     writeSlot(1, roswell);
     // A save cut short after writing its temporary file left it behind.
     folder.write("save/save1.sav.tmp", "1\n12");
-    EXPECT_TRUE(saveSlotList()[0] == "Save 1: Roswell, $350");
+    EXPECT_EQ(saveSlotList()[0], "Save 1: Roswell, $350");
 
     // A saved game is written over only after a second question; then the
     // temporary file cannot be written: the player is told, nothing is lost.
@@ -180,7 +180,7 @@ TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
 // Blank lines after the fields are allowed, but not a file larger than any save.
 TEST_F(SavedGames, AFileLargerThanAnySaveIsRefusedByName) {
     writeSlot(4, roswell + std::string(300 * 1024, '\n'));
-    EXPECT_TRUE(saveSlotList()[3] == "Save 4: Damaged");
+    EXPECT_EQ(saveSlotList()[3], "Save 4: Damaged");
     chooseSlot(4);
     script.tap(VK::Enter);  // past the message
     chooseSlot(11);
