@@ -449,16 +449,17 @@ bool compileMap(const MapSource& src, const Legend& global, std::string& out, st
     return false;
 }
 
+bool readAll(const std::filesystem::path& file, std::string& text) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    text = s.str();
+    return true;
+}
+
 bool compileFolder(const std::string& sourceDir, std::map<std::string, std::string>& files, std::string& error) {
     namespace fs = std::filesystem;
-    auto readAll = [](const fs::path& p, std::string& text) {
-        std::ifstream in(p, std::ios::binary);
-        if (!in) return false;
-        std::ostringstream s;
-        s << in.rdbuf();
-        text = s.str();
-        return true;
-    };
     Legend global;
     std::string text;
     const fs::path legendPath = fs::path(sourceDir) / "legend.txt";
