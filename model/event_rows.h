@@ -58,6 +58,8 @@ struct EventRow {
     EventWave wave;
     const char* message = nullptr;  // the one line a Door, Pickup or Switch shows
     ObjectiveReached reached;       // Objective: what reaching it does
+    const char* displayName =
+        nullptr;  // what the help screen calls the place ("the Internet Cafe"), if it sends players there
 };
 
 // Every row, in the order the script tests them.

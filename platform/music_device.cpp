@@ -6,6 +6,8 @@
 #include "platform/sdl_sound.h"
 #elif defined(_WIN32)
 #include "platform/windows_sound.h"
+#elif defined(__EMSCRIPTEN__)
+#include "platform/web_sound.h"
 #endif
 
 DeviceMusicPlayer::DeviceMusicPlayer(std::unique_ptr<SoundDevice> dev) : device(std::move(dev)) {
@@ -41,6 +43,8 @@ std::unique_ptr<MusicPlayer> makeMusicPlayer() {
 #elif defined(_WIN32)
     auto player = std::make_unique<DeviceMusicPlayer>(makeWinmmSoundDevice());
     if (player->available()) return player;
+#elif defined(__EMSCRIPTEN__)
+    return std::make_unique<DeviceMusicPlayer>(makeWebSoundDevice());
 #endif
     return nullptr;
 }

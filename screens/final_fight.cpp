@@ -1,5 +1,7 @@
 #include "screens/final_fight.h"
 
+#include "model/city_places.h"
+
 #include <iostream>
 #include <memory>
 
@@ -10,6 +12,7 @@
 #include "model/weapon.h"
 #include "screens/battle.h"
 #include "screens/ending.h"
+#include "screens/interrupted_game.h"
 
 namespace {
 
@@ -35,14 +38,16 @@ void restartWorld(Scene& s) {
     currentCity = 1;
     s.enemies.clear();
     spawnBountyHunters(s.maps, s.enemies);
-    s.currentMap = 1;
-    s.player.setX(20);
-    s.player.setY(10);
+    s.currentMap = newGameMapIndex;
+    s.player.setX(newGameStart.x);
+    s.player.setY(newGameStart.y);
 }
 
 }  // namespace
 
 EventOutcome finalFight(Scene& s) {
+    // Neither the fight nor the ending that follows can be taken up half way.
+    const GameBeforeThis notResumable;
     clearScreen();
     bossMusicPlaying = true;
     stopSound();

@@ -37,13 +37,19 @@ void pauseMenu(Character& player, Possessions& possessions, int& currentMap, con
     clearScreen();
 }
 
+// Mission 5 is briefed as the one after it.
+const MissionText* currentBrief() {
+    const int number = missionNumber == 5 ? 6 : missionNumber;
+    if (number == 0) return &findTheCafe;
+    const Mission* mission = missionNumbered(number);
+    return mission ? &mission->text : nullptr;
+}
+
 void missionBrief() {
     clearScreen();
-    // Mission 5 is briefed as the one after it.
     if (missionNumber == 5) missionNumber = 6;
-    const Mission* mission = missionNumbered(missionNumber);
-    if (missionNumber != 0 && !mission) return;
-    const MissionText& brief = mission ? mission->text : findTheCafe;
+    if (!currentBrief()) return;
+    const MissionText& brief = *currentBrief();
     std::cout << brief.heading << "\n\n";
     for (const char* line : brief.lines)
         if (line) std::cout << line << '\n';
