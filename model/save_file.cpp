@@ -16,9 +16,6 @@
 
 namespace {
 
-const char* const ticketName = "Airplane ticket";
-const char* const fistName = "Fist";
-
 // Missions 0 to 6 are the ones the mail sets (it skips 5).
 constexpr int lastMission = 6;
 

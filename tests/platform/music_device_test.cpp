@@ -68,12 +68,14 @@ TEST(DeviceMusic, ANewTuneReplacesTheOldOneAndAFailedOneLeavesSilence) {
     EXPECT_EQ(m.log.sounding, "b.wav");
     EXPECT_EQ(m.log.held, 1);
     EXPECT_FALSE(m.player->play("gone.wav"));
-    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0);
+    EXPECT_EQ(m.log.sounding, "");
+    EXPECT_EQ(m.log.held, 0);
 
     m.player->play("a.wav");
     m.log.playWorks = false;
     EXPECT_FALSE(m.player->play("b.wav"));
-    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0) << "a tune that would not start is released";
+    EXPECT_EQ(m.log.sounding, "") << "a tune that would not start is released";
+    EXPECT_EQ(m.log.held, 0);
     m.log.playWorks = true;
     EXPECT_TRUE(m.player->play("a.wav"));
 }
@@ -82,10 +84,12 @@ TEST(DeviceMusic, StopAndClosingSilenceAndWithoutADeviceNothingIsTouched) {
     Music m;
     m.player->play("a.wav");
     m.player->stop();
-    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0);
+    EXPECT_EQ(m.log.sounding, "");
+    EXPECT_EQ(m.log.held, 0);
     m.player->play("b.wav");
     m.player.reset();
-    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0) << "closing the player silences it";
+    EXPECT_EQ(m.log.sounding, "") << "closing the player silences it";
+    EXPECT_EQ(m.log.held, 0);
 
     Music none(false);
     EXPECT_FALSE(none.player->available());
@@ -95,9 +99,8 @@ TEST(DeviceMusic, StopAndClosingSilenceAndWithoutADeviceNothingIsTouched) {
 }
 
 TEST(DeviceMusic, GamePathsFindTheFileWhateverTheCaseOfItsName) {
-    TempFolder tmp;
+    ScratchFolder tmp;
     tmp.write("music/wolfman.wav", "x");
-    WorkingFolder inside(tmp.path());
     Music m;
     setMusicPlayer(m.player.get());
     playMusic(".\\Music\\Wolfman.wav");
