@@ -35,7 +35,6 @@ inline std::string playerHome(const FolderClues& clues) {
     return !clues.home.empty() ? clues.home : clues.accountHome;
 }
 
-
 // The clues of this process: its environment, working folder and program file.
 FolderClues systemClues();
 
