@@ -57,12 +57,22 @@ fs::path userSaves(const FolderClues& clues) {
     return fs::path(clues.home) / ".local" / "share" / "drifter" / "save";
 }
 
+fs::path userCache(const FolderClues& clues, const fs::path& saves) {
+    const fs::path xdg = clues.xdgCacheHome;
+    if (xdg.is_absolute()) return xdg / "drifter";
+    if (!clues.home.empty()) return fs::path(clues.home) / ".cache" / "drifter";
+    if (!clues.localAppData.empty()) return fs::u8path(clues.localAppData) / "drifter";
+    return saves.parent_path() / "cache";
+}
+
 }  // namespace
 
 FolderClues systemClues() {
     FolderClues clues;
     clues.drifterData = environment("DRIFTER_DATA");
     clues.xdgDataHome = environment("XDG_DATA_HOME");
+    clues.xdgCacheHome = environment("XDG_CACHE_HOME");
+    clues.localAppData = environment("LOCALAPPDATA");
     clues.home = environment("HOME");
     std::error_code ec;  // a folder that cannot be told is not tried
     clues.workingFolder = fs::current_path(ec);
@@ -79,6 +89,7 @@ GameFolders findGameFolders(const FolderClues& clues) {
     folders.data = chosen->folder;
     folders.saves = holdsMaps(clues.workingFolder) ? clues.workingFolder / "save" : userSaves(clues);
     if (!clues.executable.empty()) folders.beside = clues.executable.parent_path();
+    folders.cache = userCache(clues, folders.saves);
     return folders;
 }
 

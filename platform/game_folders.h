@@ -12,15 +12,19 @@ struct GameFolders {
     // The folder that holds the saved games ("save\..." names).
     std::filesystem::path saves = "save";
     // Music missing from the data folder is looked for here: the program's
-    // own folder, where the build puts the music it makes.
+    // own folder.
     std::filesystem::path beside;
+    // Where the tunes made from the note files are kept between runs.
+    std::filesystem::path cache;
 };
 
 // What the lookup is told about the system; an empty text is an unset value.
 struct FolderClues {
-    std::string drifterData;  // $DRIFTER_DATA
-    std::string xdgDataHome;  // $XDG_DATA_HOME
-    std::string home;         // the player's home folder
+    std::string drifterData;   // $DRIFTER_DATA
+    std::string xdgDataHome;   // $XDG_DATA_HOME
+    std::string xdgCacheHome;  // $XDG_CACHE_HOME
+    std::string localAppData;  // %LOCALAPPDATA% (Windows)
+    std::string home;          // the player's home folder
     std::filesystem::path workingFolder;
     std::filesystem::path executable;  // the program file itself
 };
@@ -31,7 +35,9 @@ FolderClues systemClues();
 // The data folder is the first of $DRIFTER_DATA, the working folder and the
 // program's ../share/drifter that holds maps/. Games are saved in save/ of the
 // working folder when it holds maps/, else in $XDG_DATA_HOME/drifter/save
-// (~/.local/share/drifter/save). Throws std::runtime_error with one line
+// (~/.local/share/drifter/save). The cache is $XDG_CACHE_HOME/drifter
+// (~/.cache/drifter), on Windows %LOCALAPPDATA%\drifter, else cache/ beside
+// the saves folder. Throws std::runtime_error with one line
 // naming the folders tried when none holds maps/.
 GameFolders findGameFolders(const FolderClues& clues);
 
