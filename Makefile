@@ -6,7 +6,7 @@ CMAKE_ARGS ?=
 
 WINDOWS_BUILD := build-windows
 
-.PHONY: play test build setup bench package package-check clean windows windows-test test-sanitize fuzz
+.PHONY: play test build setup bench package package-check clean windows windows-test test-sanitize fuzz web web-serve web-test
 
 play: build
 	./$(BUILD)/drifter
@@ -36,7 +36,7 @@ package-check: package
 	SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) tools/check_package.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(WINDOWS_BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)
 
 # drifter.exe, its tests and drifter-windows.zip, cross-built with MinGW-w64.
 windows:
@@ -71,3 +71,24 @@ fuzz:
 	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIFTER_FUZZ=ON -DDRIFTER_TESTS=OFF $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_seeds $(FUZZ_TARGETS:%=fuzz_%)
 	tools/run_fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The game in a browser page: build-web/site/ (index.html, the script, the
+# wasm and the packed maps), compiled with Emscripten. Any static web server
+# can serve the folder; web-serve serves it here, web-test plays it in a
+# headless Chromium. Debian's Emscripten finds its optimizer's modules in
+# /usr/share/nodejs.
+WEB_BUILD := build-web
+WEB_PORT ?= 8080
+WEB_ENV := NODE_PATH=/usr/share/nodejs
+
+web:
+	@tools/setup.sh web
+	@$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DDRIFTER_TESTS=OFF $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS) --target web_site
+
+web-serve: web
+	@echo "DRIFTER is served at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops)"
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(WEB_BUILD)/site
+
+web-test: web
+	node tools/web/test/play_in_browser.mjs $(WEB_BUILD)

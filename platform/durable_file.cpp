@@ -7,6 +7,10 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace {
 
 bool writeAll(int fd, const std::string& data) {
@@ -22,6 +26,17 @@ bool writeAll(int fd, const std::string& data) {
 
 }  // namespace
 
+#ifdef __EMSCRIPTEN__
+// In a browser page the save folder is held in memory and copied to the
+// browser's IndexedDB (tools/web/saves.js): a save has reached the disk only
+// once the copy is done. 1 when it is.
+// clang-format off
+EM_ASYNC_JS(int, storeSaves, (), {
+    return await new Promise((resolve) => Module.storeSaves((stored) => resolve(stored ? 1 : 0)));
+});
+// clang-format on
+#endif
+
 std::string writeToDisk(const std::string& path, const std::string& data) {
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) return std::strerror(errno);
     // Created only where nothing stands, and never through a link.
@@ -34,5 +49,9 @@ std::string writeToDisk(const std::string& path, const std::string& data) {
 }
 
 std::string replaceFile(const std::string& source, const std::string& target) {
-    return std::rename(source.c_str(), target.c_str()) == 0 ? std::string() : std::strerror(errno);
+    if (std::rename(source.c_str(), target.c_str()) != 0) return std::strerror(errno);
+#ifdef __EMSCRIPTEN__
+    if (!storeSaves()) return "the browser did not store it (IndexedDB)";
+#endif
+    return std::string();
 }

@@ -7,6 +7,8 @@
 #include "platform/sdl_sound.h"
 #elif defined(_WIN32)
 #include "platform/windows_sound.h"
+#elif defined(__EMSCRIPTEN__)
+#include "platform/web_sound.h"
 #endif
 
 namespace fs = std::filesystem;
@@ -30,6 +32,7 @@ bool isFile(const std::string& path) {
 
 DeviceMusicPlayer::DeviceMusicPlayer(std::unique_ptr<SoundDevice> dev, fs::path cacheFolder)
     : device(std::move(dev)),
+      makesTunes(!cacheFolder.empty()),
       tunes(std::move(cacheFolder),
             [this](const std::string& notes, const std::string& wave) { made(notes, wave); }) {
     opened = device && device->open();
@@ -43,7 +46,7 @@ bool DeviceMusicPlayer::play(const std::string& path) {
     if (!opened) return false;
     const std::string file = resolveGamePath(path);
     const std::string notes = resolveGamePath(notesOf(path));
-    if (isFile(file) || !isFile(notes)) return start(file);
+    if (!makesTunes || isFile(file) || !isFile(notes)) return start(file);
     const TuneCache::Lookup tune = tunes.find(notes);
     if (tune.state == TuneCache::State::Made) return start(tune.wave);
     if (tune.state == TuneCache::State::Coming) awaited = notes;
@@ -88,6 +91,8 @@ std::unique_ptr<MusicPlayer> makeMusicPlayer() {
 #elif defined(_WIN32)
     auto player = std::make_unique<DeviceMusicPlayer>(makeWinmmSoundDevice(), gameFolders().cache);
     if (player->available()) return player;
+#elif defined(__EMSCRIPTEN__)
+    return std::make_unique<DeviceMusicPlayer>(makeWebSoundDevice());
 #endif
     return nullptr;
 }

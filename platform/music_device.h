@@ -37,8 +37,10 @@ public:
 // or a stop came first.
 class DeviceMusicPlayer : public MusicPlayer {
 public:
-    // Tunes made from notes are kept in cacheFolder.
-    DeviceMusicPlayer(std::unique_ptr<SoundDevice> device, std::filesystem::path cacheFolder);
+    // Tunes made from notes are kept in cacheFolder. Without one the device
+    // is handed the game's paths as they are (the browser page makes the
+    // tunes itself).
+    explicit DeviceMusicPlayer(std::unique_ptr<SoundDevice> device, std::filesystem::path cacheFolder = {});
     ~DeviceMusicPlayer() override;
     DeviceMusicPlayer(const DeviceMusicPlayer&) = delete;
     DeviceMusicPlayer& operator=(const DeviceMusicPlayer&) = delete;
@@ -56,6 +58,7 @@ private:
 
     std::unique_ptr<SoundDevice> device;
     bool opened = false;
+    bool makesTunes;
     std::mutex lock;  // the rendering thread starts a tune it made
     SoundDevice::Track current = nullptr;
     std::string awaited;  // the note file whose tune is to start once made

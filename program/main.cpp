@@ -1,6 +1,6 @@
 // DRIFTER: the program's entry. The game runs on the real terminal (the
-// console on Windows) with its music; every way out restores it
-// (program/program.h).
+// console on Windows, a page in a browser) with its music; every way out
+// restores it (program/program.h).
 
 #include <cstring>
 #include <iostream>
@@ -68,4 +68,6 @@ int play() {
 
 }  // namespace
 
-int main(int argc, char** argv) { return argc > 1 ? answerArguments(argc, argv) : exitStatusOf(play); }
+int main(int argc, char** argv) {
+    return argc > 1 ? answerArguments(argc, argv) : showGameEnded(exitStatusOf(play));
+}

@@ -14,13 +14,28 @@ fi
 if [[ "${1:-}" == package ]]; then packages+=(lintian); fi
 # make fuzz (tools/setup.sh fuzz) also needs clang and its libFuzzer runtime.
 if [[ "${1:-}" == fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
+# make web needs Emscripten (its optimizer uses Debian's acorn) and, for its
+# test, Chromium and the test's npm packages (pinned in tools/web/test).
+if [[ "${1:-}" == web ]]; then packages+=(emscripten node-acorn chromium python3); fi
 
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
   [[ "$status" == "install ok installed" ]] || missing+=("$p")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
+# The web test's npm packages, exactly as the lock file pins them.
+web_test_packages() {
+  [[ "${1:-}" == web ]] || return 0
+  local dir
+  dir="$(dirname "$0")/web/test"
+  [[ -f "$dir/node_modules/.package-lock.json" && "$dir/node_modules/.package-lock.json" -nt "$dir/package-lock.json" ]] ||
+    (cd "$dir" && npm ci --no-audit --no-fund --loglevel=error)
+}
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+  web_test_packages "${1:-}"
+  exit 0
+fi
 
 command="apt-get install -y --no-install-recommends ${missing[*]}"
 if [[ $(id -u) -ne 0 ]]; then
@@ -36,3 +51,4 @@ if [[ -z $(find "$lists" -maxdepth 1 -name '*Packages*' -mtime -1 2>/dev/null | 
   apt-get update -q
 fi
 DEBIAN_FRONTEND=noninteractive $command
+web_test_packages "${1:-}"

@@ -1,0 +1,113 @@
+#include "platform/web_host.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "console/screen.h"
+
+namespace {
+
+// How long a wait for a key's release sleeps when no input comes; a key
+// event wakes it sooner.
+constexpr int releaseWaitMs = 60000;
+// Input as the page hands it over: the key in the low byte, the action above
+// it (0 press, 1 repeat, 2 release); a negative entry: the page lost the focus.
+constexpr int actionShift = 8;
+constexpr int maxEvents = 64;
+
+const KeyAction actions[] = {KeyAction::Press, KeyAction::Repeat, KeyAction::Release};
+
+}  // namespace
+
+// clang-format off
+EM_JS(void, pageDraw, (int left, int top, int width, int height, const std::uint32_t* cells), {
+    Module.page.draw(left, top, width, height, HEAPU32.subarray(cells >> 2, (cells >> 2) + width * height));
+});
+EM_JS(int, pageTakeInput, (int* out, int max), {
+    return Module.page.takeInput(HEAP32.subarray(out >> 2, (out >> 2) + max));
+});
+EM_ASYNC_JS(void, pageSleep, (int ms), {
+    await Module.page.sleep(ms);
+});
+EM_JS(void, pageEnded, (int status), {
+    Module.page.ended(status);
+});
+// clang-format on
+
+WebHost::WebHost() : start(emscripten_get_now()) { keys.setExact(true); }
+
+std::int64_t WebHost::now() { return static_cast<std::int64_t>(emscripten_get_now() - start); }
+
+void WebHost::pump() {
+    int input[maxEvents];
+    const int count = pageTakeInput(input, maxEvents);
+    const std::int64_t t = now();
+    for (int i = 0; i < count; ++i) {
+        if (input[i] < 0) {
+            keys.releaseAll();
+            continue;
+        }
+        InputEvent e;
+        e.key = input[i] & 0xFF;
+        e.action = actions[std::min(input[i] >> actionShift, 2)];
+        e.time = t;
+        keys.record(e);
+    }
+}
+
+void WebHost::present() {
+    const CellPatch patch = cells.frame(screen());
+    if (patch.empty()) return;
+    std::vector<std::uint32_t> packed(patch.cells.size());
+    std::transform(patch.cells.begin(), patch.cells.end(), packed.begin(), [](const ConsoleCell& c) {
+        return static_cast<std::uint32_t>(c.glyph) | static_cast<std::uint32_t>(c.attr) << 16;
+    });
+    pageDraw(patch.left, patch.top, patch.width(), patch.bottom - patch.top + 1, packed.data());
+}
+
+void WebHost::sleepUntil(std::int64_t deadline) {
+    const std::int64_t ms = deadline - now();
+    if (ms > 0) pageSleep(static_cast<int>(std::min<std::int64_t>(ms, releaseWaitMs)));
+}
+
+void WebHost::waitUntil(std::int64_t deadline) {
+    present();
+    for (;;) {
+        pump();
+        if (now() >= deadline) return;
+        sleepUntil(deadline);
+    }
+}
+
+bool WebHost::keyHeld(int virtualKey) {
+    pump();
+    present();
+    return keys.held(virtualKey, now());
+}
+
+bool WebHost::keyDown(int virtualKey) {
+    pump();
+    present();
+    return keys.pressed(virtualKey, now());
+}
+
+void WebHost::screenCleared() {
+    // Events still waiting were made before the clear as well.
+    pump();
+    keys.screenCleared(now());
+}
+
+void WebHost::waitForRelease(int virtualKey) {
+    while (keys.down(virtualKey)) {
+        present();
+        sleepUntil(now() + releaseWaitMs);
+        pump();
+    }
+}
+
+int showGameEnded(int status) {
+    pageEnded(status);
+    return status;
+}
