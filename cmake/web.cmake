@@ -11,7 +11,7 @@ endif()
 
 # The page is the terminal, the keyboard and the sound device here.
 set(DRIFTER_OTHER_PLATFORM_SOURCES
-    "platform/(terminal|terminal_host|pseudo_terminal|sdl_sound|windows_(console|host|sound|durable_file))\\.cpp$")
+    "platform/(terminal|terminal_host|pseudo_terminal|sdl_sound|windows_(console|host|sound|durable_file|interruption))\\.cpp$")
 # The game ends its menus and reports its errors with exceptions.
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)

@@ -6,15 +6,15 @@
 if(NOT WIN32)
   # The console host, the sound and the file calls need <windows.h>; the
   # pure parts (key events, console cells) build and are tested everywhere.
-  set(DRIFTER_OTHER_PLATFORM_SOURCES "platform/windows_(console|host|sound|durable_file)\\.cpp$")
+  set(DRIFTER_OTHER_PLATFORM_SOURCES "platform/windows_(console|host|sound|durable_file|interruption)\\.cpp$")
   set(DRIFTER_TESTS_NEEDING_A_TERMINAL "^$")
   return()
 endif()
 
-set(DRIFTER_OTHER_PLATFORM_SOURCES "platform/(terminal|terminal_host|pseudo_terminal|durable_file|sdl_sound)\\.cpp$")
-# These drive a POSIX pseudo terminal, tmux or SDL.
+set(DRIFTER_OTHER_PLATFORM_SOURCES "platform/(terminal|terminal_host|pseudo_terminal|durable_file|sdl_sound|interruption)\\.cpp$")
+# These drive a POSIX pseudo terminal, tmux or SDL (or write to /dev/full).
 set(DRIFTER_TESTS_NEEDING_A_TERMINAL
-    "tests/(platform/(kitty_keyboard|terminal_pty|sdl_sound|unusable_terminal)|scenarios/(game_terminal|command_line))_test\\.cpp$")
+    "tests/(platform/(kitty_keyboard|terminal_pty|sdl_sound|unusable_terminal)|scenarios/(game_terminal|command_line|interrupted_game|recording))_test\\.cpp$")
 
 # <windows.h> without its min and max macros, which break std::min.
 add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)

@@ -12,14 +12,42 @@ void setColor(int background, int foreground) {
 
 void gotoXY(int x, int y) { screen().moveCursor(x, y); }
 
+namespace {
+
+bool walkingInto = false;
+// When the grace of a screen walked into ends; -1 once its presses are dropped.
+std::int64_t graceEnds = -1;
+
+bool isArrow(int virtualKey) { return virtualKey >= VK::Left && virtualKey <= VK::Down; }
+
+// Whether the press view may not read the arrow yet. Arrows are not even
+// polled during the grace; the first poll after it drops their presses.
+bool inWalkInGrace(Host& h, int virtualKey) {
+    if (!isArrow(virtualKey) || graceEnds < 0) return false;
+    if (h.now() < graceEnds) return true;
+    for (int arrow = VK::Left; arrow <= VK::Down; ++arrow) h.dropPresses(arrow, graceEnds);
+    graceEnds = -1;
+    return false;
+}
+
+}  // namespace
+
+WalkingInto::WalkingInto() { walkingInto = true; }
+
+WalkingInto::~WalkingInto() { walkingInto = false; }
+
 void clearScreen() {
     screen().clear();
     host().screenCleared();
+    if (!walkingInto) return;
+    walkingInto = false;
+    graceEnds = host().now() + WalkingInto::walkInGraceMs;
 }
 
 bool keyPressed(int virtualKey, bool noWait) {
     Host& h = host();
     if (noWait) return h.keyHeld(virtualKey);
+    if (inWalkInGrace(h, virtualKey)) return false;
     if (!h.keyDown(virtualKey)) return false;
     h.waitForRelease(virtualKey);
     return true;

@@ -15,6 +15,18 @@ void clearScreen();
 // Key up: false at once. Key down: with noWait true, true at once; with
 // noWait false, true only after the key has been released.
 bool keyPressed(int virtualKey, bool noWait);
+// While one lives, the first screen cleared is one the player walked into (a
+// door, a counter, a fight): the arrow presses of its first walkInGraceMs are
+// dropped, so an arrow tapped once too often on the way in never moves a
+// highlight before anyone could read the screen.
+class WalkingInto {
+public:
+    static constexpr int walkInGraceMs = 200;
+    WalkingInto();
+    ~WalkingInto();
+    WalkingInto(const WalkingInto&) = delete;
+    WalkingInto& operator=(const WalkingInto&) = delete;
+};
 // Waits (sleeping) until at least ms milliseconds have passed.
 void delayMs(int ms);
 // '0'-'9', 'a'-'f', 'A'-'F' give their value; everything else 0.

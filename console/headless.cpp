@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "console/key_bindings.h"
+
 HeadlessHost& HeadlessHost::tap(int virtualKey) { return hold(virtualKey, 30); }
 
 HeadlessHost& HeadlessHost::hold(int virtualKey, int ms) { return hold({virtualKey}, ms); }
@@ -21,6 +23,13 @@ HeadlessHost& HeadlessHost::type(const char* keys) {
     return *this;
 }
 
+// The script's keys are keys of the keyboard: each acts as the game key it
+// is bound to, as on a terminal.
+bool HeadlessHost::stepHolds(const Step& step, int virtualKey) {
+    return std::any_of(step.keys.begin(), step.keys.end(),
+                       [&](int key) { return keyBindings().gameKey(key) == virtualKey; });
+}
+
 void HeadlessHost::settle() {
     while (next < steps.size()) {
         Step& step = steps[next];
@@ -38,8 +47,7 @@ bool HeadlessHost::isDown(int virtualKey) {
     settle();
     if (next >= steps.size()) return false;
     Step& step = steps[next];
-    const bool ours = std::find(step.keys.begin(), step.keys.end(), virtualKey) != step.keys.end();
-    if (!ours) return false;
+    if (!stepHolds(step, virtualKey)) return false;
     if (step.start < 0) {
         if (releasedKeys && clock < lastEnd + gapMs) return false;
         step.start = clock;
@@ -51,8 +59,7 @@ void HeadlessHost::waitForRelease(int virtualKey) {
     settle();
     if (next >= steps.size()) return;
     const Step& step = steps[next];
-    const bool ours = std::find(step.keys.begin(), step.keys.end(), virtualKey) != step.keys.end();
-    if (ours && step.start >= 0) advanceTo(step.start + step.duration);
+    if (stepHolds(step, virtualKey) && step.start >= 0) advanceTo(step.start + step.duration);
 }
 
 void HeadlessHost::waitUntil(std::int64_t deadline) { advanceTo(deadline); }

@@ -49,6 +49,7 @@ private:
     };
 
     bool isDown(int virtualKey);
+    static bool stepHolds(const Step& step, int virtualKey);
     void settle();  // ends finished steps and starts due pauses
     void advanceTo(std::int64_t t);
     std::string pendingDescription() const;

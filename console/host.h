@@ -24,6 +24,9 @@ public:
     // The screen was cleared: presses made before belong to the screen that
     // was there and must not act on the next one.
     virtual void screenCleared() {}
+    // Presses of the key made before madeBefore never act (a held key's
+    // press included).
+    virtual void dropPresses(int /*virtualKey*/, std::int64_t /*madeBefore*/) {}
 };
 
 // The host in use. Until one is installed, a headless host with no keys serves.

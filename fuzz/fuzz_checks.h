@@ -16,8 +16,9 @@ struct FuzzFinding : std::runtime_error {
 // accept is walked on, drawn and has an enemy placed on it.
 void checkMapBytes(const std::string& bytes);
 
-// The bytes as a saved game in slot 1: listed, loaded from the load screen
-// against the shipped maps, saved again and read back unchanged.
+// The bytes as a saved game in slot 1 and as the interrupted game: listed,
+// loaded from the load screen against the shipped maps (the interrupted game
+// is then removed), saved again and read back unchanged.
 void checkSaveBytes(const std::string& bytes);
 
 // A saved game followed by keys: the part before the first NUL byte is

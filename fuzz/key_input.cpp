@@ -73,6 +73,11 @@ void playReads(const std::vector<Read>& reads, bool exact) {
             state.held(key, now);
             state.pressed(key, now);
         }
+        const std::int64_t interval = state.repeatInterval(now);
+        const std::int64_t delay = state.repeatDelay(now);
+        if (interval < KeyState::minRepeatIntervalMs || interval > KeyState::maxRepeatIntervalMs ||
+            delay < KeyState::minRepeatDelayMs || delay > KeyState::maxRepeatDelayMs)
+            throw FuzzFinding("a learned repeat figure left the keyboards' range");
     }
 }
 

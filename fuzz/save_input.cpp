@@ -1,5 +1,8 @@
 // Save bytes: the load screen either refuses a file as damaged or loads it,
-// and a game that loaded saves to a file that loads back as the same game.
+// as a slot and as the interrupted game, and a game that loaded saves to a
+// file that loads back as the same game.
+
+#include <filesystem>
 
 #include "console/headless.h"
 #include "console/host.h"
@@ -22,19 +25,25 @@ bool screenShows(const std::string& text) {
     return false;
 }
 
-}  // namespace
+// The interrupted game's line follows the ten slots.
+constexpr int interruptedLine = 10;
 
-bool loadSlotOne(const std::string& text, Possessions& possessions, Character& player, int& currentMap) {
+// Writes the text as the file and loads it with the choice made in the load
+// screen's list (Enter after that many Downs). False when the screen refused
+// it as damaged; a FuzzFinding when it did neither.
+bool loadFile(const std::string& text, const char* file, int downs, Possessions& possessions, Character& player,
+              int& currentMap) {
     InScratchFolder here;
     here.empty("save");
-    here.write("save/save1.sav", text);
+    here.write(file, text);
     HeadlessHost keys;
+    for (int i = 0; i < downs; ++i) keys.tap(VK::Down);
     keys.tap(VK::Enter);
     keys.setIdleLimit(1000);
     HostInUse inUse(&keys);
     bool loaded = true;
     withoutFault("the load screen", [&] {
-        saveSlotList();
+        saveSlotList(true);
         try {
             loadGameScreen(possessions, player, currentMap, shippedWorld().maps);
         } catch (const ScriptEnded&) {
@@ -43,7 +52,28 @@ bool loadSlotOne(const std::string& text, Possessions& possessions, Character& p
             loaded = false;
         }
     });
+    // One interruption gives one resume; a slot stays whatever happens.
+    const bool gone = downs == interruptedLine && loaded;
+    if (std::filesystem::exists(file) == gone)
+        throw FuzzFinding(gone ? "the interrupted game stayed after it was loaded"
+                               : std::string(file) + " was removed");
     return loaded;
+}
+
+// The same bytes as the interrupted game: offered after the ten slots, loaded
+// or refused as a slot is, and gone once loaded.
+void checkInterruptedBytes(const std::string& bytes) {
+    resetGameValues();
+    Possessions possessions;
+    Character player(20, 10);
+    int currentMap = 1;
+    loadFile(bytes, "save/interrupted.sav", interruptedLine, possessions, player, currentMap);
+}
+
+}  // namespace
+
+bool loadSlotOne(const std::string& text, Possessions& possessions, Character& player, int& currentMap) {
+    return loadFile(text, "save/save1.sav", 0, possessions, player, currentMap);
 }
 
 std::string savedText(const Possessions& possessions, const Character& player, int currentMap) {
@@ -51,6 +81,7 @@ std::string savedText(const Possessions& possessions, const Character& player, i
 }
 
 void checkSaveBytes(const std::string& bytes) {
+    checkInterruptedBytes(bytes);
     resetGameValues();
     Possessions possessions;
     Character player(20, 10);

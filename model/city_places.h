@@ -10,6 +10,10 @@ struct CityPlace {
     int cityAfter;  // the city the player is in afterwards (0: unchanged)
 };
 
+// Where the airport's arrival hall puts a traveller, and the main hall the
+// ticket counter, baggage claim and gates open onto.
+inline constexpr CityPlace airportHall = {"map airport", 31, 9, 0};
+
 // "Vancouver", "Cape Kennedy", "Silicon Valley", "Roswell", "Redmond",
 // "Washington"; "" for a number outside 1 to 6.
 const char* cityName(int city);

@@ -47,6 +47,8 @@ struct EventRow {
     const char* floors[2] = {nullptr, nullptr};  // Elevator: the maps it serves besides its own
     EventWave wave;
     const char* message = nullptr;  // the one line a Door, Pickup or Switch shows
+    const char* displayName =
+        nullptr;  // what the help screen calls the place ("the Internet Cafe"), if it sends players there
 };
 
 // Every row, in the order the script tests them.

@@ -14,14 +14,6 @@ namespace {
 // refused before its bytes are read or parsed.
 constexpr std::uintmax_t maxMapFileBytes = 1024 * 1024;
 
-// The name messages show: the game's name with forward slashes.
-std::string shownName(const char* path) {
-    std::string name = path;
-    for (char& c : name)
-        if (c == '\\') c = '/';
-    return name;
-}
-
 }  // namespace
 
 bool Map::read(const char* path, MapSourceLines& where) {
@@ -30,11 +22,16 @@ bool Map::read(const char* path, MapSourceLines& where) {
     collision.clear();
     links.clear();
     linkTargets.clear();
-    if (fileLargerThan(path, maxMapFileBytes))
-        throw MapError(shownName(path) + ": the file is larger than any map (more than 1 MB)");
     std::string contents;
-    if (!readTextFile(path, contents)) return false;
-    MapParser(contents, shownName(path)).parse(*this, where);
+    switch (readGameFile(path, maxMapFileBytes, contents)) {
+    case GameFileRead::Read: break;
+    case GameFileRead::TooLarge:
+        throw MapError(shownGameName(path) + ": the file is larger than any map (more than 1 MB)");
+    case GameFileRead::NotAFile:
+        throw MapError(shownGameName(path) + ": not an ordinary file (a device, a pipe or a folder)");
+    default: return false;
+    }
+    MapParser(contents, shownGameName(path)).parse(*this, where);
     return true;
 }
 
@@ -51,11 +48,11 @@ void Map::loadPlayableFromFile(const char* path) {
 std::vector<std::string> Map::loadCheckedFromFile(const char* path) {
     MapSourceLines where;
     try {
-        if (!read(path, where)) return {shownName(path) + ": the file cannot be read"};
+        if (!read(path, where)) return {shownGameName(path) + ": the file cannot be read"};
     } catch (const MapError& e) {
         return {e.what()};
     }
-    return playableMapFaults(*this, where, shownName(path));
+    return playableMapFaults(*this, where, shownGameName(path));
 }
 
 char Map::tile(int x, int y) const {

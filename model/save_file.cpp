@@ -28,10 +28,10 @@ struct ValueRange {
     int high;
 };
 
+// Cash, balance and loan are not limited: banking can leave any of them below
+// zero, and play's sums stop at the ends of an int.
 const ValueRange valueRanges[] = {
     {&SavedGame::city, 1, 6},
-    {&SavedGame::money, 0, INT_MAX},
-    {&SavedGame::bank, 0, INT_MAX},
     {&SavedGame::missionNumber, 0, lastMission},
     {&SavedGame::wantedLevel, 0, mostWantedLevel},
     {&SavedGame::maxHp, 1, mostHitPoints},

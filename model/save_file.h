@@ -61,8 +61,8 @@ std::string formatSavedGame(const SavedGame& game);
 // the format says (missing lines, text where a number belongs, a negative
 // count, a mail flag other than 0 or 1) or holds a value no game reaches: a
 // city or ticket outside 1 to 6, a mission the mail never sets, more items
-// than a bag holds, negative cash or balance, and a wanted level, hit points,
-// strength or accuracy far beyond what play produces.
+// than a bag holds, and a wanted level, hit points, strength or accuracy far
+// beyond what play produces. Cash, balance and loan may be any int.
 bool parseSavedGame(const std::string& text, SavedGame& game);
 
 // The saved game fits this world: its map exists and the position is floor on

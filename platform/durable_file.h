@@ -1,15 +1,25 @@
 #pragma once
-// The two system calls behind a save that is never half written
-// (writeFileAtomically in platform/files.h), one version per system.
-// Each returns the system's reason for a failure, or an empty text.
+// The system calls behind the game's files (platform/files.h), one version
+// per system. Paths are the system's own (already resolved).
 
+#include <cstdint>
 #include <string>
 
-// Writes data to a new file at path and waits until it reached the disk. A
-// file left there by a killed write is removed, not reused: it may be
-// read-only now, or a link that would carry the data elsewhere.
-std::string writeToDisk(const std::string& path, const std::string& data);
+#include "platform/files.h"
 
-// Puts the file at source in the place of the file at target in one step,
-// replacing it if it exists (both files stay on failure).
-std::string replaceFile(const std::string& source, const std::string& target);
+// Reads the file at path whole, without ever blocking on what is not an
+// ordinary file: a FIFO, a device or a folder is refused (NotAFile), and so
+// is a last link where noLinks is set; at most limit + 1 bytes are read, and
+// a file of more than limit bytes is TooLarge. Line ends are left as they are.
+GameFileRead readFileBytes(const std::string& path, bool noLinks, std::uintmax_t limit, std::string& data);
+
+// Replaces the file at path by one holding data, in one step: the data goes
+// to a temporary file of this process alone beside it ("NAME.XXXXXX.tmp"),
+// which reaches the disk and is then renamed over the old file. A temporary
+// file is marked as in use while it is written, so another game never takes
+// it for a leftover. The system's reason for a failure, or an empty text;
+// on failure the old file stays and no temporary file is left.
+std::string replaceFileWith(const std::string& path, const std::string& data);
+
+// Removes the temporary file at path unless a running game is writing it.
+void removeUnlessInUse(const std::string& path);

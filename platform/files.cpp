@@ -1,9 +1,7 @@
 #include "platform/files.h"
 
-#include <cstdio>
+#include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/durable_file.h"
 #include "platform/game_folders.h"
@@ -61,69 +59,119 @@ namespace {
 // code page, so a player's name with an accent in the folder would be lost.
 fs::path systemPath(const std::string& gameName) { return fs::u8path(resolveGamePath(gameName)); }
 
-}  // namespace
-
-std::string resolveGamePath(const std::string& gameName) {
+// The name with slashes, as the system reads it, without "." parts.
+fs::path spelledPath(const std::string& gameName) {
     std::string slashed = gameName;
     for (char& c : slashed)
         if (c == '\\') c = '/';
-    const fs::path spelled = fs::u8path(slashed).lexically_normal();
+    return fs::u8path(slashed).lexically_normal();
+}
+
+bool firstPartIs(const fs::path& spelled, const char* folder) {
+    return !spelled.empty() && sameIgnoringCase(spelled.begin()->string(), folder);
+}
+
+// A CR before an LF is part of the line end, as a Windows text stream reads it.
+std::string withoutCrBeforeLf(const std::string& data) {
+    std::string text;
+    text.reserve(data.size());
+    for (std::size_t i = 0; i < data.size(); ++i)
+        if (!(data[i] == '\r' && i + 1 < data.size() && data[i + 1] == '\n')) text += data[i];
+    return text;
+}
+
+// "save1.sav.Xq3ZpA.tmp", or "save1.sav.tmp" as earlier versions named them.
+bool isTemporaryName(const std::string& name) {
+    const std::string ending = ".tmp";
+    return name.size() > ending.size() && name.compare(name.size() - ending.size(), ending.size(), ending) == 0 &&
+           name.find(".sav.") != std::string::npos;
+}
+
+}  // namespace
+
+std::string resolveGamePath(const std::string& gameName) {
+    const fs::path spelled = spelledPath(gameName);
     const GameFolders& folders = gameFolders();
-    if (!spelled.empty() && sameIgnoringCase(spelled.begin()->string(), "save"))
+    if (firstPartIs(spelled, "save")) {
+        // With saving turned off, no save name leads anywhere.
+        if (folders.saves.empty()) return std::string();
         return resolveUnder(folders.saves, spelled.lexically_relative(*spelled.begin())).u8string();
+    }
     fs::path found = resolveUnder(folders.data, spelled);
     std::error_code ec;
-    const bool music = !spelled.empty() && sameIgnoringCase(spelled.begin()->string(), "Music");
-    if (music && !folders.beside.empty() && !fs::exists(found, ec)) {
+    if (firstPartIs(spelled, "Music") && !folders.beside.empty() && !fs::exists(found, ec)) {
         const fs::path built = resolveUnder(folders.beside, spelled);
         if (fs::exists(built, ec)) found = built;
     }
     return found.u8string();
 }
 
-bool readTextFile(const std::string& gameName, std::string& contents) {
-    std::ifstream in(systemPath(gameName), std::ios::binary);
-    if (!in) return false;
-    std::ostringstream raw;
-    raw << in.rdbuf();
-    if (in.bad()) return false;
-    const std::string data = raw.str();
-    contents.clear();
-    contents.reserve(data.size());
-    for (std::size_t i = 0; i < data.size(); ++i)
-        if (!(data[i] == '\r' && i + 1 < data.size() && data[i + 1] == '\n')) contents += data[i];
-    return true;
+std::string shownGameName(std::string gameName) {
+    for (char& c : gameName)
+        if (c == '\\') c = '/';
+    return gameName;
+}
+
+GameFileRead readGameFile(const std::string& gameName, std::uintmax_t limit, std::string& contents) {
+    const std::string path = resolveGamePath(gameName);
+    if (path.empty()) return GameFileRead::Missing;
+    std::string data;
+    const GameFileRead outcome = readFileBytes(path, firstPartIs(spelledPath(gameName), "save"), limit, data);
+    if (outcome == GameFileRead::Read) contents = withoutCrBeforeLf(data);
+    return outcome;
 }
 
 bool writeFileAtomically(const std::string& gameName, const std::string& contents, std::string& failure) {
     const std::string path = resolveGamePath(gameName);
-    const std::string temporary = path + ".tmp";
-    failure = writeToDisk(temporary, contents);
-    if (failure.empty()) failure = replaceFile(temporary, path);
-    if (failure.empty()) return true;
+    failure = path.empty() ? "saving is turned off" : replaceFileWith(path, contents);
+    return failure.empty();
+}
+
+void removeLeftoverWrites(const std::string& gameFolder) {
+    const std::string folder = resolveGamePath(gameFolder);
+    if (folder.empty()) return;
+    // A write takes far less than a minute; a younger file may be one under way.
+    const auto leftBefore = fs::file_time_type::clock::now() - std::chrono::minutes(1);
     std::error_code ec;
-    fs::remove(fs::u8path(temporary), ec);
-    return false;
+    for (fs::directory_iterator it(fs::u8path(folder), ec); !ec && it != fs::directory_iterator();
+         it.increment(ec)) {
+        if (!isTemporaryName(it->path().filename().u8string())) continue;
+        std::error_code status;
+        // Games write their temporary files as new ordinary files, never as
+        // links: a link of that name is no write under way.
+        if (it->is_symlink(status)) fs::remove(it->path(), status);
+        else if (it->is_regular_file(status) && it->last_write_time(status) < leftBefore && !status)
+            removeUnlessInUse(it->path().u8string());
+    }
+}
+
+bool removeGameFile(const std::string& gameName) {
+    std::error_code ec;
+    const std::string path = resolveGamePath(gameName);
+    return !path.empty() && fs::remove(fs::u8path(path), ec) && !ec;
 }
 
 std::string folderUnreadable(const std::string& gameName) {
     std::error_code ec;
+    // Where nothing stands at the name (a folder above it may be missing or a
+    // file), there is nothing to read: the folder is still to be made.
+    if (!fs::exists(fs::symlink_status(systemPath(gameName), ec))) return std::string();
     fs::directory_iterator(systemPath(gameName), ec);
     return ec && ec != std::errc::no_such_file_or_directory ? ec.message() : std::string();
 }
 
-void makeDirectory(const std::string& gameName) {
+std::string makeDirectory(const std::string& gameName) {
+    const fs::path folder = systemPath(gameName);
+    if (folder.empty()) return "saving is turned off";
     std::error_code ec;
-    fs::create_directories(systemPath(gameName), ec);
+    fs::create_directories(folder, ec);
+    if (ec) return ec.message();
+    // create_directories reports success when a file stands at the name.
+    return fs::is_directory(folder, ec) ? std::string()
+                                        : std::make_error_code(std::errc::not_a_directory).message();
 }
 
 bool fileExists(const std::string& gameName) {
     std::error_code ec;
     return fs::is_regular_file(systemPath(gameName), ec);
-}
-
-bool fileLargerThan(const std::string& gameName, std::uintmax_t limit) {
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(systemPath(gameName), ec);
-    return !ec && size > limit;
 }

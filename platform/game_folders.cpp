@@ -5,6 +5,11 @@
 #include <stdexcept>
 #include <vector>
 
+#ifndef _WIN32
+#include <pwd.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -48,13 +53,23 @@ std::string notFound(const std::vector<Candidate>& tried) {
 }
 
 // The per-user data folder; a relative XDG_DATA_HOME is not used, as the
-// base directory rules say.
+// base directory rules say. Empty when there is none.
 fs::path userSaves(const FolderClues& clues) {
     const fs::path xdg = clues.xdgDataHome;
     if (xdg.is_absolute()) return xdg / "drifter" / "save";
-    if (clues.home.empty())
-        throw std::runtime_error("no folder for saved games: neither XDG_DATA_HOME nor HOME is set");
-    return fs::path(clues.home) / ".local" / "share" / "drifter" / "save";
+    const std::string home = playerHome(clues);
+    if (home.empty()) return fs::path();
+    return fs::path(home) / ".local" / "share" / "drifter" / "save";
+}
+
+// A service started without HOME still has an account, and its home folder.
+std::string accountHome() {
+#ifdef _WIN32
+    return std::string();
+#else
+    const passwd* account = ::getpwuid(::getuid());
+    return account && account->pw_dir ? account->pw_dir : "";
+#endif
 }
 
 fs::path userCache(const FolderClues& clues, const fs::path& saves) {
@@ -62,7 +77,8 @@ fs::path userCache(const FolderClues& clues, const fs::path& saves) {
     if (xdg.is_absolute()) return xdg / "drifter";
     if (!clues.home.empty()) return fs::path(clues.home) / ".cache" / "drifter";
     if (!clues.localAppData.empty()) return fs::u8path(clues.localAppData) / "drifter";
-    return saves.parent_path() / "cache";
+    if (!clues.accountHome.empty()) return fs::path(clues.accountHome) / ".cache" / "drifter";
+    return saves.empty() ? fs::path() : saves.parent_path() / "cache";
 }
 
 }  // namespace
@@ -71,9 +87,11 @@ FolderClues systemClues() {
     FolderClues clues;
     clues.drifterData = environment("DRIFTER_DATA");
     clues.xdgDataHome = environment("XDG_DATA_HOME");
+    clues.xdgConfigHome = environment("XDG_CONFIG_HOME");
     clues.xdgCacheHome = environment("XDG_CACHE_HOME");
     clues.localAppData = environment("LOCALAPPDATA");
     clues.home = environment("HOME");
+    clues.accountHome = accountHome();
     std::error_code ec;  // a folder that cannot be told is not tried
     clues.workingFolder = fs::current_path(ec);
     clues.executable = fs::read_symlink("/proc/self/exe", ec);
@@ -88,6 +106,10 @@ GameFolders findGameFolders(const FolderClues& clues) {
     GameFolders folders;
     folders.data = chosen->folder;
     folders.saves = holdsMaps(clues.workingFolder) ? clues.workingFolder / "save" : userSaves(clues);
+    if (folders.saves.empty())
+        folders.savingOff =
+            "Saving is turned off: there is no folder for saved games\n"
+            "(HOME and XDG_DATA_HOME are not set, and the account has no home folder).";
     if (!clues.executable.empty()) folders.beside = clues.executable.parent_path();
     folders.cache = userCache(clues, folders.saves);
     return folders;

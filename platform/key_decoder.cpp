@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "console/keys.h"
+
 namespace {
 
 constexpr unsigned char ESC = 0x1B;
@@ -17,6 +19,7 @@ constexpr int kittyLastModifier = 57454;
 
 constexpr int lockBits = 64 | 128;  // caps lock and num lock
 constexpr int ctrlBit = 4;
+constexpr int shiftBit = 1;
 
 InputEvent keyEvent(int key, KeyAction action, int mods, bool legacy, std::int64_t now) {
     InputEvent e;
@@ -91,7 +94,9 @@ bool actionOf(int eventType, KeyAction& action) {
 }
 
 // The virtual key of a kitty key code, or 0 for keys the game does not read.
-int keyOfKittyCode(int code) {
+int keyOfKittyCode(int code, int mods) {
+    if (code >= 'a' && code <= 'z') return code - 'a' + 'A';
+    if (code == '?' || (code == '/' && (mods & shiftBit))) return VK::Question;
     if (code == 13 || code == kittyKeypadEnter) return 13;
     if (code == 27) return 27;
     if (code == 127 || code == 8) return 8;
@@ -101,6 +106,15 @@ int keyOfKittyCode(int code) {
         return keypadArrows[code - kittyKeypadLeft];
     }
     return 0;
+}
+
+// Digits, letters (either case, as their capital) and '?', the keys the
+// player may bind; 0 for any other byte.
+int keyOfByte(unsigned char c) {
+    if (c >= '0' && c <= '9') return c;
+    if (c >= 'a' && c <= 'z') return c - 'a' + 'A';
+    if (c >= 'A' && c <= 'Z') return c;
+    return c == '?' ? VK::Question : 0;
 }
 
 int keyOfArrow(char final) {
@@ -145,11 +159,11 @@ void KeyDecoder::ground(unsigned char c, std::int64_t now, std::vector<InputEven
         if (!afterCr) out.push_back(keyEvent(13, KeyAction::Press, 0, true, now));
     } else if (c == 0x7F || c == 0x08) {
         out.push_back(keyEvent(8, KeyAction::Press, 0, true, now));
-    } else if (c >= '0' && c <= '9') {
-        out.push_back(keyEvent(c, KeyAction::Press, 0, true, now));
+    } else if (const int key = keyOfByte(c)) {
+        out.push_back(keyEvent(key, KeyAction::Press, 0, true, now));
     }
-    // Every other byte (letters, other control keys, the bytes of UTF-8
-    // characters) is no key of the game.
+    // Every other byte (other control keys and punctuation, the bytes of
+    // UTF-8 characters) is no key of the game.
 }
 
 void KeyDecoder::escape(unsigned char c, std::int64_t now, std::vector<InputEvent>& out) {
@@ -175,6 +189,11 @@ void KeyDecoder::escape(unsigned char c, std::int64_t now, std::vector<InputEven
 }
 
 void KeyDecoder::sequence(unsigned char c, std::int64_t now, std::vector<InputEvent>& out) {
+    if (state == State::ConsoleFunctionKey) {
+        state = State::Ground;
+        if (c == 'A') out.push_back(keyEvent(VK::F1, KeyAction::Press, 0, true, now));
+        return;
+    }
     if (state == State::String || state == State::StringEscape) {
         if (state == State::StringEscape) {
             if (c == '\\') {
@@ -201,8 +220,9 @@ void KeyDecoder::sequence(unsigned char c, std::int64_t now, std::vector<InputEv
         state = State::Ground;
         if (params.size() > maxSequenceLength) return;
         if (was == State::Ss3) {
-            // Application cursor mode: ESC O A..D; ESC O M is the keypad's Enter.
-            const int key = c == 'M' ? 13 : keyOfArrow(static_cast<char>(c));
+            // Application cursor mode: ESC O A..D; ESC O M is the keypad's
+            // Enter, ESC O P is F1.
+            const int key = c == 'M' ? 13 : c == 'P' ? VK::F1 : keyOfArrow(static_cast<char>(c));
             if (key != 0) out.push_back(keyEvent(key, KeyAction::Press, 0, true, now));
             return;
         }
@@ -236,8 +256,8 @@ void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>
     if (final == 'u') {
         const int code = p.at(0, 0, 0);
         if (code >= kittyFirstModifier && code <= kittyLastModifier) return;
-        key = keyOfKittyCode(code);
         const int mods = modsOf(p);
+        key = keyOfKittyCode(code, mods);
         KeyAction action;
         if (!actionOf(p.at(1, 1, 1), action)) return;
         // With every key reported as a sequence, Ctrl+C and Ctrl+Z reach us as
@@ -247,12 +267,18 @@ void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>
                 replyEvent(code == 'c' ? InputEvent::Kind::Interrupt : InputEvent::Kind::Suspend, 0, now));
             return;
         }
-        if (key == 0) return;
+        // Ctrl, Alt or Super with a letter is a shortcut, not the letter.
+        if (key == 0 || (code >= ' ' && code < 127 && (mods & ~shiftBit))) return;
         out.push_back(keyEvent(key, action, mods, false, now));
         return;
     }
-    key = keyOfArrow(final);
-    if (key == 0) return;  // function keys, Home, End, focus gained, ...
+    if (final == '[' && params.empty()) {
+        // The Linux console's function keys: ESC [ [ A is F1.
+        state = State::ConsoleFunctionKey;
+        return;
+    }
+    key = final == 'P' || (final == '~' && p.at(0, 0, 0) == 11) ? VK::F1 : keyOfArrow(final);
+    if (key == 0) return;  // other function keys, Home, End, focus gained, ...
     KeyAction action;
     if (!actionOf(p.at(1, 1, 1), action)) return;
     out.push_back(keyEvent(key, action, modsOf(p), false, now));

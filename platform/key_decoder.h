@@ -5,7 +5,8 @@
 //
 // Understood: the legacy encodings (arrows as ESC [ A..D or ESC O A..D, with
 // modifiers as ESC [ 1 ; m A; Enter as CR or LF; Backspace as DEL or BS; the
-// digits; a lone ESC), the kitty keyboard protocol's key events with their
+// digits, the letters and '?'; F1 as ESC O P, CSI P, CSI 11 ~ or the Linux
+// console's ESC [ [ A; a lone ESC), the kitty keyboard protocol's key events with their
 // press / repeat / release types, the replies to the kitty and device
 // attribute queries, and the report that the window lost the focus. Every other sequence is read to its end and dropped.
 
@@ -26,7 +27,7 @@ struct InputEvent {
         FocusLost,         // the window lost the keyboard focus
     };
     Kind kind = Kind::Key;
-    int key = 0;  // virtual key: 13 Enter, 27 Escape, 8 Backspace, 37-40 arrows, '0'-'9'
+    int key = 0;  // virtual key (console/keys.h): Enter, Escape, Backspace, arrows, digits, letters, '?', F1
     KeyAction action = KeyAction::Press;
     int mods = 0;         // shift 1, alt 2, ctrl 4, super 8, ...; the lock keys are left out
     bool legacy = false;  // a plain byte encoding, which never reports a release
@@ -51,7 +52,7 @@ public:
     std::int64_t deadline() const;
 
 private:
-    enum class State { Ground, Escape, Csi, Ss3, String, StringEscape };
+    enum class State { Ground, Escape, Csi, Ss3, String, StringEscape, ConsoleFunctionKey };
 
     void ground(unsigned char c, std::int64_t now, std::vector<InputEvent>& out);
     void escape(unsigned char c, std::int64_t now, std::vector<InputEvent>& out);

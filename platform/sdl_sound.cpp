@@ -6,6 +6,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <filesystem>
+
 namespace {
 
 // libasound reports a missing sound card on stderr, which is the game's
@@ -57,7 +59,12 @@ public:
         return true;
     }
 
-    Track load(const std::string& path) override { return Mix_LoadMUS(path.c_str()); }
+    // A tune that is no ordinary file (a FIFO, a linked device) would hang or
+    // flood the mixer's reading: it stays silent.
+    Track load(const std::string& path) override {
+        std::error_code ec;
+        return std::filesystem::is_regular_file(path, ec) ? Mix_LoadMUS(path.c_str()) : nullptr;
+    }
 
     bool playLooping(Track track) override { return Mix_PlayMusic(static_cast<Mix_Music*>(track), -1) == 0; }
 

@@ -15,6 +15,9 @@
 #include <exception>
 #include <stdexcept>
 
+#include "console/interruption.h"
+#include "platform/signal_handler.h"
+
 namespace {
 
 // Everything the signal handlers need, kept in plain static storage: a
@@ -97,14 +100,6 @@ void wake() {
     errno = savedErrno;
 }
 
-void setHandler(int sig, void (*handler)(int), int flags) {
-    struct sigaction sa {};
-    sa.sa_handler = handler;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = flags;
-    ::sigaction(sig, &sa, nullptr);
-}
-
 // SIGINT, SIGTERM, SIGHUP, SIGQUIT and the crash signals: restore, then let
 // the signal do what it would have done (the handler is reset on entry).
 void onFatalSignal(int sig) {
@@ -115,13 +110,13 @@ void onFatalSignal(int sig) {
 void onSuspend(int) {
     const int savedErrno = errno;
     restoreTerminal();
-    setHandler(SIGTSTP, SIG_DFL, 0);
+    setSignalHandler(SIGTSTP, SIG_DFL, 0);
     sigset_t set;
     sigemptyset(&set);
     sigaddset(&set, SIGTSTP);
     ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
     ::raise(SIGTSTP);  // stops here until SIGCONT
-    setHandler(SIGTSTP, onSuspend, SA_RESTART);
+    setSignalHandler(SIGTSTP, onSuspend, SA_RESTART);
     // SIGCONT's handler has entered the game's mode again. Where the stop was
     // not carried out (an orphaned process group may not stop), no SIGCONT
     // comes, and the game must not go on with the terminal restored.
@@ -164,10 +159,10 @@ void onTerminate() {
 const int fatalSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
 void installHandlers() {
-    for (int sig : fatalSignals) setHandler(sig, onFatalSignal, SA_RESETHAND | SA_NODEFER);
-    setHandler(SIGTSTP, onSuspend, SA_RESTART);
-    setHandler(SIGCONT, onContinue, SA_RESTART);
-    setHandler(SIGWINCH, onResize, SA_RESTART);
+    for (int sig : fatalSignals) setSignalHandler(sig, onFatalSignal, SA_RESETHAND | SA_NODEFER);
+    setSignalHandler(SIGTSTP, onSuspend, SA_RESTART);
+    setSignalHandler(SIGCONT, onContinue, SA_RESTART);
+    setSignalHandler(SIGWINCH, onResize, SA_RESTART);
     static bool atexitDone = false;
     if (!atexitDone) {
         std::atexit(restoreTerminal);
@@ -177,10 +172,10 @@ void installHandlers() {
 }
 
 void removeHandlers() {
-    for (int sig : fatalSignals) setHandler(sig, SIG_DFL, 0);
-    setHandler(SIGTSTP, SIG_DFL, 0);
-    setHandler(SIGCONT, SIG_DFL, 0);
-    setHandler(SIGWINCH, SIG_DFL, 0);
+    for (int sig : fatalSignals) setSignalHandler(sig, SIG_DFL, 0);
+    setSignalHandler(SIGTSTP, SIG_DFL, 0);
+    setSignalHandler(SIGCONT, SIG_DFL, 0);
+    setSignalHandler(SIGWINCH, SIG_DFL, 0);
     std::set_terminate(previousTerminate);
 }
 
@@ -218,7 +213,12 @@ bool hungUp() {
     return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 
-[[noreturn]] void terminalClosed() { throw std::runtime_error("the terminal was closed"); }
+// Closed without a hang-up signal (the program kept no controlling terminal):
+// the game in play is kept all the same.
+[[noreturn]] void terminalClosed() {
+    keepGameInPlay();
+    throw std::runtime_error("the terminal was closed");
+}
 
 }  // namespace
 
@@ -283,7 +283,16 @@ TerminalSession::~TerminalSession() {
     state.wakeRead = state.wakeWrite = -1;
 }
 
-void TerminalSession::write(std::string_view bytes) { writeRaw(bytes.data(), bytes.size()); }
+namespace {
+TerminalOutputCopy outputCopy = nullptr;
+}  // namespace
+
+void copyTerminalOutput(TerminalOutputCopy copy) { outputCopy = copy; }
+
+void TerminalSession::write(std::string_view bytes) {
+    writeRaw(bytes.data(), bytes.size());
+    if (outputCopy) outputCopy(bytes);
+}
 
 std::string TerminalSession::readAvailable() {
     std::string input;
@@ -295,7 +304,11 @@ std::string TerminalSession::readAvailable() {
             continue;
         }
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0 && errno != EAGAIN) throw std::runtime_error(errorText("the terminal cannot be read any more"));
+        if (n < 0 && errno != EAGAIN) {
+            const std::string reason = errorText("the terminal cannot be read any more");
+            keepGameInPlay();
+            throw std::runtime_error(reason);
+        }
         // Raw reads return nothing both when no key waits and at the end of
         // a closed terminal; only the latter is hung up.
         if (n == 0 && input.empty() && hungUp()) terminalClosed();
@@ -316,6 +329,8 @@ void TerminalSession::waitForInput(int timeoutMs) {
     // waited on it would spin instead of sleeping.
     if ((fds[0].revents & (POLLHUP | POLLERR | POLLNVAL)) && !(fds[0].revents & POLLIN)) terminalClosed();
 }
+
+void TerminalSession::wakeFromSignal() { wake(); }
 
 bool TerminalSession::size(int& columns, int& rows) const {
     winsize ws{};

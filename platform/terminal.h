@@ -13,6 +13,11 @@
 #include <string>
 #include <string_view>
 
+// What every write of the game to the terminal is also handed to, when set
+// (a recording); null for nothing.
+using TerminalOutputCopy = void (*)(std::string_view bytes);
+void copyTerminalOutput(TerminalOutputCopy copy);
+
 class TerminalSession {
 public:
     // Takes over standard input and output. Throws std::runtime_error when
@@ -30,12 +35,16 @@ public:
     // them in parts).
     void write(std::string_view bytes);
     // Whatever input is waiting, without waiting for more; empty when none.
-    // Throws std::runtime_error when the terminal was closed or cannot be read.
+    // When the terminal was closed or cannot be read, keeps the game in play
+    // (console/interruption.h) and throws std::runtime_error.
     std::string readAvailable();
     // Sleeps until input arrives, a signal wants attention, or timeoutMs have
     // passed (a negative timeout waits without limit). Never spins: throws
     // std::runtime_error when the terminal was closed.
     void waitForInput(int timeoutMs);
+
+    // Wakes a sleeping waitForInput; async-signal-safe.
+    static void wakeFromSignal();
 
     // The terminal's size in character cells; false when it cannot be read.
     bool size(int& columns, int& rows) const;

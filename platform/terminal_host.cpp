@@ -12,10 +12,6 @@ namespace {
 
 constexpr int neededColumns = ScreenModel::width;
 constexpr int neededRows = ScreenModel::height;
-// How long a wait for a key's release sleeps when no input comes; input, a
-// signal or a focus report wake it sooner.
-constexpr int releaseWaitMs = 60000;
-
 const char keyboardQuery[] = "\x1b[?u\x1b[c";
 
 // The request to enlarge a window of columns x rows, centred in it.
@@ -33,13 +29,7 @@ std::string enlargeRequest(int columns, int rows) {
 
 }  // namespace
 
-TerminalHost::TerminalHost() : presenter(session.utf8()), start(std::chrono::steady_clock::now()) {
-    detectKeyboardProtocol();
-}
-
-std::int64_t TerminalHost::now() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
-}
+TerminalHost::TerminalHost() : presenter(session.utf8()) { detectKeyboardProtocol(); }
 
 void TerminalHost::detectKeyboardProtocol() {
     // Never assumed: a terminal that does not answer, or answers only the
@@ -65,18 +55,19 @@ int TerminalHost::queryKeyboardFlags() {
 
 void TerminalHost::handle(const InputEvent& e) {
     switch (e.kind) {
-    case InputEvent::Kind::Key: keys.record(e); break;
+    case InputEvent::Kind::Key:
+    case InputEvent::Kind::FocusLost: takeIn(e); break;
     case InputEvent::Kind::KeyboardFlags:
         if (!attributesReply) flagsReply = e.flags;
         break;
     case InputEvent::Kind::DeviceAttributes: attributesReply = true; break;
     case InputEvent::Kind::Interrupt: ::raise(SIGINT); break;
     case InputEvent::Kind::Suspend: ::raise(SIGTSTP); break;
-    case InputEvent::Kind::FocusLost: keys.releaseAll(); break;
     }
 }
 
 void TerminalHost::pump() {
+    stopIfInterrupted();
     events.clear();
     const std::string input = session.readAvailable();
     const std::int64_t t = now();
@@ -131,42 +122,4 @@ void TerminalHost::present() {
     waitForRoom();
     const std::string frame = presenter.frame(screen());
     if (!frame.empty()) session.write(frame);
-}
-
-void TerminalHost::waitUntil(std::int64_t deadline) {
-    present();
-    for (;;) {
-        pump();
-        if (sizeStale) present();
-        if (now() >= deadline) return;
-        sleepUntil(deadline);
-    }
-}
-
-bool TerminalHost::keyHeld(int virtualKey) {
-    pump();
-    present();
-    return keys.held(virtualKey, now());
-}
-
-void TerminalHost::screenCleared() {
-    // Input still unread was typed before the clear as well.
-    pump();
-    keys.screenCleared(now());
-}
-
-bool TerminalHost::keyDown(int virtualKey) {
-    pump();
-    present();
-    return keys.pressed(virtualKey, now());
-}
-
-void TerminalHost::waitForRelease(int virtualKey) {
-    // In emulated mode a press is over once it is taken; in exact mode this
-    // waits, sleeping, for the release.
-    while (keys.down(virtualKey)) {
-        present();
-        sleepUntil(now() + releaseWaitMs);
-        pump();
-    }
 }

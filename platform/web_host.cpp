@@ -9,9 +9,8 @@
 
 namespace {
 
-// How long a wait for a key's release sleeps when no input comes; a key
-// event wakes it sooner.
-constexpr int releaseWaitMs = 60000;
+// The longest sleep on the page's timer; a key event wakes it sooner.
+constexpr int longestSleepMs = 60000;
 // Input as the page hands it over: the key in the low byte, the action above
 // it (0 press, 1 repeat, 2 release); a negative entry: the page lost the focus.
 constexpr int actionShift = 8;
@@ -45,15 +44,15 @@ void WebHost::pump() {
     const int count = pageTakeInput(input, maxEvents);
     const std::int64_t t = now();
     for (int i = 0; i < count; ++i) {
-        if (input[i] < 0) {
-            keys.releaseAll();
-            continue;
-        }
         InputEvent e;
-        e.key = input[i] & 0xFF;
-        e.action = actions[std::min(input[i] >> actionShift, 2)];
         e.time = t;
-        keys.record(e);
+        if (input[i] < 0) {
+            e.kind = InputEvent::Kind::FocusLost;
+        } else {
+            e.key = input[i] & 0xFF;
+            e.action = actions[std::min(input[i] >> actionShift, 2)];
+        }
+        takeIn(e);
     }
 }
 
@@ -69,42 +68,7 @@ void WebHost::present() {
 
 void WebHost::sleepUntil(std::int64_t deadline) {
     const std::int64_t ms = deadline - now();
-    if (ms > 0) pageSleep(static_cast<int>(std::min<std::int64_t>(ms, releaseWaitMs)));
-}
-
-void WebHost::waitUntil(std::int64_t deadline) {
-    present();
-    for (;;) {
-        pump();
-        if (now() >= deadline) return;
-        sleepUntil(deadline);
-    }
-}
-
-bool WebHost::keyHeld(int virtualKey) {
-    pump();
-    present();
-    return keys.held(virtualKey, now());
-}
-
-bool WebHost::keyDown(int virtualKey) {
-    pump();
-    present();
-    return keys.pressed(virtualKey, now());
-}
-
-void WebHost::screenCleared() {
-    // Events still waiting were made before the clear as well.
-    pump();
-    keys.screenCleared(now());
-}
-
-void WebHost::waitForRelease(int virtualKey) {
-    while (keys.down(virtualKey)) {
-        present();
-        sleepUntil(now() + releaseWaitMs);
-        pump();
-    }
+    if (ms > 0) pageSleep(static_cast<int>(std::min<std::int64_t>(ms, longestSleepMs)));
 }
 
 int showGameEnded(int status) {

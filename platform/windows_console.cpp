@@ -8,7 +8,9 @@
 #include <exception>
 #include <stdexcept>
 
+#include "console/interruption.h"
 #include "console/screen.h"
+#include "platform/console_window.h"
 
 namespace {
 
@@ -61,6 +63,11 @@ void fitToGame(HANDLE buffer) {
     SetConsoleScreenBufferSize(buffer, COORD{ScreenModel::width, ScreenModel::height});
     const SMALL_RECT game{0, 0, ScreenModel::width - 1, ScreenModel::height - 1};
     SetConsoleWindowInfo(buffer, TRUE, &game);
+}
+
+[[noreturn]] void consoleGone() {
+    keepGameInPlay();
+    throw std::runtime_error("the console cannot be read any more");
 }
 
 }  // namespace
@@ -118,16 +125,22 @@ void WindowsConsole::waitForInput(int timeoutMs) {
     WaitForSingleObject(input, timeoutMs < 0 ? INFINITE : static_cast<DWORD>(timeoutMs));
 }
 
+void WindowsConsole::wake() {
+    // A record the game never reads as a key.
+    INPUT_RECORD record{};
+    record.EventType = MENU_EVENT;
+    DWORD written = 0;
+    WriteConsoleInputW(input, &record, 1, &written);
+}
+
 std::vector<ConsoleInput> WindowsConsole::readAvailable(bool& resized) {
     std::vector<ConsoleInput> out;
     DWORD waiting = 0;
-    if (!GetNumberOfConsoleInputEvents(input, &waiting))
-        throw std::runtime_error("the console cannot be read any more");
+    if (!GetNumberOfConsoleInputEvents(input, &waiting)) consoleGone();
     if (waiting == 0) return out;
     std::vector<INPUT_RECORD> records(waiting);
     DWORD read = 0;
-    if (!ReadConsoleInputW(input, records.data(), waiting, &read))
-        throw std::runtime_error("the console cannot be read any more");
+    if (!ReadConsoleInputW(input, records.data(), waiting, &read)) consoleGone();
     for (DWORD i = 0; i < read; ++i) {
         const INPUT_RECORD& r = records[i];
         ConsoleInput in;
@@ -155,4 +168,10 @@ bool WindowsConsole::size(int& columns, int& rows) const {
     columns = info.srWindow.Right - info.srWindow.Left + 1;
     rows = info.srWindow.Bottom - info.srWindow.Top + 1;
     return true;
+}
+
+bool consoleClosesWithProgram() {
+    DWORD processes[2];
+    DWORD mode = 0;
+    return GetConsoleProcessList(processes, 2) == 1 && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
 }

@@ -29,9 +29,12 @@ public:
     // Sleeps until input arrives or timeoutMs have passed (a negative timeout
     // waits without limit). Never spins.
     void waitForInput(int timeoutMs);
+    // Wakes a sleeping waitForInput from another thread.
+    static void wake();
     // Every record waiting, without waiting for more; resized is set when the
-    // buffer changed its size. Throws std::runtime_error when the console can
-    // no longer be read (a wait would otherwise return at once, forever).
+    // buffer changed its size. When the console can no longer be read (a wait
+    // would otherwise return at once, forever), keeps the game in play
+    // (console/interruption.h) and throws std::runtime_error.
     std::vector<ConsoleInput> readAvailable(bool& resized);
     // The size of the console's window in character cells.
     bool size(int& columns, int& rows) const;

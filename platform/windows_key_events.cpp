@@ -7,11 +7,13 @@ namespace {
 constexpr int numpad0 = 0x60;  // the number pad's digits are 0x60-0x69
 constexpr int numpad9 = 0x69;
 
-// The game's code of a console key, or 0 for a key the game never polls
-// (letters, Shift, Ctrl, ...), which must not hold back the presses after it.
+// The game's code of a console key, or 0 for a key no player can bind
+// (Shift, Ctrl, ...), which must not hold back the presses after it. The
+// console's codes of letters, F1 and the '?' key are the game's own.
 int gameKey(int virtualKey) {
     if (virtualKey >= numpad0 && virtualKey <= numpad9) return VK::Digit0 + virtualKey - numpad0;
     if (virtualKey >= VK::Digit0 && virtualKey <= VK::Digit9) return virtualKey;
+    if (virtualKey >= 'A' && virtualKey <= 'Z') return virtualKey;
     switch (virtualKey) {
     case VK::Backspace:
     case VK::Enter:
@@ -19,7 +21,9 @@ int gameKey(int virtualKey) {
     case VK::Left:
     case VK::Up:
     case VK::Right:
-    case VK::Down: return virtualKey;
+    case VK::Down:
+    case VK::F1:
+    case VK::Question: return virtualKey;
     default: return 0;
     }
 }

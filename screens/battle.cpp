@@ -10,6 +10,7 @@
 #include "model/game_values.h"
 #include "model/money_sums.h"
 #include "screens/fight_menus.h"
+#include "screens/interrupted_game.h"
 #include "model/possessions.h"
 #include "model/enemy.h"
 
@@ -80,6 +81,7 @@ void enemyStrikes(Character& player, Enemy& enemy) {
 }  // namespace
 
 void battle(Character& player, Enemy& enemy, Possessions& possessions) {
+    const GameBeforeThis notResumable;
     // The bar and the final fight play their own music through their fights.
     if (!battleMusicPlaying && !bossMusicPlaying) {
         stopSound();

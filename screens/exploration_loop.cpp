@@ -7,6 +7,7 @@
 #include "model/city_places.h"
 #include "model/enemy.h"
 #include "screens/encounters.h"
+#include "screens/help_screen.h"
 #include "model/game_state.h"
 #include "screens/location_events.h"
 
@@ -119,6 +120,8 @@ void enemyTurn(GameState& state) {
 void explorationTick(GameState& state) {
     drawFrame(state);
     pauseOnEscape(state);
+    const WalkingInto walkingInto;
+    if (keyPressed(VK::F1, false)) helpScreen(state);
     walk(state);
     if (state.player.getHp() > 0) enemyTurn(state);
     wakeInHospitalIfDown(state);

@@ -10,6 +10,7 @@
 #include "model/weapon.h"
 #include "screens/battle.h"
 #include "screens/ending.h"
+#include "screens/interrupted_game.h"
 
 namespace {
 
@@ -43,6 +44,8 @@ void restartWorld(Scene& s) {
 }  // namespace
 
 bool finalFight(Scene& s) {
+    // Neither the fight nor the ending that follows can be taken up half way.
+    const GameBeforeThis notResumable;
     clearScreen();
     bossMusicPlaying = true;
     stopSound();

@@ -16,6 +16,7 @@
 #include "model/map.h"
 #include "model/money_sums.h"
 #include "model/possessions.h"
+#include "screens/interrupted_game.h"
 #include "screens/jail.h"
 #include "screens/money_lines.h"
 #include "screens/pause_menu.h"
@@ -107,6 +108,9 @@ void caught(Possessions& possessions, Character& player, Array<String>& mapNames
 
 void steal(Possessions& possessions, Array<Enemy>& enemies, Character& player, Array<String>& mapNames,
            Array<Map>& maps, int& currentMap) {
+    // Caught, the thief goes to jail: an interruption before that keeps the
+    // game from before the theft, not a theft without its arrest.
+    const GameBeforeThis wholeTheft;
     clearScreen();
     const int loot = gameRand() % 80 + 20;
     if (wantedLevel < maxWantedLevel) ++wantedLevel;

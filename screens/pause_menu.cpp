@@ -43,11 +43,16 @@ void pauseMenu(Character& player, Possessions& possessions, int& currentMap, con
     clearScreen();
 }
 
+const MissionText* currentBrief() {
+    const int number = missionNumber == 5 ? 6 : missionNumber;
+    return number < 0 || number >= briefCount ? nullptr : briefs[number];
+}
+
 void missionBrief() {
     clearScreen();
     if (missionNumber == 5) missionNumber = 6;
-    if (missionNumber < 0 || missionNumber >= briefCount || !briefs[missionNumber]) return;
-    const MissionText& brief = *briefs[missionNumber];
+    if (!currentBrief()) return;
+    const MissionText& brief = *currentBrief();
     std::cout << brief.heading << "\n\n";
     for (const char* line : brief.lines)
         if (line) std::cout << line << '\n';

@@ -12,6 +12,10 @@ class Possessions;
 // the game on a cleared screen. Quit Game throws QuitGame.
 void pauseMenu(Character& player, Possessions& possessions, int& currentMap, const Array<Map>& maps);
 
+struct MissionText;
+// The brief of the current mission, or null when there is none.
+const MissionText* currentBrief();
+
 // The current mission's text until Enter. Mission 5 counts as 6 from now on.
 void missionBrief();
 

@@ -5,10 +5,13 @@
 #include "screens/save_screens.h"
 #include "console/console.h"
 #include "console/dialogs.h"
+#include "console/key_bindings.h"
+#include "console/screen.h"
 #include "console/menu.h"
 #include "console/music.h"
 #include "console/random.h"
 #include "screens/exploration_loop.h"
+#include "screens/interrupted_game.h"
 #include "model/game_state.h"
 
 namespace {
@@ -72,8 +75,28 @@ void loadingScreen(GameState& state) {
     spawnBountyHunters(state.maps, state.enemies);
 }
 
+namespace {
+
+// The first line of the keys file that could not be read, on the last row;
+// a folder too long for the row is left out, the file's name stays.
+void showKeyFileProblem() {
+    if (keyFileProblems().empty()) return;
+    std::string text = keyFileProblems().front();
+    const auto line = text.find(" line ");
+    const auto folderEnd = text.find_last_of("/\\", line);
+    if (text.size() >= std::size_t{ScreenModel::width} && folderEnd != std::string::npos)
+        text.erase(0, folderEnd + 1);
+    gotoXY(0, ScreenModel::height - 1);
+    setColor(0, 12);
+    std::cout << text.substr(0, std::size_t{ScreenModel::width} - 1);
+    setColor(0, 15);
+}
+
+}  // namespace
+
 bool titleMenu(GameState& state) {
     clearScreen();
+    showKeyFileProblem();
     gotoXY(30, 10);
     switch (menu("  DRIFTER", options({" New Game  ", " Load Game ", " Quit      "}), false)) {
     case 0:
@@ -90,6 +113,7 @@ bool titleMenu(GameState& state) {
 void enterGame(GameState& state) {
     stopSound();
     playMusic(".\\Music\\moody2.wav");
+    const GameInPlay inPlay(state);
     explorationLoop(state);
 }
 

@@ -1,5 +1,9 @@
 // How map files are read: the line rules every map file is written for.
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "model/world_support.h"
 
 namespace {
@@ -73,5 +77,25 @@ TEST_F(MapReading, AFileLargerThanAnyMapIsRefusedByName) {
     EXPECT_EQ(playableError(std::string(4 << 20, '\0')),
               "maps/map 0-1.map: the file is larger than any map (more than 1 MB)");
 }
+
+#ifndef _WIN32
+// A FIFO would hang the start-up, a linked device flood its memory: the
+// status panel is refused by name before either can happen.
+TEST_F(MapReading, AStatusPanelThatIsNoOrdinaryFileIsRefusedByName) {
+    const auto refusal = [] {
+        try {
+            Map().loadFromFile("maps\\stats.map");
+        } catch (const MapError& e) {
+            return std::string(e.what());
+        }
+        return std::string("(no error)");
+    };
+    ASSERT_EQ(::mkfifo((folder / "maps/stats.map").c_str(), 0644), 0);
+    EXPECT_EQ(refusal(), "maps/stats.map: not an ordinary file (a device, a pipe or a folder)");
+    std::filesystem::remove(folder / "maps/stats.map");
+    std::filesystem::create_symlink("/dev/zero", folder / "maps/stats.map");
+    EXPECT_EQ(refusal(), "maps/stats.map: not an ordinary file (a device, a pipe or a folder)");
+}
+#endif
 
 }  // namespace

@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
+
+#ifndef _WIN32
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 #include "model/game_state.h"
 #include "model/save_file.h"
@@ -10,6 +18,7 @@
 #include "support/screen_recorder.h"
 #include "support/system_reason.h"
 #include "model/world_support.h"
+#include "platform/game_folders.h"
 
 namespace {
 
@@ -61,13 +70,12 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     folder.write("save/save1.sav.tmp", "1\n12");
     EXPECT_TRUE(saveSlotList()[0] == "Save 1: Roswell, $350");
 
-    // A saved game is written over only after a second question; then the
-    // temporary file cannot be written: the player is told, nothing is lost.
-    std::filesystem::remove(folder / "save" / "save1.sav.tmp");
-    std::filesystem::create_directories(folder / "save" / "save1.sav.tmp" / "blocked");
+    // A saved game is written over only after a second question; a slot that
+    // cannot be written (a folder took its name) is reported: nothing is lost.
+    std::filesystem::create_directories(folder / "save" / "save2.sav" / "kept");
     chooseSlot(1);
     script.choose(1);  // " No  "
-    chooseSlot(1);
+    chooseSlot(2);
     script.tap(VK::Enter);  // " Yes "
     script.tap(VK::Enter);  // past the message
     chooseSlot(11);
@@ -77,17 +85,19 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     EXPECT_EQ(told.text(0, 0, 28), "The game could not be saved.");
     expectSystemReason(told.text(0, 1, 30), "Is a directory");  // on the next line
     EXPECT_EQ(readSlot(1), roswell);
+    EXPECT_TRUE(std::filesystem::is_directory(folder / "save/save2.sav/kept"));
 }
 
-// A save that was killed left its temporary file; the next save of the slot
-// replaces it, whatever it became (here a link to another file), and leaves
-// none behind.
+// A save that was killed left its temporary file; it never blocks the next
+// save of the slot, and whatever it became (here a link to another file) is
+// removed once no running game can be writing it.
 TEST_F(SavedGames, ALeftoverTemporaryFileNeverBlocksNorLingers) {
     const std::filesystem::path tmp = folder / "save/save4.sav.tmp";
     std::filesystem::create_directories(tmp.parent_path());
 #ifdef _WIN32
     folder.write("elsewhere.txt", "not a save");
     folder.write("save/save4.sav.tmp", "half a save");  // links need rights Windows seldom gives
+    std::filesystem::last_write_time(tmp, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2));
 #else
     std::filesystem::create_symlink(folder.write("elsewhere.txt", "not a save"), tmp);
 #endif
@@ -115,6 +125,93 @@ TEST_F(SavedGames, AnUnreadableSaveFolderIsNamedNotShownEmpty) {
         EXPECT_EQ(told.text(0, 1, 15), "Not a directory") << i;
     }
     EXPECT_FALSE(script.saw("Empty"));
+}
+
+// Saves killed half way left their temporary files; opening the save folder
+// removes those no game can still be writing: older than a minute, and not
+// marked in use by a save under way.
+TEST_F(SavedGames, LeftoversOfKilledSavesGoWhenTheFolderIsOpened) {
+    const auto age = [&](const char* name, int minutes) {
+        folder.write(std::string("save/") + name, "half a save");
+        std::filesystem::last_write_time(
+            folder / "save" / name, std::filesystem::file_time_type::clock::now() - std::chrono::minutes(minutes));
+    };
+    for (const char* name : {"save1.sav.tmp", "save2.sav.Ab3dEf.tmp", "interrupted.sav.x0Y9zz.tmp"}) age(name, 8);
+    age("save3.sav.Qw12Er.tmp", 0);  // a save that may be under way
+    age("notes.tmp", 8);             // not the game's
+#ifndef _WIN32
+    age("save4.sav.Zx98Yu.tmp", 8);  // written by a game that is slow, not killed
+    const int inUse = ::open((folder / "save/save4.sav.Zx98Yu.tmp").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(inUse, LOCK_EX), 0);
+#endif
+    chooseSlot(11);
+    load();
+#ifndef _WIN32
+    ::close(inUse);
+    EXPECT_TRUE(std::filesystem::exists(folder / "save/save4.sav.Zx98Yu.tmp"));
+#endif
+    EXPECT_FALSE(std::filesystem::exists(folder / "save/save1.sav.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "save/save2.sav.Ab3dEf.tmp"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "save/interrupted.sav.x0Y9zz.tmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "save/save3.sav.Qw12Er.tmp"));
+    EXPECT_TRUE(std::filesystem::exists(folder / "save/notes.tmp"));
+}
+
+#ifndef _WIN32
+// A FIFO would hang the list and the save, a linked device grow memory until
+// the game died: neither is read, both are listed as damaged, and a save
+// puts a saved game in the FIFO's place.
+TEST_F(SavedGames, SlotsThatAreNoOrdinaryFilesAreDamagedAndNeverWaitedFor) {
+    std::filesystem::create_directories(folder / "save");
+    ASSERT_EQ(::mkfifo((folder / "save/save1.sav").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", folder / "save/save2.sav");
+    std::filesystem::create_symlink("/dev/urandom", folder / "save/save3.sav");
+    writeSlot(4, roswell);
+    std::filesystem::create_symlink(folder / "save/save4.sav", folder / "save/save5.sav");
+    EXPECT_EQ(
+        joined(saveSlotList(), "|")
+            .rfind("Save 1: Damaged|Save 2: Damaged|Save 3: Damaged|Save 4: Roswell, $350|Save 5: Damaged|", 0),
+        0u);
+    for (int slot : {1, 2, 5}) {
+        chooseSlot(slot);
+        script.tap(VK::Enter);  // past the message
+    }
+    chooseSlot(11);
+    load();
+    EXPECT_EQ(possessions.getMoney(), 0);
+    EXPECT_TRUE(script.at(VK::Enter, 3).shows("This saved game is damaged and cannot be loaded."));
+    chooseSlot(1);
+    script.tap(VK::Enter);  // " Yes "
+    chooseSlot(11);
+    save();
+    EXPECT_EQ(readSlot(1), formatSavedGame(captureGame(possessions, player, currentMap)));
+}
+#endif
+
+// Without any folder for saved games the game plays on with saving turned off
+// and says so; a folder that cannot be made is named.
+TEST_F(SavedGames, NoFolderForSavesIsExplainedOnTheSaveScreens) {
+    GameFolders none;
+    none.saves.clear();
+    none.savingOff = "Saving is turned off: there is no folder for saved games";
+    useGameFolders(none);
+    script.tap(VK::Enter).tap(VK::Enter);
+    save();
+    load();
+    GameFolders blocked;
+    folder.write("home", "a file where a folder belongs");
+    blocked.saves = folder / "home" / "drifter" / "save";
+    useGameFolders(blocked);
+    script.tap(VK::Enter);
+    save();
+    useGameFolders(GameFolders{});
+    EXPECT_TRUE(script.at(VK::Enter, 0).shows("Saving is turned off: there is no folder for saved games"));
+    EXPECT_TRUE(script.at(VK::Enter, 1).shows("Saving is turned off"));
+    const Shot& named = script.at(VK::Enter, 2);
+    EXPECT_EQ(named.rows[0].substr(0, 31), "The save folder cannot be made:");
+    EXPECT_EQ(named.rows[1].substr(0, blocked.saves.string().size()), blocked.saves.string());
+    expectSystemReason(named.rows[2], "Not a directory");
+    EXPECT_FALSE(script.saw("Save 1"));
 }
 
 TEST_F(SavedGames, TheExampleFileLoadsLineByLineWithEitherLineEnd) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "platform/files.h"
 #include "support/system_reason.h"
@@ -37,9 +38,9 @@ TEST_F(GamePaths, BackslashesAndLetterCaseAreResolvedTheSameWayEveryTime) {
 TEST_F(TextFiles, ReadLikeAWindowsTextStream) {
     dir.write("a.txt", "one\r\ntwo\rthree\r\n\r\n");
     std::string text;
-    ASSERT_TRUE(readTextFile("a.txt", text));
+    ASSERT_EQ(readGameFile("a.txt", 100, text), GameFileRead::Read);
     EXPECT_EQ(text, "one\ntwo\rthree\n\n");  // a CR not before LF stays
-    EXPECT_FALSE(readTextFile("missing.txt", text));
+    EXPECT_EQ(readGameFile("missing.txt", 100, text), GameFileRead::Missing);
 }
 
 TEST_F(AtomicWrites, ReplaceTheFileWholeOrLeaveItAlone) {
@@ -58,6 +59,25 @@ TEST_F(AtomicWrites, ReplaceTheFileWholeOrLeaveItAlone) {
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "save/save2.sav.tmp"));
     EXPECT_FALSE(writeFileAtomically("nofolder\\save1.sav", "data", failure));
     expectSystemReason(failure, "No such file or directory");
+}
+
+// Two copies of the game saving one slot at once: each saves its own game
+// whole or is told it failed, and neither removes the other's temporary file.
+TEST_F(AtomicWrites, TwoGamesSavingOneSlotAtOnceEachSaveTheirOwn) {
+    makeDirectory("save");
+    const std::string games[2] = {std::string(1 << 20, 'a'), std::string(1 << 20, 'b')};
+    for (int round = 0; round < 10; ++round) {
+        bool saved[2] = {};
+        std::string failure[2];
+        std::thread other([&] { saved[1] = writeFileAtomically("save\\save1.sav", games[1], failure[1]); });
+        saved[0] = writeFileAtomically("save\\save1.sav", games[0], failure[0]);
+        other.join();
+        EXPECT_TRUE(saved[0] && saved[1]) << failure[0] << failure[1];
+        const std::string kept = dir.read("save/save1.sav");
+        EXPECT_TRUE(kept == games[0] || kept == games[1]);
+    }
+    const auto files = std::distance(std::filesystem::directory_iterator(dir / "save"), {});
+    EXPECT_EQ(files, 1) << "no temporary file is left";
 }
 
 }  // namespace

@@ -99,4 +99,23 @@ TEST(FolderLookup, GameFileNamesLandInTheirFolders) {
     EXPECT_EQ(root.read("home/.local/share/drifter/save/save1.sav"), "1\n");
 }
 
+// A service started without HOME and XDG_DATA_HOME still has its account's
+// home folder; without that too, the game plays with saving turned off.
+TEST(FolderLookup, WithoutHomeTheAccountsHomeFolderOrNoSaving) {
+    TempFolder root;
+    FolderClues clues = cluesFor(root.path(), layouts[2]);
+    clues.home.clear();
+    clues.accountHome = (root / "account").string();
+    EXPECT_EQ(findGameFolders(clues).saves, root / "account/.local/share/drifter/save");
+    clues.accountHome.clear();
+    const GameFolders folders = findGameFolders(clues);
+    EXPECT_TRUE(folders.saves.empty());
+    EXPECT_EQ(folders.savingOff.rfind("Saving is turned off", 0), 0u) << folders.savingOff;
+    useGameFolders(folders);
+    std::string failure;
+    EXPECT_FALSE(writeFileAtomically("save\\save1.sav", "1\n", failure));
+    useGameFolders(GameFolders{});
+    EXPECT_EQ(failure, "saving is turned off");
+}
+
 }  // namespace

@@ -38,11 +38,20 @@ TEST(KeyDecoder, LegacyArrowsInBothCursorModesAndWithModifiers) {
 
 TEST(KeyDecoder, EnterBackspaceAndDigitsFromPlainBytes) {
     // CR and LF are Enter, CR LF together is one Enter; DEL and BS are
-    // Backspace; letters and other control keys are no keys of the game.
+    // Backspace; letters are their capital; other control keys are no keys.
     const auto events = decode("\r\n\rx\n\x7f\b09a\t");
-    EXPECT_EQ(keysOf(events),
-              (std::vector<int>{VK::Enter, VK::Enter, VK::Enter, VK::Backspace, VK::Backspace, '0', '9'}));
+    EXPECT_EQ(keysOf(events), (std::vector<int>{VK::Enter, VK::Enter, 'X', VK::Enter, VK::Backspace, VK::Backspace,
+                                                '0', '9', 'A'}));
     for (const InputEvent& e : events) EXPECT_TRUE(e.legacy);
+}
+
+TEST(KeyDecoder, LettersQuestionMarkAndF1AsEveryTerminalSendsThem) {
+    // xterm and tmux, kitty, rxvt and the Linux console's F1; '?' plain and
+    // as kitty's shifted '/'; letters of either case, plain and kitty's.
+    EXPECT_EQ(keysOf(decode("\x1bOP\x1b[P\x1b[11~\x1b[[A\x1b[1;2P")), std::vector<int>(5, VK::F1));
+    EXPECT_EQ(keysOf(decode("?\x1b[47;2u\x1b[63u/!")), std::vector<int>(3, VK::Question));
+    EXPECT_EQ(keysOf(decode("hJ\x1b[106u\x1b[108;2u\x1b[104;1:3u")), (std::vector<int>{'H', 'J', 'J', 'L', 'H'}));
+    EXPECT_EQ(decode("\x1b[104;1:3u")[0].action, KeyAction::Release);
 }
 
 TEST(KeyDecoder, LoneEscapeNeedsTheTimeoutButASplitSequenceDecodes) {
@@ -100,14 +109,14 @@ TEST(KeyDecoder, KittyEventsWithTypesModifiersAndLockKeys) {
 TEST(KeyDecoder, ModifierKeysAndUnknownSequencesAreDroppedWithoutLosingWhatFollows) {
     const auto events = decode(
         "\x1b[57441u\x1b[57442;5:3u"                          // Shift and Ctrl themselves
-        "\x1b[97u\x1b[15~\x1b[2;1R\x1b[1;5H"                  // a letter, F5, a cursor report, Ctrl+Home
+        "\x1b[97u\x1b[15~\x1b[2;1R\x1b[1;5H"                  // the letter a, F5, a cursor report, Ctrl+Home
         "\x1b[>1;4000;29c"                                    // secondary device attributes
         "\x1b]11;rgb:0000/0000/0000\x07"                      // a colour reply ended by BEL
         "\x1bP>|kitty(0.26)\x1b\\"                            // a version reply ended by ESC backslash
         "\x1bOP\x1b[9;9;9;9;9u"                               // F1, a sequence with too many fields
         + std::string("\x1b[") + std::string(200, '1') + "A"  // far too long
         + "7");
-    EXPECT_EQ(keysOf(events), std::vector<int>{'7'});
+    EXPECT_EQ(keysOf(events), (std::vector<int>{'A', VK::F1, '7'}));
 }
 
 TEST(KeyDecoder, ControlBytesBreakSequencesOffAndStillCount) {
@@ -125,10 +134,10 @@ TEST(KeyDecoder, ControlBytesBreakSequencesOffAndStillCount) {
 }
 
 TEST(KeyDecoder, CtrlCAndCtrlZReportedAsKeysBecomeSignalRequests) {
-    const auto events = decode("\x1b[99;5u\x1b[99;5:3u\x1b[122;5u\x1b[99u");
-    ASSERT_EQ(events.size(), 2u);
-    EXPECT_EQ(events[0].kind, Kind::Interrupt);
-    EXPECT_EQ(events[1].kind, Kind::Suspend);
+    // Ctrl with a letter is never the letter; the plain c is.
+    const auto events = decode("\x1b[99;5u\x1b[99;5:3u\x1b[122;5u\x1b[106;5u\x1b[99u");
+    EXPECT_EQ(keysOf(events),
+              (std::vector<int>{-static_cast<int>(Kind::Interrupt), -static_cast<int>(Kind::Suspend), 'C'}));
 }
 
 TEST(KeyDecoder, AWindowThatLosesTheFocusSaysSoAndGainingItIsNoKey) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <vector>
+
 #include "console/keys.h"
 #include "platform/key_state.h"
 
@@ -34,7 +38,7 @@ TEST(EmulatedKeys, ATapCountsOnceForWhicheverViewReadsItFirst) {
     EXPECT_FALSE(s.held(VK::Enter, 1085));
 }
 
-TEST(EmulatedKeys, HoldingWalksOnceThenEveryTickWhileRepeatsComeAndStopsAfterTheQuietWindow) {
+TEST(EmulatedKeys, HoldingWalksOnceThenEveryTickWhileRepeatsComeAndStopsOneIntervalAfterTheLast) {
     KeyState s;
     s.record(event(VK::Right, 0));
     // The ticks of a walk, as the exploration loop would poll them.
@@ -43,11 +47,13 @@ TEST(EmulatedKeys, HoldingWalksOnceThenEveryTickWhileRepeatsComeAndStopsAfterThe
     EXPECT_FALSE(s.held(VK::Right, 185));
     repeat(s, VK::Right, 500, 2000, 33);  // the keyboard's repeat delay, then 30 per second
     for (std::int64_t t = 545; t <= 1985; t += 90) EXPECT_TRUE(s.held(VK::Right, t)) << t;
+    EXPECT_EQ(s.repeatInterval(2000), 33);
+    EXPECT_EQ(s.repeatDelay(2000), 500);
 
-    // The last repeat came at 1985; the key counts as up after the quiet window.
-    EXPECT_EQ(s.quietWindow(), KeyState::minQuietMs);
-    EXPECT_TRUE(s.held(VK::Right, 1985 + KeyState::minQuietMs - 1));
-    EXPECT_FALSE(s.held(VK::Right, 1985 + KeyState::minQuietMs));
+    // The last repeat came at 1985; the key counts as up once the next one is
+    // a margin late.
+    EXPECT_TRUE(s.held(VK::Right, 1985 + 33 + KeyState::repeatMarginMs - 1));
+    EXPECT_FALSE(s.held(VK::Right, 1985 + 33 + KeyState::repeatMarginMs));
 }
 
 TEST(EmulatedKeys, RepeatsOfAHeldKeyAreNoNewPressesButTheNextPressIs) {
@@ -75,7 +81,7 @@ TEST(EmulatedKeys, RepeatsOfAHeldKeyAreNoNewPressesButTheNextPressIs) {
     EXPECT_TRUE(s.pressed(VK::Down, 8000));
     s.record(event(VK::Down, 8600));
     EXPECT_FALSE(s.pressed(VK::Down, 8601));
-    EXPECT_TRUE(s.pressed(VK::Down, 8600 + s.quietWindow()));
+    EXPECT_TRUE(s.pressed(VK::Down, 8600 + s.repeatInterval(8600) + KeyState::repeatMarginMs));
     // Taps at other moments are not held back.
     s.record(event(VK::Down, 9000));
     EXPECT_TRUE(s.pressed(VK::Down, 9000));
@@ -92,13 +98,86 @@ TEST(EmulatedKeys, QuickTapsAreSeparatePresses) {
     EXPECT_EQ(taken, 3);
 }
 
-TEST(EmulatedKeys, ASlowerRepeatRateWidensTheQuietWindow) {
+TEST(EmulatedKeys, ASlowKeyboardWalksOnAndEveryLearnedFigureStaysInItsRange) {
     KeyState s;
     s.record(event(VK::Left, 0));
-    repeat(s, VK::Left, 400, 1000, 60);
-    EXPECT_GE(s.quietWindow(), 170);
-    EXPECT_TRUE(s.held(VK::Left, 1000 + 160));  // the last repeat came at 1000
-    EXPECT_FALSE(s.held(VK::Left, 1000 + s.quietWindow()));
+    repeat(s, VK::Left, 1000, 3000, 91);  // 11 per second after a second
+    for (std::int64_t t = 1300; t <= 3000; t += 90) EXPECT_TRUE(s.held(VK::Left, t)) << t;
+    EXPECT_NEAR(static_cast<double>(s.repeatInterval(3000)), 91, 1);
+    EXPECT_NEAR(static_cast<double>(s.repeatDelay(3000)), 1000, 5);
+    EXPECT_FALSE(s.held(VK::Left, 3000 + 91 + KeyState::repeatMarginMs));
+
+    // Gaps beyond any keyboard teach nothing; the figures drift back to usual.
+    s.record(event(VK::Left, 10000));
+    repeat(s, VK::Left, 12000, 14000, 150);
+    EXPECT_NEAR(static_cast<double>(s.repeatInterval(14000)), 91, 2);
+    EXPECT_NEAR(static_cast<double>(s.repeatDelay(14000)), 1000, 20);
+    const std::int64_t anHourLater = 14000 + 3600 * 1000;
+    EXPECT_EQ(s.repeatInterval(anHourLater), KeyState::usualRepeatIntervalMs);
+    EXPECT_EQ(s.repeatDelay(anHourLater), KeyState::usualRepeatDelayMs);
+}
+
+// Taps of one key at the given moments, delivered as they come while a view
+// polls every `every` ms (the menus 75, the streets 90) until `until`; how
+// many polls saw the key.
+int actsOnTaps(KeyState& s, const std::vector<std::int64_t>& taps, std::int64_t until, bool menu) {
+    int acted = 0;
+    std::size_t next = 0;
+    for (std::int64_t poll = taps.front(); poll <= until; poll += menu ? 75 : 90) {
+        for (; next < taps.size() && taps[next] <= poll; ++next) s.record(event(VK::Right, taps[next]));
+        acted += (menu ? s.pressed(VK::Right, poll) : s.held(VK::Right, poll)) ? 1 : 0;
+        EXPECT_LE(s.repeatInterval(poll), KeyState::maxRepeatIntervalMs);
+        EXPECT_GE(s.repeatInterval(poll), KeyState::minRepeatIntervalMs);
+        EXPECT_LE(s.repeatDelay(poll), KeyState::maxRepeatDelayMs);
+        EXPECT_GE(s.repeatDelay(poll), KeyState::minRepeatDelayMs);
+    }
+    return acted;
+}
+
+// A link whose lag grows through one hold: press, a delay, ten repeats, then
+// later and later events. Afterwards taps a third of a second apart still act
+// once each, in the streets and in menus.
+TEST(EmulatedKeys, AHoldThatSlowsDownLeavesTapsActingOnceEach) {
+    for (bool menu : {false, true}) {
+        KeyState s;
+        s.record(event(VK::Right, 0));
+        repeat(s, VK::Right, 500, 500 + 9 * 33, 33);
+        std::int64_t t = 500 + 9 * 33;
+        for (std::int64_t gap : {110, 150, 220, 320, 480, 700}) s.record(event(VK::Right, t += gap));
+        EXPECT_EQ(actsOnTaps(s, {t + 1000, t + 1350, t + 1700}, t + 3000, menu), 3) << menu;
+    }
+}
+
+// Any history of holds, taps, bursts and late events, then taps 200 ms or
+// more apart: each acts exactly once, and no learned figure leaves its range.
+TEST(EmulatedKeys, AfterAnyHistoryTapsTwoHundredMsApartActOnceEach) {
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        std::mt19937 random(seed);
+        auto between = [&random](std::int64_t low, std::int64_t high) {
+            return std::uniform_int_distribution<std::int64_t>(low, high)(random);
+        };
+        KeyState s;
+        std::vector<std::int64_t> history;
+        std::int64_t t = 0;
+        for (std::int64_t part = between(1, 6); part > 0; --part) {
+            const std::int64_t delay = between(150, 1000);
+            std::int64_t every = between(20, 100);
+            history.push_back(t);
+            // A hold, slowing or clumped by a link, or a burst of taps.
+            for (std::int64_t r = t + delay, end = r + between(0, 3000); r <= end; r += every) {
+                history.push_back(r + between(0, between(0, 1) * 300));
+                if (between(0, 9) == 0) every = between(0, 400);
+            }
+            std::sort(history.begin(), history.end());
+            t = history.back() + between(0, 600);
+        }
+        t += 1000;
+        std::vector<std::int64_t> taps;
+        for (int n = 0; n < 8; ++n) taps.push_back(t += between(200, 800));
+        const bool menu = seed % 2 == 0;
+        actsOnTaps(s, history, history.back(), menu);
+        EXPECT_EQ(actsOnTaps(s, taps, t + 1000, menu), 8) << "seed " << seed;
+    }
 }
 
 TEST(KeyPresses, ABurstIsHandedOutInTypedOrderAndOldPressesAreForgotten) {

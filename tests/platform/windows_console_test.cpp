@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "console/keys.h"
+#include "platform/bound_keys.h"
 #include "console/screen.h"
 #include "platform/key_state.h"
 #include "platform/windows_cells.h"
@@ -39,7 +40,7 @@ protected:
         decoder.take(in, t, out);
         for (const InputEvent& e : out) {
             if (e.kind == InputEvent::Kind::FocusLost) keys.releaseAll();
-            else keys.record(e);
+            else recordBound(keys, e);
         }
         return out;
     }
@@ -69,15 +70,18 @@ TEST_F(WindowsKeys, AHeldKeyRepeatsUntilItsKeyUpOrTheFocusGoes) {
 TEST_F(WindowsKeys, NumberPadDigitsTypeDigitsAndKeysTheGameNeverPollsHoldNothingBack) {
     EXPECT_EQ(feed(key(0x67, true), 0).at(0).key, '7');  // the number pad's 7
     EXPECT_TRUE(keys.pressed('7', 5));
-    // Shift, a letter and F1 make no events, so the Enter after them acts at
-    // once, though its key-up came before the poll.
+    // Shift and F2 make no events, and a letter bound to nothing no press, so
+    // the Enter after them acts at once, though its key-up came before the poll.
     EXPECT_TRUE(feed(key(0x10, true), 10).empty());
-    EXPECT_TRUE(feed(key('A', true), 20).empty());
-    EXPECT_TRUE(feed(key(0x70, true), 30).empty());
+    EXPECT_EQ(feed(key('Q', true), 20).at(0).key, 'Q');
+    EXPECT_TRUE(feed(key(0x71, true), 30).empty());
     feed(key(VK::Enter, true), 40);
     feed(key(VK::Enter, false), 40);
     EXPECT_TRUE(keys.pressed(VK::Enter, 45));
     EXPECT_FALSE(keys.down(VK::Enter));
+    // F1 and the '?' key open the help; a letter walks.
+    for (int code : {0x70, 0xBF, int{'H'}}) feed(key(code, true), 50);
+    EXPECT_TRUE(keys.pressed(VK::F1, 55) && keys.pressed(VK::F1, 56) && keys.pressed(VK::Left, 57));
 }
 
 void put(ScreenModel& m, int x, int y, int attr, unsigned char ch) {

@@ -1,5 +1,5 @@
-// The real program's command line: --help and --version answer on standard
-// output and leave the terminal alone, anything else is refused with the
+// The real program's command line: --help, --version and --keys answer on
+// standard output and leave the terminal alone, anything else is refused with the
 // usage, and a program that finds no data says where it looked.
 
 #include <gtest/gtest.h>
@@ -18,10 +18,10 @@ struct Outcome {
 };
 
 // Runs the game with arguments from an empty folder, without DRIFTER_DATA.
-Outcome runGame(const std::string& arguments) {
+Outcome runGame(const std::string& arguments, const std::string& environment = "") {
     TempFolder dir;
-    const std::string command = "cd '" + dir.path().string() + "' && env -u DRIFTER_DATA " DRIFTER_GAME_BINARY " " +
-                                arguments + " > out 2> err < /dev/null";
+    const std::string command = "cd '" + dir.path().string() + "' && env -u DRIFTER_DATA " + environment +
+                                " " DRIFTER_GAME_BINARY " " + arguments + " > out 2> err < /dev/null";
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, dir.read("out"), dir.read("err")};
 }
@@ -29,7 +29,7 @@ Outcome runGame(const std::string& arguments) {
 TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput) {
     const Outcome help = runGame("--help");
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Usage: drifter [--help | --version]\n", 0), 0u) << help.out;
+    EXPECT_EQ(help.out.rfind("Usage: drifter [--help | --version | --keys | --record FILE]\n", 0), 0u) << help.out;
     EXPECT_NE(help.out.find("DRIFTER_DATA"), std::string::npos);
     EXPECT_LE(std::count(help.out.begin(), help.out.end(), '\n'), 24) << "one screen";
     EXPECT_EQ(help.err, "");
@@ -38,6 +38,24 @@ TEST(CommandLine, HelpAndVersionAnswerOnStandardOutput) {
     EXPECT_EQ(version.out.rfind("drifter 1.", 0), 0u) << version.out;
     const int full = std::system(DRIFTER_GAME_BINARY " --version > /dev/full 2> /dev/null");
     EXPECT_EQ(WEXITSTATUS(full), 1) << "an answer that is lost is no success";
+}
+
+TEST(CommandLine, KeysPrintsTheBindingsInForceAndWhatTheKeysFileGotWrong) {
+    TempFolder config;
+    config.write("drifter/keys.conf", "help = F1\nback = q, Escape\nup = ^\n");
+    const Outcome keys = runGame("--keys", "XDG_CONFIG_HOME='" + config.path().string() + "'");
+    EXPECT_EQ(keys.status, 0);
+    EXPECT_EQ(keys.out,
+              "up = Up, k, w\ndown = Down, j, s\nleft = Left, h, a\nright = Right, l, d\nchoose = Enter\n"
+              "back = q, Escape\nhelp = F1\n");
+    EXPECT_EQ(keys.err, "drifter: " + (config.path() / "drifter" / "keys.conf").string() +
+                            " line 3: \"^\" is no key; defaults kept\n");
+}
+
+TEST(CommandLine, ARecordingThatCannotBeCreatedStopsBeforeTheTerminalIsTouched) {
+    const Outcome run = runGame("--record /nonexistent-folder/game.cast");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "drifter: /nonexistent-folder/game.cast cannot be created: No such file or directory\n");
 }
 
 TEST(CommandLine, AnythingElseIsRefusedWithTheUsage) {

@@ -100,4 +100,18 @@ TEST_F(EditedSaves, AGameAtTheEdgeOfTheRangesLoadsAndPlays) {
     EXPECT_EQ(state.player.getHp(), INT_MIN);
 }
 
+// Banking can leave cash, balance and loan below zero, and the format keeps
+// a leading "-": such a game loads, down to the least an int holds.
+TEST_F(EditedSaves, NegativeCashBalanceAndLoanLoad) {
+    writeSave([](SavedGame& g) {
+        g.money = -50;
+        g.bank = INT_MIN;
+        g.loan = -200;
+    });
+    loadFromTitle(false);
+    EXPECT_EQ(state.possessions.getMoney(), -50);
+    EXPECT_EQ(state.possessions.getBank(), INT_MIN);
+    EXPECT_EQ(state.possessions.getLoan(), -200);
+}
+
 }  // namespace

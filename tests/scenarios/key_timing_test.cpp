@@ -21,7 +21,53 @@ protected:
     static std::int64_t lastSeen(TimedKeys& timed, int key) {
         return timed.seen[key].empty() ? -1 : timed.seen[key].back();
     }
+    // Whether the menu option showing `text` is the highlighted one.
+    bool highlighted(const std::string& text) {
+        for (int y = 0; y < ScreenModel::height; ++y) {
+            const std::size_t x = scr().rowText(y).find(text);
+            if (x != std::string::npos) return scr().attrAt(static_cast<int>(x), y) == 0x27;
+        }
+        return false;
+    }
 };
+
+// Over a link whose lag grows through a hold of Left (the press, the repeat
+// delay, ten repeats, then later and later events), then taps a third of a
+// second apart: three Rights walk three tiles, three Downs in the pause menu
+// move its highlight three places.
+TEST_F(KeyTiming, AfterAHoldOverASlowingLinkEveryTapActsOnce) {
+    newGame();
+    TimedKeys timed(false);
+    std::int64_t t = 1000;
+    timed.at(t, VK::Left);
+    for (int i = 0; i < 10; ++i) timed.at(t += i == 0 ? 500 : 33, VK::Left);
+    for (std::int64_t gap : {110, 150, 220, 320, 480, 700}) timed.at(t += gap, VK::Left);
+    play(timed);
+    const int x = state.player.getX();
+    t += 3000;
+    for (int i = 0; i < 3; ++i) timed.at(t + 350 * i, VK::Right);
+    play(timed);
+    EXPECT_EQ(state.player.getX(), x + 3);
+
+    t += 3000;
+    timed.at(t, VK::Escape);
+    for (int i = 1; i <= 3; ++i) timed.at(t + 350 * i, VK::Down);
+    play(timed);
+    EXPECT_TRUE(highlighted(" Load Game ")) << scr().rowText(9);
+}
+
+// Up tapped three times towards the cafe's door a tile away: the second tap
+// opens the cafe, the third comes as its menu appears and must not move the
+// highlight to Exit, which the next Enter would choose.
+TEST_F(KeyTiming, AnOverTappedDoorOpensItsMenuOnItsFirstOption) {
+    for (bool exact : {false, true}) {
+        newGame();
+        TimedKeys timed(exact);
+        for (std::int64_t at : {1000, 1150, 1300}) timed.at(at, VK::Up).at(at + 60, VK::Up, KeyAction::Release);
+        play(timed);
+        EXPECT_TRUE(highlighted(" iBay ")) << exact;
+    }
+}
 
 TEST_F(KeyTiming, ABurstOfTapsStopsActingSoonAfterTheLastOne) {
     newGame();

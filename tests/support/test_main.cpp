@@ -4,12 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "console/host.h"
+#include "console/key_bindings.h"
 #include "model/game_values.h"
 
 namespace {
 
 struct NewGameForEachTest : ::testing::EmptyTestEventListener {
-    void OnTestStart(const ::testing::TestInfo&) override { resetGameValues(); }
+    void OnTestStart(const ::testing::TestInfo&) override {
+        resetGameValues();
+        keyBindings() = KeyBindings();
+        keyFileProblems().clear();
+    }
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "console/headless.h"
 #include "console/host.h"
+#include "platform/bound_keys.h"
 #include "platform/key_state.h"
 
 class TimedKeys : public Host {
@@ -51,12 +52,16 @@ public:
         }
     }
     void screenCleared() override { keys.screenCleared(takeIn()); }
+    void dropPresses(int key, std::int64_t madeBefore) override {
+        takeIn();
+        keys.dropPresses(key, madeBefore);
+    }
 
     std::map<int, std::vector<std::int64_t>> seen;  // per key, when a poll saw it
 
 private:
     std::int64_t takeIn() {
-        for (; next < events.size() && events[next].time <= clock; ++next) keys.record(events[next]);
+        for (; next < events.size() && events[next].time <= clock; ++next) recordBound(keys, events[next]);
         return clock;
     }
     bool noted(int key, bool down) {

@@ -97,15 +97,26 @@ void StoryPlayer::decide() {
     if (polled.count(VK::Up) && polled.count(VK::Down) && polled.count(VK::Enter)) {
         ShownMenu shown;
         if (!readMenu(shown)) throw std::runtime_error("a menu without a highlight:\n" + screenText());
+        readFirst = false;
         answer(shown);
     } else if (polled.count(VK::Left) && onTheStreets()) {
         walk();
+    } else if (polled.count(VK::Enter) && polled.size() == 1 && !readFirst && showsMenu()) {
+        // A menu just walked into reads no arrows at first: the player reads it.
+        readFirst = true;
+        pause(250);
     } else if (polled.count(VK::Enter) && polled.size() == 1) {
+        readFirst = false;
         messages.push_back(screenText());
         tap(VK::Enter);
     } else if (polled.count(VK::Escape) && polled.size() == 1) {
         pause(500);  // the credits, watched to the end
     }
+}
+
+bool StoryPlayer::showsMenu() const {
+    ShownMenu shown;
+    return readMenu(shown);
 }
 
 void StoryPlayer::walk() {

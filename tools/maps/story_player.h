@@ -15,7 +15,7 @@
 
 #include "console/headless.h"
 #include "model/game_state.h"
-#include "tools/maps/route.h"
+#include "model/route.h"
 
 namespace maptools {
 
@@ -66,6 +66,8 @@ private:
     std::string habit(const ShownMenu& shown);
     std::string battleChoice(const ShownMenu& shown);
     void choose(const ShownMenu& shown, const std::string& option);
+    bool showsMenu() const;
+    bool readFirst = false;  // waited once for a menu that polled Enter alone
 
     GameState& state;
     std::vector<Goal> goals;

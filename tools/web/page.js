@@ -14,6 +14,10 @@ const page = (() => {
   const keyCodes = { Enter: 13, NumpadEnter: 13, Escape: 27, Backspace: 8,
     ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40 };
   for (let d = 0; d <= 9; ++d) keyCodes['Digit' + d] = 48 + d;
+  // Letters (as their capital), F1 and the '?' key, which the player's key
+  // bindings may give to the game's actions.
+  for (let c = 65; c <= 90; ++c) keyCodes['Key' + String.fromCharCode(c)] = c;
+  Object.assign(keyCodes, { F1: 112, Slash: 191 });
   const press = 0, repeat = 1, release = 2, focusLost = -1;
   const textDelayMs = 150;
 

@@ -1,4 +1,4 @@
-#include "tools/maps/route.h"
+#include "model/route.h"
 
 #include <deque>
 #include <unordered_map>
@@ -7,7 +7,6 @@
 #include "model/city_places.h"
 #include "model/event_rows.h"
 
-namespace maptools {
 namespace {
 
 struct Node {
@@ -117,6 +116,10 @@ private:
             if (holds(row->needs[0])) return {toMap(at, link)};
             return {};
         case EventKind::HallwayExit: return {toMap(at, row->opens)};
+        case EventKind::Airport:
+            // The jet bridge at the end of a lounge leads back into the hall.
+            if (link != "airportcity") return {};
+            return {arriveOn(names.indexOf(airportHall.mapName), airportHall.x, airportHall.y, at, -1)};
         case EventKind::Elevator:
             if (!holds(row->needs[0]) || !holds(row->needs[1])) return {};
             return {toMap(at, row->floors[0], 0), toMap(at, row->floors[1], 1)};
@@ -142,5 +145,3 @@ std::vector<RouteStep> findRoute(const Array<Map>& maps, const Array<String>& ma
                                  const std::string& target, const Passage& passage) {
     return Router(maps, mapNames, passage).find(Node{map, x, y}, target);
 }
-
-}  // namespace maptools

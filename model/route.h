@@ -3,7 +3,8 @@
 // link of a given text, over every map of the world. A step of the game
 // yields the link ahead of the player after his move, so a step may touch a
 // link without walking into its tile; a route only ever touches links that
-// take the player on (map names, open doors, the streets' "city"), never a
+// take the player on (map names, open doors, the streets' "city", the jet
+// bridge back into the airport's hall), never a
 // shop, a fight or a pick-up on the way.
 
 #include <set>
@@ -13,8 +14,6 @@
 #include "console/array.h"
 #include "console/text.h"
 #include "model/map.h"
-
-namespace maptools {
 
 // What the story lets the player through at the moment.
 struct Passage {
@@ -36,5 +35,3 @@ struct RouteStep {
 // a route always ends with the step that touches the target).
 std::vector<RouteStep> findRoute(const Array<Map>& maps, const Array<String>& mapNames, int map, int x, int y,
                                  const std::string& target, const Passage& passage);
-
-}  // namespace maptools

@@ -1,0 +1,82 @@
+#include "platform/interruption.h"
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+
+#include "console/interruption.h"
+#include "platform/signal_handler.h"
+
+namespace {
+
+const int watched[] = {SIGHUP, SIGTERM, SIGINT};
+constexpr int watchedCount = sizeof watched / sizeof watched[0];
+// Time for the main loop to keep the game and restore the terminal.
+constexpr unsigned graceSeconds = 5;
+
+// Plain static storage: the handlers may only touch this.
+struct WatchState {
+    volatile sig_atomic_t pending = 0;  // the signal that interrupted play, or 0
+    void (*wake)() = nullptr;
+    struct sigaction previous[watchedCount] {};
+    struct sigaction previousAlarm {};
+};
+
+WatchState state;
+
+void onInterruption(int sig) {
+    const int savedErrno = errno;
+    if (!state.pending) {
+        state.pending = sig;
+        if (state.wake) state.wake();
+        ::alarm(graceSeconds);
+    }
+    errno = savedErrno;
+}
+
+// The main loop did not end play in time: the signal does what it would have
+// done without the watch (the terminal's own handler restores it first).
+void onGraceOver(int) {
+    const int sig = state.pending;
+    for (int i = 0; i < watchedCount; ++i)
+        if (watched[i] == sig) ::sigaction(sig, &state.previous[i], nullptr);
+    ::raise(sig);
+    setSignalHandler(sig, SIG_DFL, 0, nullptr);  // it was ignored before: it ends the game all the same
+    ::raise(sig);
+}
+
+}  // namespace
+
+InterruptionWatch::InterruptionWatch(void (*wake)()) {
+    state.pending = 0;
+    state.wake = wake;
+    for (int i = 0; i < watchedCount; ++i)
+        setSignalHandler(watched[i], onInterruption, SA_RESTART, &state.previous[i]);
+    setSignalHandler(SIGALRM, onGraceOver, 0, &state.previousAlarm);
+}
+
+InterruptionWatch::~InterruptionWatch() {
+    ::alarm(0);
+    for (int i = 0; i < watchedCount; ++i) ::sigaction(watched[i], &state.previous[i], nullptr);
+    ::sigaction(SIGALRM, &state.previousAlarm, nullptr);
+    state.wake = nullptr;
+}
+
+void stopIfInterrupted() {
+    const int cause = state.pending;
+    if (cause == 0) return;
+    std::string failure = keepGameInPlay();
+    throw PlayInterrupted{cause, failure};
+}
+
+void endAsInterrupted(int cause) {
+    setSignalHandler(cause, SIG_DFL, 0, nullptr);
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, cause);
+    ::sigprocmask(SIG_UNBLOCK, &set, nullptr);
+    ::raise(cause);
+    std::_Exit(128 + cause);  // a signal whose default is not to end the program
+}
