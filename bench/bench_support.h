@@ -36,6 +36,23 @@ inline long cpuTicks(const std::string& pid) {
     return utime + stime;
 }
 
+// The resident memory of a process now and at its peak, from /proc/pid/status.
+inline std::string resident(const std::string& pid) {
+    std::ifstream in("/proc/" + pid + "/status");
+    std::string now = "?", peak = "?";
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string key;
+        long kilobytes = 0;
+        words >> key >> kilobytes;
+        const std::string megabytes =
+            std::to_string(kilobytes / 1024) + "." + std::to_string(kilobytes % 1024 * 10 / 1024);
+        if (key == "VmRSS:") now = megabytes;
+        if (key == "VmHWM:") peak = megabytes;
+    }
+    return now + " MB (peak " + peak + " MB)";
+}
+
 // One step of getting a program to where it waits: wait until the screen
 // shows `text`, then send `keys` (tmux key names, may be empty).
 struct Step {
@@ -74,9 +91,9 @@ inline bool measureIdleCpu(const char* label, const std::string& program, const 
         std::fprintf(stderr, "%s: not measured: the program ended while it was measured\n", label);
         return false;
     }
-    std::printf("%s: %.2f s of CPU in %.1f s = %.3f%% of a core\n", label,
+    std::printf("%s: %.2f s of CPU in %.1f s = %.3f%% of a core; %s resident\n", label,
                 static_cast<double>(used) / ticksPerSecond, seconds,
-                100.0 * static_cast<double>(used) / ticksPerSecond / seconds);
+                100.0 * static_cast<double>(used) / ticksPerSecond / seconds, resident(pid).c_str());
     std::fflush(stdout);
     return true;
 }

@@ -57,20 +57,16 @@ function(drifter_add_emulated_test target)
                        TIMEOUT 1800)
 endfunction()
 
-# The music is made by the native build (a cross build cannot run its own
-# tools); the zip takes it from there.
-set(DRIFTER_MUSIC_DIR ${CMAKE_SOURCE_DIR}/build/Music CACHE PATH "The native build's tunes, for the zip")
-
 function(drifter_windows_finish)
   target_link_libraries(drifter_platform PUBLIC winmm)
   set(zip ${CMAKE_BINARY_DIR}/drifter-windows.zip)
-  file(GLOB maps CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/maps/*.map)
+  file(GLOB data CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/maps/*.map ${CMAKE_SOURCE_DIR}/Music/*.notes)
   add_custom_command(OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:drifter> -DSTRIP=${CMAKE_STRIP}
-            -DSOURCE=${CMAKE_SOURCE_DIR} -DMUSIC=${DRIFTER_MUSIC_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/package
+            -DSOURCE=${CMAKE_SOURCE_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/package
             -DZIP=${zip} -P ${CMAKE_SOURCE_DIR}/cmake/windows-package.cmake
-    DEPENDS drifter ${maps} ${CMAKE_SOURCE_DIR}/cmake/windows-package.cmake
-            ${CMAKE_SOURCE_DIR}/cmake/windows-readme.txt
+    DEPENDS drifter ${data} ${CMAKE_SOURCE_DIR}/cmake/windows-package.cmake
+            ${CMAKE_SOURCE_DIR}/cmake/windows-readme.txt ${CMAKE_SOURCE_DIR}/LICENSE
     COMMENT "Packing drifter-windows.zip"
     VERBATIM)
   add_custom_target(windows_zip ALL DEPENDS ${zip})
