@@ -6,7 +6,7 @@ CMAKE_ARGS ?=
 
 WINDOWS_BUILD := build-windows
 
-.PHONY: play test build setup bench package clean windows windows-test test-sanitize fuzz web web-serve web-test
+.PHONY: play test build setup bench package package-check clean windows windows-test sanitize-build test-sanitize fuzz web web-serve web-test
 
 play: build
 	./$(BUILD)/drifter
@@ -21,22 +21,27 @@ build: setup
 setup:
 	@tools/setup.sh
 
+# Every benchmark; one that cannot measure a figure fails the run.
 bench: build
-	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench_*; do [ -x "$$b" ] || continue; "$$b" || exit 1; done
 
-# The Debian package of the installed game, in $(BUILD)/.
+# The Debian package of the installed game, in $(BUILD)/. Its files are
+# dated by the changelog unless SOURCE_DATE_EPOCH says otherwise, so the same
+# sources give the same package.
+SOURCE_DATE_EPOCH ?= $(shell dpkg-parsechangelog -l cmake/debian/changelog -STimestamp)
 package: build
-	cd $(BUILD) && cpack
+	cd $(BUILD) && SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) cpack
+
+# The package passes Debian's lintian, and packing it again gives the same file.
+package-check: package
+	SOURCE_DATE_EPOCH=$(SOURCE_DATE_EPOCH) tools/check_package.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(WINDOWS_BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(WINDOWS_BUILD) $(SANITIZE_BUILD) $(WEB_BUILD)
 
 # drifter.exe, its tests and drifter-windows.zip, cross-built with MinGW-w64.
-# The tunes come from the native build (a cross build cannot run its tools).
 windows:
 	@tools/setup.sh windows
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
-	cmake --build $(BUILD) -j $(JOBS) --target music
 	@cmake -S . -B $(WINDOWS_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-toolchain.cmake \
 	  -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
@@ -45,28 +50,30 @@ windows:
 windows-test: windows
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure
 
-# The tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer
-# in a folder of their own; any report ends the test that made it, so fails it.
-SANITIZE_BUILD := build-asan
+# One clang build serves both checks below: AddressSanitizer and
+# UndefinedBehaviorSanitizer on everything, the tests and the libFuzzer
+# targets, in a folder of its own.
+SANITIZE_BUILD := build-sanitize
 SANITIZER_OPTIONS := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-test-sanitize: setup
-	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIFTER_SANITIZE=ON $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
+sanitize-build:
+	@tools/setup.sh fuzz
+	@CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIFTER_FUZZ=ON $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+
+# The tests once more under the sanitizers; any report ends the test that
+# made it, so fails it.
+test-sanitize: sanitize-build
 	cd $(SANITIZE_BUILD) && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(JOBS)
 
-# Each fuzz target for FUZZ_SECONDS, built with clang in its own folder; fails
-# on any crash, leak, timeout or sanitizer report (the input is kept under
-# build-fuzz/findings/).
-FUZZ_BUILD := build-fuzz
+# Each fuzz target for FUZZ_SECONDS, as many at once as there are cores;
+# fails on any crash, leak, timeout or sanitizer report (the input is kept
+# under build-sanitize/findings/).
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := map save play key
 
-fuzz:
-	@tools/setup.sh fuzz
-	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIFTER_FUZZ=ON -DDRIFTER_TESTS=OFF $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
-	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_seeds $(FUZZ_TARGETS:%=fuzz_%)
-	tools/run_fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+fuzz: sanitize-build
+	tools/run_fuzz.sh $(SANITIZE_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # The game in a browser page: build-web/site/ (index.html, the script, the
 # wasm and the packed maps), compiled with Emscripten. Any static web server

@@ -119,12 +119,12 @@ BENCHMARK(BM_TitleToFirstFrame)->Unit(benchmark::kMicrosecond);
 int main(int argc, char** argv) {
     // The game standing in the streets of Vancouver, after the splash, the
     // title menu and the story.
-    bench::measureIdleCpu("idle in the streets", "'" + bench::folderOf(argv[0]) + "/drifter'",
-                          DRIFTER_BENCH_SOURCE_DIR,
-                          {{"Kestrel", "Escape"},
-                           {"DRIFTER", "Escape"},
-                           {"New Game", "Enter"},
-                           {"check your mail", "Escape"},
-                           {"HP: 500", ""}});
-    return bench::runBenchmarks(argc, argv);
+    const bool measured = bench::measureIdleCpu(
+        "idle in the streets", "env -C \"" DRIFTER_BENCH_SOURCE_DIR "\" \"" DRIFTER_GAME_BINARY "\"",
+        {{"Kestrel", "Escape"},
+         {"DRIFTER", "Escape"},
+         {"New Game", "Enter"},
+         {"check your mail", "Escape"},
+         {"HP: 500", ""}});
+    return bench::runBenchmarks(argc, argv) != 0 || !measured ? 1 : 0;
 }

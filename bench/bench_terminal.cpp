@@ -105,7 +105,6 @@ BENCHMARK(BM_FrameAllCellsChanged);
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::string here = bench::folderOf(argv[0]);
-    bench::measureIdleCpu("waiting menu", "'" + here + "/console_demo'", "/tmp", {{"Quit", ""}});
-    return bench::runBenchmarks(argc, argv);
+    const bool measured = bench::measureIdleCpu("waiting menu", "\"" DRIFTER_DEMO_BINARY "\"", {{"Quit", ""}});
+    return bench::runBenchmarks(argc, argv) != 0 || !measured ? 1 : 0;
 }

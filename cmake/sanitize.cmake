@@ -1,8 +1,9 @@
-# Sanitizer builds. DRIFTER_SANITIZE builds everything with AddressSanitizer
-# and UndefinedBehaviorSanitizer (make test-sanitize runs the tests so); any
-# report ends the program, so no report can pass as a warning. DRIFTER_FUZZ
-# builds everything for libFuzzer (clang only) with the same sanitizers; the
-# fuzz targets themselves are in cmake/fuzz.cmake.
+# Sanitizer builds. DRIFTER_FUZZ builds everything, the tests included, with
+# AddressSanitizer and UndefinedBehaviorSanitizer and for libFuzzer (clang
+# only): make test-sanitize runs the tests of that build and make fuzz its fuzz
+# targets (cmake/fuzz.cmake). DRIFTER_SANITIZE adds the sanitizers alone, for
+# a build with another compiler. Any report ends the program, so no report can
+# pass as a warning.
 option(DRIFTER_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
 option(DRIFTER_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
 set(DRIFTER_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)

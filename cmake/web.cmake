@@ -50,8 +50,8 @@ function(drifter_web_finish)
   foreach(tune finaldeposit moody2 battle Wolfman brighter)
     string(TOLOWER ${tune} name)
     add_custom_command(OUTPUT ${DRIFTER_SITE}/Music/${name}.notes
-      COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/tools/music/${tune}.notes ${DRIFTER_SITE}/Music/${name}.notes
-      DEPENDS ${CMAKE_SOURCE_DIR}/tools/music/${tune}.notes VERBATIM)
+      COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/Music/${tune}.notes ${DRIFTER_SITE}/Music/${name}.notes
+      DEPENDS ${CMAKE_SOURCE_DIR}/Music/${tune}.notes VERBATIM)
     list(APPEND tunes ${DRIFTER_SITE}/Music/${name}.notes)
   endforeach()
   foreach(file page.js page.css music_worker.js)

@@ -11,10 +11,10 @@ if(NOT WIN32)
   return()
 endif()
 
-set(DRIFTER_OTHER_PLATFORM_SOURCES "platform/(terminal|terminal_host|pseudo_terminal|durable_file|sdl_sound|interruption)\\.cpp$")
+set(DRIFTER_OTHER_PLATFORM_SOURCES "platform/(terminal|terminal_host|durable_file|sdl_sound|interruption)\\.cpp$")
 # These drive a POSIX pseudo terminal, tmux or SDL (or write to /dev/full).
 set(DRIFTER_TESTS_NEEDING_A_TERMINAL
-    "tests/(platform/(kitty_keyboard|terminal_pty|sdl_sound|unusable_terminal)|scenarios/(game_terminal|command_line|interrupted_game|recording))_test\\.cpp$")
+    "tests/(platform/(kitty_keyboard|terminal_pty|sdl_sound|unusable_terminal)_test|scenarios/(game_terminal|command_line|interrupted_game|recording)_test|support/pseudo_terminal)\\.cpp$")
 
 # <windows.h> without its min and max macros, which break std::min.
 add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)
@@ -57,20 +57,16 @@ function(drifter_add_emulated_test target)
                        TIMEOUT 1800)
 endfunction()
 
-# The music is made by the native build (a cross build cannot run its own
-# tools); the zip takes it from there.
-set(DRIFTER_MUSIC_DIR ${CMAKE_SOURCE_DIR}/build/Music CACHE PATH "The native build's tunes, for the zip")
-
 function(drifter_windows_finish)
   target_link_libraries(drifter_platform PUBLIC winmm)
   set(zip ${CMAKE_BINARY_DIR}/drifter-windows.zip)
-  file(GLOB maps CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/maps/*.map)
+  file(GLOB data CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/maps/*.map ${CMAKE_SOURCE_DIR}/Music/*.notes)
   add_custom_command(OUTPUT ${zip}
     COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:drifter> -DSTRIP=${CMAKE_STRIP}
-            -DSOURCE=${CMAKE_SOURCE_DIR} -DMUSIC=${DRIFTER_MUSIC_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/package
+            -DSOURCE=${CMAKE_SOURCE_DIR} -DSTAGE=${CMAKE_BINARY_DIR}/package
             -DZIP=${zip} -P ${CMAKE_SOURCE_DIR}/cmake/windows-package.cmake
-    DEPENDS drifter ${maps} ${CMAKE_SOURCE_DIR}/cmake/windows-package.cmake
-            ${CMAKE_SOURCE_DIR}/cmake/windows-readme.txt
+    DEPENDS drifter ${data} ${CMAKE_SOURCE_DIR}/cmake/windows-package.cmake
+            ${CMAKE_SOURCE_DIR}/cmake/windows-readme.txt ${CMAKE_SOURCE_DIR}/LICENSE
     COMMENT "Packing drifter-windows.zip"
     VERBATIM)
   add_custom_target(windows_zip ALL DEPENDS ${zip})

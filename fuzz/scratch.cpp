@@ -1,7 +1,6 @@
 #include "fuzz/scratch.h"
 
 #include <fstream>
-#include <random>
 
 #include "console/errors.h"
 #include "fuzz/fuzz_checks.h"
@@ -9,43 +8,28 @@
 namespace {
 
 // The run's folder: a fresh name, so that runs side by side never share files.
-class ScratchFolder {
-public:
-    ScratchFolder() {
-        std::random_device entropy;
-        root = std::filesystem::temp_directory_path() / ("drifter-fuzz-" + std::to_string(entropy()));
-        std::filesystem::create_directories(root / "maps");
-        std::filesystem::create_directories(root / "save");
+struct RunFolder : TempFolder {
+    RunFolder() {
+        std::filesystem::create_directories(*this / "maps");
+        std::filesystem::create_directories(*this / "save");
     }
-    ~ScratchFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(root, ec);
-    }
-    std::filesystem::path root;
 };
 
-const std::filesystem::path& scratchRoot() {
-    static const ScratchFolder folder;
-    return folder.root;
+const TempFolder& scratch() {
+    static const RunFolder folder;
+    return folder;
 }
 
 }  // namespace
 
-InScratchFolder::InScratchFolder() : saved(std::filesystem::current_path()) {
-    std::filesystem::current_path(scratchRoot());
-}
-
-InScratchFolder::~InScratchFolder() {
-    std::error_code ec;
-    std::filesystem::current_path(saved, ec);
-}
+InScratchFolder::InScratchFolder() : inside(scratch().path()) {}
 
 void InScratchFolder::write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(scratchRoot() / name, std::ios::binary | std::ios::trunc) << bytes;
+    std::ofstream(scratch().path() / name, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 void InScratchFolder::empty(const std::string& folder) const {
-    for (const auto& entry : std::filesystem::directory_iterator(scratchRoot() / folder))
+    for (const auto& entry : std::filesystem::directory_iterator(scratch().path() / folder))
         std::filesystem::remove_all(entry.path());
 }
 

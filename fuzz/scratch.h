@@ -12,13 +12,13 @@
 #include "console/host.h"
 #include "console/text.h"
 #include "model/map.h"
+#include "tests/support/temp_folder.h"
 
 // Makes the run's own folder the working folder while it lives (made on first
 // use, removed when the program ends) and puts the old one back afterwards.
 class InScratchFolder {
 public:
     InScratchFolder();
-    ~InScratchFolder();
     InScratchFolder(const InScratchFolder&) = delete;
     InScratchFolder& operator=(const InScratchFolder&) = delete;
 
@@ -29,7 +29,7 @@ public:
     void empty(const std::string& folder) const;
 
 private:
-    std::filesystem::path saved;
+    WorkingFolder inside;
 };
 
 // Keys and time come from h while it lives; the default host afterwards.

@@ -10,6 +10,9 @@ struct CityPlace {
     int cityAfter;  // the city the player is in afterwards (0: unchanged)
 };
 
+// Where a new game puts the player: this map is loaded at index 1.
+inline constexpr CityPlace newGameStart = {"Vancouver 1", 20, 10, 0};
+constexpr int newGameMapIndex = 1;
 // Where the airport's arrival hall puts a traveller, and the main hall the
 // ticket counter, baggage claim and gates open onto.
 inline constexpr CityPlace airportHall = {"map airport", 31, 9, 0};

@@ -60,17 +60,69 @@ EventRow door(const char* name, const char* key, const char* message) {
     return r;
 }
 
-EventRow objective(const char* name, const char* gives, EventWave wave, const char* displayName) {
+EventRow objective(const char* name, const char* gives, EventWave wave, const char* displayName,
+                   ObjectiveReached reached) {
     EventRow r = row(name, EventKind::Objective, displayName);
     r.gives = gives;
     r.wave = wave;
+    r.reached = reached;
     return r;
 }
+
+// What each mission's objective tells and changes.
+const ObjectiveReached bombPlanted = {
+    {"You have completed your mission.", "Your Wanted Level has increased due to the intensity of this mission.",
+     "Please visit the Internet Cafe to recieve your next mission.",
+     "Remember the MSA Agents will be looking for you!"},
+    15,
+    3,
+    0,
+    false};
+const ObjectiveReached plansStolen = {
+    {"You got the Shuttle Plans", "Return to the Internet Cafe and scan them in."}, 0, 0, 0, false};
+const ObjectiveReached chipStolen = {
+    {"You got the mod chip!", "The alarms are sounding so every MSA Agent is looking for you!"}, 0, 0, 5, true};
+const ObjectiveReached diskFound = {{"You got the data disk!"}, 0, 0, 0, true};
 
 const char* const keyDoor = "You need a Keycard to open this door!";
 const char* const lockedDoor = "You need a Keycard to unlock this door!";
 const char* const sealedDoor = "This door appears to be sealed shut...";
 const char* const powerSwitch = "You shut down a switch and could hear a noise in the distance...";
+
+std::vector<EventRow> siliconValleyRows() {
+    EventRow crack = row("map 3 boom", EventKind::Crack);
+    crack.gives = "map 3 boom";
+    crack.opens = "map 3-11";
+    crack.spendsC4 = true;
+    return mission(
+        3, {elevatorSwitch("map 3 switch 1", "map 3 switch 2", "You pressed elevator switch 1..."),
+            elevatorSwitch("map 3 switch 2", "map 3 switch 1", "You pressed elevator switch 2..."),
+            found("map 3 keycard 1", EventKind::Pickup, "You received the Level 1 Keycard!", "the Level 1 Keycard"),
+            found("map 3 keycard 2", EventKind::Pickup, "You received the Level 2 Keycard!", "the Level 2 Keycard"),
+            found("map 3 keycard 3", EventKind::Pickup, "You received the Level 3 Keycard!", "the Level 3 Keycard"),
+            found("map 3 master key", EventKind::Pickup, "You received the Master Keycard!", "the Master Keycard"),
+            door("map 3-12", "map 3 master key", keyDoor), door("map 3-11", "map 3 master key", keyDoor),
+            door("map 3-9", "map 3 keycard 2", lockedDoor), door("map 3-10", "map 3 keycard 3", lockedDoor),
+            door("map 3-8", "map 3 keycard 1", lockedDoor), door("map 3-7", "map 3 keycard 1", lockedDoor), crack,
+            objective("map 3 mod chip", "map 3 mod chip", EventWave{"map 3-", 16, "Silicon Valley ", 5},
+                      "the mod chip", chipStolen)});
+}
+
+std::vector<EventRow> roswellRows() {
+    EventRow hallway = row("map 4-3", EventKind::HallwayExit);
+    hallway.opens = "map 4-3";
+    hallway.from = "map 4-14";
+    hallway.message = "You appeared outside in the hallway...";
+    return mission(
+        4, {found("map 4 power 1", EventKind::Pickup, powerSwitch, "a power switch"),
+            found("map 4 power 2", EventKind::Pickup, powerSwitch, "a power switch"),
+            found("map 4 power 3", EventKind::Pickup, powerSwitch, "a power switch"),
+            door("map 4-10", "map 4 power 1", sealedDoor), door("map 4-8", "map 4 power 2", sealedDoor),
+            door("map 4-13", "map 4 power 3", sealedDoor), door("map 4-14", "map 4 power 3", sealedDoor), hallway,
+            objective("map 4 data disk", "map 4 data disk", EventWave{nullptr, 0, "Roswell ", 5}, "the data disk",
+                      diskFound),
+            row("map 4 railgun", EventKind::Railgun)});
+}
 
 std::vector<EventRow> makeRows() {
     std::vector<EventRow> rows = {
@@ -97,41 +149,16 @@ std::vector<EventRow> makeRows() {
                     elevator("silicon elevator 2", "map 3-1", "map 3-6"),
                     elevator("silicon elevator 3", "map 3-1", "map 3-4")});
     EventRow bomb = objective("level 1 bomb", "level 1 bomb", EventWave{"map 1-", 15, "Vancouver ", 3},
-                              "the place to plant the C4");
+                              "the place to plant the C4", bombPlanted);
     bomb.spendsC4 = true;
     const std::vector<EventRow> vancouver = mission(1, {bomb});
-    const std::vector<EventRow> capeKennedy = mission(
-        2, {found("map 2 key", EventKind::Key, "You got a Key!", "the Key"),
-            door("map 2-9", "map 2 key", "You need a Key to enter this door!"),
-            objective("boom", "shuttle plans", EventWave{"map 2-", 9, "Cape Kennedy ", 3}, "the shuttle plans")});
-    EventRow crack = row("map 3 boom", EventKind::Crack);
-    crack.gives = "map 3 boom";
-    crack.opens = "map 3-11";
-    crack.spendsC4 = true;
-    const std::vector<EventRow> siliconValley = mission(
-        3, {elevatorSwitch("map 3 switch 1", "map 3 switch 2", "You pressed elevator switch 1..."),
-            elevatorSwitch("map 3 switch 2", "map 3 switch 1", "You pressed elevator switch 2..."),
-            found("map 3 keycard 1", EventKind::Pickup, "You received the Level 1 Keycard!", "the Level 1 Keycard"),
-            found("map 3 keycard 2", EventKind::Pickup, "You received the Level 2 Keycard!", "the Level 2 Keycard"),
-            found("map 3 keycard 3", EventKind::Pickup, "You received the Level 3 Keycard!", "the Level 3 Keycard"),
-            found("map 3 master key", EventKind::Pickup, "You received the Master Keycard!", "the Master Keycard"),
-            door("map 3-12", "map 3 master key", keyDoor), door("map 3-11", "map 3 master key", keyDoor),
-            door("map 3-9", "map 3 keycard 2", lockedDoor), door("map 3-10", "map 3 keycard 3", lockedDoor),
-            door("map 3-8", "map 3 keycard 1", lockedDoor), door("map 3-7", "map 3 keycard 1", lockedDoor), crack,
-            objective("map 3 mod chip", "map 3 mod chip", EventWave{"map 3-", 16, "Silicon Valley ", 5},
-                      "the mod chip")});
-    EventRow hallway = row("map 4-3", EventKind::HallwayExit);
-    hallway.opens = "map 4-3";
-    hallway.from = "map 4-14";
-    hallway.message = "You appeared outside in the hallway...";
-    const std::vector<EventRow> roswell = mission(
-        4, {found("map 4 power 1", EventKind::Pickup, powerSwitch, "a power switch"),
-            found("map 4 power 2", EventKind::Pickup, powerSwitch, "a power switch"),
-            found("map 4 power 3", EventKind::Pickup, powerSwitch, "a power switch"),
-            door("map 4-10", "map 4 power 1", sealedDoor), door("map 4-8", "map 4 power 2", sealedDoor),
-            door("map 4-13", "map 4 power 3", sealedDoor), door("map 4-14", "map 4 power 3", sealedDoor), hallway,
-            objective("map 4 data disk", "map 4 data disk", EventWave{nullptr, 0, "Roswell ", 5}, "the data disk"),
-            row("map 4 railgun", EventKind::Railgun)});
+    const std::vector<EventRow> capeKennedy =
+        mission(2, {found("map 2 key", EventKind::VaultKey, "You got a Key!", "the Key"),
+                    door("map 2-9", "map 2 key", "You need a Key to enter this door!"),
+                    objective("boom", "shuttle plans", EventWave{"map 2-", 9, "Cape Kennedy ", 3},
+                              "the shuttle plans", plansStolen)});
+    const std::vector<EventRow> siliconValley = siliconValleyRows();
+    const std::vector<EventRow> roswell = roswellRows();
     for (const auto* group : {&elevators, &vancouver, &capeKennedy, &siliconValley, &roswell})
         rows.insert(rows.end(), group->begin(), group->end());
     EventRow gates = row("abbott gates", EventKind::FinalFight, "Abbott Gates");

@@ -15,7 +15,7 @@ enum class EventKind {
     MissionArea,  // the way into a city's mission maps: open during its mission only
     Elevator,     // a floor menu; the choice becomes the link to that floor's map
     Switch,       // an elevator switch: a key item, and the elevator runs with both
-    Key,          // the vault key: a key item, and the map is left on screen
+    VaultKey,     // the vault key: a key item, and the map is left on screen
     Pickup,       // a key item picked up or switched (keycards, power switches)
     Door,         // a map link that opens only with a key item
     Crack,        // the floor that C4 opens onto the room below
@@ -35,6 +35,16 @@ struct EventWave {
     int vanModulus = 0;
 };
 
+// What reaching an Objective tells and changes. Mail waits again and the
+// row's wave is sent after it.
+struct ObjectiveReached {
+    const char* lines[4] = {nullptr, nullptr, nullptr, nullptr};  // told on a cleared screen
+    int textColor = 0;             // the lines' colour on black (0: the colour in force)
+    int wantedRaise = 0;           // added to the wanted level, up to mostWantedLevel
+    int wantedSetTo = 0;           // the wanted level afterwards instead (0: unchanged)
+    bool pauseBeforeWave = false;  // the player presses Enter before the MSA come as well
+};
+
 struct EventRow {
     const char* name = nullptr;
     EventKind kind = EventKind::Service;
@@ -43,10 +53,11 @@ struct EventRow {
     const char* opens = nullptr;                // the map it leads to or drops into
     const char* from = nullptr;                 // HallwayExit: the map from which it is told
     int mission = 0;        // the mission the row belongs to (a MissionArea opens during it), 0 for none
-    bool spendsC4 = false;  // the row asks for a C4 and uses it up
+    bool spendsC4 = false;  // the row asks for a C4 and uses it up (the crack, an objective)
     const char* floors[2] = {nullptr, nullptr};  // Elevator: the maps it serves besides its own
     EventWave wave;
     const char* message = nullptr;  // the one line a Door, Pickup or Switch shows
+    ObjectiveReached reached;       // Objective: what reaching it does
     const char* displayName =
         nullptr;  // what the help screen calls the place ("the Internet Cafe"), if it sends players there
 };

@@ -1,9 +1,10 @@
 #include "model/game_state.h"
+#include "model/city_places.h"
 
 namespace {
 
 Character newPlayer() {
-    Character player(20, 10);
+    Character player(newGameStart.x, newGameStart.y);
     player.setHp(500);
     player.setMaxHp(500);
     player.setAccuracy(10);
@@ -18,6 +19,6 @@ GameState::GameState() : player(newPlayer()) {}
 void resetToNewGame(GameState& state) {
     state.player = newPlayer();
     state.possessions = Possessions();
-    state.currentMap = 1;
+    state.currentMap = newGameMapIndex;
     resetGameValues();
 }

@@ -26,7 +26,7 @@ struct GameState {
     int currentMap = 1;      // index into maps of the map the player stands on
 };
 
-// A new game: the player at (20, 10) on map 1 with 500 hit points, strength
+// A new game: the player at newGameStart (model/city_places.h) with 500 hit points, strength
 // and accuracy 10; fresh possessions; the program-wide values and the baggage
 // of a new game. The maps and enemies stay as they are.
 void resetToNewGame(GameState& state);

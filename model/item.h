@@ -68,12 +68,15 @@ class VisualComplex : public MacroCorpItem { public: VisualComplex() : MacroCorp
 class FlowerPoint : public MacroCorpItem { public: FlowerPoint() : MacroCorpItem("FlowerPoint") {} };
 // clang-format on
 
+// The name every airplane ticket carries.
+inline constexpr const char* ticketName = "Airplane ticket";
+
 // A flight from one city (1 to 6) to another, leaving from gate 1 to 3.
 // Using it shows the ticket; it stays with the player.
 class AirplaneTicket : public Item {
 public:
     AirplaneTicket(int fromCity, int toCity, int gateNumber)
-        : Item("Airplane ticket"), destination(toCity), gate(gateNumber), origin(fromCity) {}
+        : Item(ticketName), destination(toCity), gate(gateNumber), origin(fromCity) {}
     bool use(Character& user, Character& target, Possessions& owner) override;
 
     int getDestination() const { return destination; }

@@ -104,8 +104,8 @@ private:
     std::vector<std::unique_ptr<Item>> keyItems;
 };
 
-// Removes the weapon at index for a screen that takes weapons away (a sale,
-// the baggage check-in) and keeps equippedWeapon on the weapon it was on: it
+// Removes the weapon at index for a screen that takes weapons away (a sale on
+// the iBay, the C4 a mission spends) and keeps equippedWeapon on the weapon it was on: it
 // is lowered by one when index is at or below it, never below 0.
 std::unique_ptr<Weapon> removeWeaponKeepingEquipped(Possessions& possessions, int index);
 // Removes a weapon spent in battle; equippedWeapon is lowered until it is below

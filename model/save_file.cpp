@@ -13,14 +13,9 @@
 #include "model/possessions.h"
 #include "model/character.h"
 #include "model/map.h"
+#include "model/missions.h"
 
 namespace {
-
-const char* const ticketName = "Airplane ticket";
-const char* const fistName = "Fist";
-
-// Missions 0 to 6 are the ones the mail sets (it skips 5).
-constexpr int lastMission = 6;
 
 struct ValueRange {
     int SavedGame::*field;
@@ -32,7 +27,7 @@ struct ValueRange {
 // zero, and play's sums stop at the ends of an int.
 const ValueRange valueRanges[] = {
     {&SavedGame::city, 1, 6},
-    {&SavedGame::missionNumber, 0, lastMission},
+    {&SavedGame::missionNumber, 0, missions().back().number},  // the mail sets them
     {&SavedGame::wantedLevel, 0, mostWantedLevel},
     {&SavedGame::maxHp, 1, mostHitPoints},
     {&SavedGame::hp, -mostHitPoints, mostHitPoints},

@@ -16,6 +16,8 @@ enum class WeaponKind {
 };
 // clang-format on
 constexpr int weaponKindCount = 20;
+// The weapon every player holds and that is never lost, sold or checked in.
+inline constexpr const char* fistName = "Fist";
 
 class Weapon : public Item {
 public:

@@ -72,6 +72,15 @@ std::string accountHome() {
 #endif
 }
 
+fs::path userCache(const FolderClues& clues, const fs::path& saves) {
+    const fs::path xdg = clues.xdgCacheHome;
+    if (xdg.is_absolute()) return xdg / "drifter";
+    if (!clues.home.empty()) return fs::path(clues.home) / ".cache" / "drifter";
+    if (!clues.localAppData.empty()) return fs::u8path(clues.localAppData) / "drifter";
+    if (!clues.accountHome.empty()) return fs::path(clues.accountHome) / ".cache" / "drifter";
+    return saves.empty() ? fs::path() : saves.parent_path() / "cache";
+}
+
 }  // namespace
 
 FolderClues systemClues() {
@@ -79,6 +88,8 @@ FolderClues systemClues() {
     clues.drifterData = environment("DRIFTER_DATA");
     clues.xdgDataHome = environment("XDG_DATA_HOME");
     clues.xdgConfigHome = environment("XDG_CONFIG_HOME");
+    clues.xdgCacheHome = environment("XDG_CACHE_HOME");
+    clues.localAppData = environment("LOCALAPPDATA");
     clues.home = environment("HOME");
     clues.accountHome = accountHome();
     std::error_code ec;  // a folder that cannot be told is not tried
@@ -100,6 +111,7 @@ GameFolders findGameFolders(const FolderClues& clues) {
             "Saving is turned off: there is no folder for saved games\n"
             "(HOME and XDG_DATA_HOME are not set, and the account has no home folder).";
     if (!clues.executable.empty()) folders.beside = clues.executable.parent_path();
+    folders.cache = userCache(clues, folders.saves);
     return folders;
 }
 

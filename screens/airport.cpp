@@ -13,11 +13,9 @@
 #include "model/item.h"
 #include "model/map.h"
 #include "model/possessions.h"
+#include "model/city_places.h"
 
 namespace {
-
-const char* const ticketName = "Airplane ticket";
-const char* const fistName = "Fist";
 
 // What a flight to each city costs (index: city - 1).
 const int fares[] = {300, 250, 300, 350, 400, 500};
@@ -60,9 +58,6 @@ const char* const vancouverToWashington = "Are yuo sure you want to purchase a t
 // How the arrival hall greets the traveller (index: city - 1).
 const char* const welcomes[] = {"Vancouver, BC.", "Cape Kennedy, FL.", "Silicon Valley, CA.",
                                 "Roswell, NM.",   "Redmond, WA.",      "Washington, DC."};
-
-// Where the arrival hall puts the traveller on the airport map.
-constexpr int hallX = 31, hallY = 9;
 
 bool isCity(int city) { return city >= 1 && city <= 6; }
 
@@ -254,7 +249,7 @@ void greetArrival(Character& player, const Map& map) {
     std::cout << "Thanking for choosing Air America!" << std::endl;
     if (baggageWaiting()) std::cout << "Please pickup your luggage from baggage claim." << std::endl;
     std::cout << "Have a pleasant day!" << std::endl;
-    player.moveTo(map, hallX, hallY);
+    player.moveTo(map, airportHall.x, airportHall.y);
     wantedLevel = 0;
     waitForEnter();
 }

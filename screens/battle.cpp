@@ -25,9 +25,10 @@ Array<String> battleOptions(const Enemy& enemy) {
     return choices;
 }
 
-// The weapon the player strikes with. An equippedWeapon off the list is taken
-// as the Fist at 0; a list without any weapon leaves him his bare fists.
-Weapon& weaponInHand(const Possessions& possessions) {
+// Puts equippedWeapon back on the Fist at 0 when it is off the list, and
+// returns the weapon the player strikes with; a list without any weapon
+// leaves him his bare fists.
+Weapon& equipListedWeapon(const Possessions& possessions) {
     static Fist bareFists;
     if (possessions.weaponCount() == 0) return bareFists;
     if (equippedWeapon < 0 || equippedWeapon >= possessions.weaponCount()) equippedWeapon = 0;
@@ -37,14 +38,14 @@ Weapon& weaponInHand(const Possessions& possessions) {
 void attack(Character& player, Enemy& enemy, Possessions& possessions) {
     clearScreen();
     const int hpBefore = enemy.getHp();
-    Weapon& weapon = weaponInHand(possessions);
+    Weapon& weapon = equipListedWeapon(possessions);
     std::cout << '\n' << "You Attack " << enemy.getName() << " with " << weapon.getName() << '\n';
     const bool spent = weapon.use(player, enemy, possessions);
     std::cout << "You deal " << hpBefore - enemy.getHp() << " damage of HP." << '\n';
     if (spent) {
         std::cout << weapon.getName() << " was disposable, new weapon is ";
         removeSpentWeapon(possessions, equippedWeapon);
-        std::cout << weaponInHand(possessions).getName() << "." << '\n';
+        std::cout << equipListedWeapon(possessions).getName() << "." << '\n';
     }
     waitForEnter();
     delayMs(300);

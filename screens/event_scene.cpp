@@ -2,7 +2,7 @@
 
 #include "console/console.h"
 
-bool finish() {
+EventOutcome finish() {
     clearScreen();
-    return true;
+    return EventOutcome::ScreenCleared;
 }

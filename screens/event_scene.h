@@ -1,6 +1,6 @@
 #pragma once
 // What an event of the location script may act on, as the exploration loop
-// hands it over, and the endings every event row shares.
+// hands it over, and the ways an event row ends.
 
 #include <cstdint>
 
@@ -24,9 +24,12 @@ struct Scene {
     bool holds(const char* keyItem) const { return possessions.findKeyItem(keyItem) != -1; }
 };
 
-// The event is over: the screen is cleared for the map (true: handled).
-bool finish();
-// The event is over and the screen is left as it is (true: handled).
-inline bool silent() { return true; }
-// The row lets the text through to the map of that name (false).
-inline bool pass() { return false; }
+// How an event row ends.
+enum class EventOutcome {
+    ScreenCleared,  // handled; the screen is cleared for the map to redraw
+    ScreenKept,     // handled; what the row left on screen stays
+    ThroughToMap,   // not handled: the text leads on to the map of that name
+};
+
+// Clears the screen for the map: the row ends ScreenCleared.
+EventOutcome finish();

@@ -10,32 +10,13 @@
 #include "screens/help_screen.h"
 #include "model/game_state.h"
 #include "screens/location_events.h"
+#include "screens/status_panel.h"
 
 namespace {
 
 constexpr int tickMs = 90;
-// The stars of the wanted level end before "Accuracy:" below "Strength:".
-constexpr int maxStars = 9;
 
 Map& currentMapOf(GameState& state) { return state.maps.at(static_cast<std::uint32_t>(state.currentMap)); }
-
-void drawStatus(const GameState& state) {
-    const Character& p = state.player;
-    gotoXY(2, 21);
-    std::cout << "HP: " << p.getHp() << '/' << p.getMaxHp();
-    gotoXY(25, 22);
-    std::cout << "Accuracy: " << p.getAccuracy();
-    gotoXY(25, 21);
-    std::cout << "Strength: " << p.getStrength();
-    gotoXY(2, 22);
-    std::cout << "Wanted Level: ";
-    const int stars = wantedLevel < maxStars ? wantedLevel : maxStars;
-    for (int i = 0; i < stars; ++i) std::cout << '*';
-    gotoXY(44, 21);
-    std::cout << "Current Money:   $" << static_cast<unsigned>(state.possessions.getMoney());
-    gotoXY(44, 22);
-    std::cout << "Account Balance: $" << state.possessions.getBank() << '\n';
-}
 
 // Everything is drawn over the last frame; nothing is cleared, so nothing flickers.
 void drawFrame(GameState& state) {
@@ -44,9 +25,7 @@ void drawFrame(GameState& state) {
     setColor(0, 8);
     printBlock(std::cout, map.getLines()) << '\n';
     drawCharacter(std::cout, state.player);
-    gotoXY(0, 20);
-    printBlock(std::cout, state.statusPanel.getLines());
-    drawStatus(state);
+    drawStatusPanel(state.statusPanel, state.player, state.possessions);
     const String here = map.getName();
     for (const Enemy& enemy : state.enemies)
         if (enemy.getMapName() == here) drawCharacter(std::cout, enemy);

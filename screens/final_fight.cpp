@@ -1,5 +1,7 @@
 #include "screens/final_fight.h"
 
+#include "model/city_places.h"
+
 #include <iostream>
 #include <memory>
 
@@ -36,14 +38,14 @@ void restartWorld(Scene& s) {
     currentCity = 1;
     s.enemies.clear();
     spawnBountyHunters(s.maps, s.enemies);
-    s.currentMap = 1;
-    s.player.setX(20);
-    s.player.setY(10);
+    s.currentMap = newGameMapIndex;
+    s.player.setX(newGameStart.x);
+    s.player.setY(newGameStart.y);
 }
 
 }  // namespace
 
-bool finalFight(Scene& s) {
+EventOutcome finalFight(Scene& s) {
     // Neither the fight nor the ending that follows can be taken up half way.
     const GameBeforeThis notResumable;
     clearScreen();
@@ -63,5 +65,5 @@ bool finalFight(Scene& s) {
         s.possessions.addWeapon(std::make_unique<PointyStick>());
         restartWorld(s);
     }
-    return true;
+    return EventOutcome::ScreenKept;
 }

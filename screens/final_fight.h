@@ -5,6 +5,6 @@
 
 #include "screens/event_scene.h"
 
-// Always true: the event is handled, won or lost (the loop sees a loss in the
-// player's hit points).
-bool finalFight(Scene& scene);
+// Always ScreenKept: the event is handled, won or lost (the loop sees a loss
+// in the player's hit points).
+EventOutcome finalFight(Scene& scene);

@@ -9,7 +9,7 @@
 #include "model/city_places.h"
 #include "model/game_state.h"
 #include "model/next_place.h"
-#include "screens/mission_texts.h"
+#include "model/missions.h"
 #include "screens/pause_menu.h"
 
 namespace {

@@ -12,7 +12,12 @@
 
 namespace {
 
-using Action = bool (*)(Scene&);
+// A gate that lets the player through leaves him on the map behind it.
+EventOutcome gate(int number, Scene& s) {
+    return passGate(number, s.player, s.map(), s.possessions) ? EventOutcome::ScreenKept : finish();
+}
+
+using Action = EventOutcome (*)(Scene&);
 
 struct ScreenRow {
     const char* name;
@@ -24,36 +29,36 @@ const ScreenRow screenRows[] = {
     {"hospitalmenu",
      [](Scene& s) {
          visitHospital(s.player, s.possessions);
-         return true;
+         return EventOutcome::ScreenKept;
      }},
     {"internetcafemenu",
      [](Scene& s) {
          visitInternetCafe(s.possessions, s.player, s.currentMap, s.maps);
-         return true;
+         return EventOutcome::ScreenKept;
      }},
     {"macromaxmenu",
      [](Scene& s) {
          visitMacroMax(s.possessions, s.enemies, s.player, s.mapNames, s.maps, s.currentMap);
-         return true;
+         return EventOutcome::ScreenKept;
      }},
     {"barmenu",
      [](Scene& s) {
          visitBar(s.player, s.possessions);
-         return true;
+         return EventOutcome::ScreenKept;
      }},
     {"buyticketmenu",
      [](Scene& s) {
          visitTicketCounter(s.possessions);
-         return true;
+         return EventOutcome::ScreenKept;
      }},
     {"baggage",
      [](Scene& s) {
          claimBaggage(s.possessions);
          return finish();
      }},
-    {"gate1", [](Scene& s) { return passGate(1, s.player, s.map(), s.possessions) || finish(); }},
-    {"gate2", [](Scene& s) { return passGate(2, s.player, s.map(), s.possessions) || finish(); }},
-    {"gate3", [](Scene& s) { return passGate(3, s.player, s.map(), s.possessions) || finish(); }},
+    {"gate1", [](Scene& s) { return gate(1, s); }},
+    {"gate2", [](Scene& s) { return gate(2, s); }},
+    {"gate3", [](Scene& s) { return gate(3, s); }},
     {"airportcity",
      [](Scene& s) {
          greetArrival(s.player, s.map());
@@ -61,10 +66,19 @@ const ScreenRow screenRows[] = {
      }},
 };
 
-bool openScreen(const EventRow& row, Scene& s) {
+EventOutcome openScreen(const EventRow& row, Scene& s) {
     for (const ScreenRow& r : screenRows)
         if (String(row.name) == r.name) return r.act(s);
-    return pass();
+    return EventOutcome::ThroughToMap;
+}
+
+EventOutcome outcomeOf(const EventRow& row, Scene& scene) {
+    switch (row.kind) {
+    case EventKind::Service:
+    case EventKind::Airport: return openScreen(row, scene);
+    case EventKind::FinalFight: return finalFight(scene);
+    default: return runMissionRow(row, scene);
+    }
 }
 
 }  // namespace
@@ -74,10 +88,5 @@ bool runLocationEvent(String& link, Character& player, Possessions& possessions,
     const EventRow* row = findEventRow(link);
     if (!row) return false;
     Scene scene{link, player, possessions, enemies, mapNames, maps, currentMap};
-    switch (row->kind) {
-    case EventKind::Service:
-    case EventKind::Airport: return openScreen(*row, scene);
-    case EventKind::FinalFight: return finalFight(scene);
-    default: return runMissionRow(*row, scene);
-    }
+    return outcomeOf(*row, scene) != EventOutcome::ThroughToMap;
 }

@@ -46,9 +46,10 @@ const Product shelf[] = {
 };
 constexpr int shelfSize = static_cast<int>(sizeof shelf / sizeof shelf[0]);
 
-// The wanted level never rises above this; each level adds 7 in 100 to the
-// chance of being caught and one more police officer after a theft.
-constexpr int maxWantedLevel = 5;
+// A theft raises the wanted level by one up to this (the missions raise it
+// further); each level adds 7 in 100 to the chance of being caught and one
+// more police officer after a theft.
+constexpr int highestWantedFromTheft = 5;
 constexpr int catchChancePerLevel = 7;
 // Washington has no police maps of its own; the other cities send officers
 // to their three street maps, named after the city.
@@ -113,7 +114,7 @@ void steal(Possessions& possessions, Array<Enemy>& enemies, Character& player, A
     const GameBeforeThis wholeTheft;
     clearScreen();
     const int loot = gameRand() % 80 + 20;
-    if (wantedLevel < maxWantedLevel) ++wantedLevel;
+    if (wantedLevel < highestWantedFromTheft) ++wantedLevel;
     if (gameRand() % 100 <= wantedLevel * catchChancePerLevel) {
         caught(possessions, player, mapNames, maps, currentMap);
         return;

@@ -31,16 +31,18 @@ bool removeC4(Possessions& possessions) {
     return true;
 }
 
-bool missionArea(const EventRow& row, Scene&) { return missionNumber == row.mission ? pass() : finish(); }
+EventOutcome missionArea(const EventRow& row, Scene&) {
+    return missionNumber == row.mission ? EventOutcome::ThroughToMap : finish();
+}
 
 // The elevator of floor n serves the other two floors, in floor order.
-bool elevator(const EventRow& row, Scene& s) {
+EventOutcome elevator(const EventRow& row, Scene& s) {
     for (const char* needed : row.needs)
         if (needed && !s.holds(needed)) {
             clearScreen();
             say("You need to activate the elevator before you can use it!");
             waitForEnter();
-            return silent();
+            return EventOutcome::ScreenKept;
         }
     const char floor = row.name[String(row.name).length() - 1];
     String title = "Floor ";
@@ -59,10 +61,10 @@ bool elevator(const EventRow& row, Scene& s) {
     const int choice = menu(title, choices, false);
     if (choice == 2) return finish();
     s.link = row.floors[choice];
-    return pass();
+    return EventOutcome::ThroughToMap;
 }
 
-bool elevatorSwitch(const EventRow& row, Scene& s) {
+EventOutcome elevatorSwitch(const EventRow& row, Scene& s) {
     if (giveKey(s, row.gives)) {
         clearScreen();
         say(row.message);
@@ -72,7 +74,7 @@ bool elevatorSwitch(const EventRow& row, Scene& s) {
     return finish();
 }
 
-bool pickup(const EventRow& row, Scene& s) {
+EventOutcome pickup(const EventRow& row, Scene& s) {
     if (giveKey(s, row.gives)) {
         clearScreen();
         say(row.message);
@@ -82,17 +84,17 @@ bool pickup(const EventRow& row, Scene& s) {
 }
 
 // The vault key leaves the screen to the map, found or not.
-bool vaultKey(const EventRow& row, Scene& s) {
-    if (s.holds(row.gives)) return silent();
+EventOutcome vaultKey(const EventRow& row, Scene& s) {
+    if (s.holds(row.gives)) return EventOutcome::ScreenKept;
     giveKey(s, row.gives);
     clearScreen();
     say(row.message);
     waitForEnter();
-    return silent();
+    return EventOutcome::ScreenKept;
 }
 
-bool door(const EventRow& row, Scene& s) {
-    if (s.holds(row.needs[0])) return pass();
+EventOutcome door(const EventRow& row, Scene& s) {
+    if (s.holds(row.needs[0])) return EventOutcome::ThroughToMap;
     clearScreen();
     say(row.message);
     waitForEnter();
@@ -102,10 +104,10 @@ bool door(const EventRow& row, Scene& s) {
 void dropThrough(const EventRow& row, Scene& s) { s.currentMap = s.mapNames.indexOf(row.opens); }
 
 // Once opened, the crack drops the player into the room below, where he stands.
-bool crack(const EventRow& row, Scene& s) {
+EventOutcome crack(const EventRow& row, Scene& s) {
     if (s.holds(row.gives)) {
         dropThrough(row, s);
-        return silent();
+        return EventOutcome::ScreenKept;
     }
     clearScreen();
     say("There appears to be a crack in the floor...");
@@ -125,18 +127,25 @@ bool crack(const EventRow& row, Scene& s) {
     return finish();
 }
 
-bool hallwayExit(const EventRow& row, Scene& s) {
-    if (s.map().getName() != row.from) return pass();
+EventOutcome hallwayExit(const EventRow& row, Scene& s) {
+    if (s.map().getName() != row.from) return EventOutcome::ThroughToMap;
     clearScreen();
     say(row.message);
     waitForEnter();
-    return pass();
+    return EventOutcome::ThroughToMap;
 }
 
-bool plantBomb(const EventRow& row, Scene& s) {
-    if (s.holds(row.gives)) return silent();
-    if (!removeC4(s.possessions)) {
-        if (missionNumber == 1 && !mailWaiting) {
+void changeWantedLevel(const ObjectiveReached& reached) {
+    if (reached.wantedRaise) wantedLevel = std::min(wantedLevel + reached.wantedRaise, mostWantedLevel);
+    if (reached.wantedSetTo) wantedLevel = reached.wantedSetTo;
+}
+
+// A mission's goal: told once, then mail waits again and the MSA come. A goal
+// that spends C4 is refused without one, with a word while its mission runs.
+EventOutcome objective(const EventRow& row, Scene& s) {
+    if (s.holds(row.gives)) return EventOutcome::ScreenKept;
+    if (row.spendsC4 && !removeC4(s.possessions)) {
+        if (missionNumber == row.mission && !mailWaiting) {
             clearScreen();
             say("You need C4 to complete your mission!");
             waitForEnter();
@@ -145,58 +154,19 @@ bool plantBomb(const EventRow& row, Scene& s) {
     }
     mailWaiting = true;
     giveKey(s, row.gives);
-    wantedLevel = std::min(wantedLevel + 3, mostWantedLevel);
+    changeWantedLevel(row.reached);
     clearScreen();
-    setColor(0, 15);
-    say("You have completed your mission.");
-    say("Your Wanted Level has increased due to the intensity of this mission.");
-    say("Please visit the Internet Cafe to recieve your next mission.");
-    say("Remember the MSA Agents will be looking for you!");
-    releaseWave(s, row.wave);
-    waitForEnter();
-    return finish();
-}
-
-bool shuttlePlans(const EventRow& row, Scene& s) {
-    if (s.holds(row.gives)) return silent();
-    clearScreen();
-    say("You got the Shuttle Plans");
-    say("Return to the Internet Cafe and scan them in.");
-    giveKey(s, row.gives);
-    mailWaiting = true;
-    releaseWave(s, row.wave);
-    waitForEnter();
-    return finish();
-}
-
-bool modChip(const EventRow& row, Scene& s) {
-    if (s.holds(row.gives)) return silent();
-    mailWaiting = true;
-    clearScreen();
-    say("You got the mod chip!");
-    say("The alarms are sounding so every MSA Agent is looking for you!");
-    giveKey(s, row.gives);
-    wantedLevel = 5;
-    waitForEnter();
-    releaseWave(s, row.wave);
-    waitForEnter();
-    return finish();
-}
-
-bool dataDisk(const EventRow& row, Scene& s) {
-    if (s.holds(row.gives)) return silent();
-    mailWaiting = true;
-    clearScreen();
-    giveKey(s, row.gives);
-    say("You got the data disk!");
-    waitForEnter();
+    if (row.reached.textColor) setColor(0, row.reached.textColor);
+    for (const char* line : row.reached.lines)
+        if (line) say(line);
+    if (row.reached.pauseBeforeWave) waitForEnter();
     releaseWave(s, row.wave);
     waitForEnter();
     return finish();
 }
 
 // A player who holds a Railgun already is refused a second by addWeapon.
-bool railgun(const EventRow&, Scene& s) {
+EventOutcome railgun(const EventRow&, Scene& s) {
     if (s.possessions.addWeapon(std::make_unique<Railgun>())) {
         clearScreen();
         say("You got the railgun!");
@@ -205,25 +175,7 @@ bool railgun(const EventRow&, Scene& s) {
     return finish();
 }
 
-using MissionAction = bool (*)(const EventRow&, Scene&);
-
-struct ObjectiveAction {
-    const char* name;
-    MissionAction act;
-};
-
-const ObjectiveAction objectives[] = {
-    {"level 1 bomb", plantBomb},
-    {"boom", shuttlePlans},
-    {"map 3 mod chip", modChip},
-    {"map 4 data disk", dataDisk},
-};
-
-bool objective(const EventRow& row, Scene& s) {
-    for (const ObjectiveAction& o : objectives)
-        if (String(row.name) == o.name) return o.act(row, s);
-    return pass();
-}
+using MissionAction = EventOutcome (*)(const EventRow&, Scene&);
 
 struct KindAction {
     EventKind kind;
@@ -234,7 +186,7 @@ const KindAction kinds[] = {
     {EventKind::MissionArea, missionArea},
     {EventKind::Elevator, elevator},
     {EventKind::Switch, elevatorSwitch},
-    {EventKind::Key, vaultKey},
+    {EventKind::VaultKey, vaultKey},
     {EventKind::Pickup, pickup},
     {EventKind::Door, door},
     {EventKind::Crack, crack},
@@ -245,8 +197,8 @@ const KindAction kinds[] = {
 
 }  // namespace
 
-bool runMissionRow(const EventRow& row, Scene& scene) {
+EventOutcome runMissionRow(const EventRow& row, Scene& scene) {
     for (const KindAction& k : kinds)
         if (k.kind == row.kind) return k.act(row, scene);
-    return pass();
+    return EventOutcome::ThroughToMap;
 }

@@ -6,5 +6,5 @@
 #include "model/event_rows.h"
 #include "screens/event_scene.h"
 
-// Plays the row (one of the mission kinds) on the scene; the script's answer.
-bool runMissionRow(const EventRow& row, Scene& scene);
+// Plays the row (one of the mission kinds) on the scene.
+EventOutcome runMissionRow(const EventRow& row, Scene& scene);

@@ -8,8 +8,8 @@
 #include "console/menu.h"
 #include "console/quit.h"
 #include "model/game_values.h"
+#include "model/missions.h"
 #include "screens/inventory_screen.h"
-#include "screens/mission_texts.h"
 
 namespace {
 
@@ -17,12 +17,6 @@ namespace {
 const MissionText findTheCafe = {"Mission Info: Vancouver",
                                  {"You must find the internet cafe and receive your first mission objectives.",
                                   "You will receive any mission specific items as well."}};
-
-// The brief for each mission number; mission 5 is briefed as the last one.
-const MissionText* const briefs[] = {
-    &findTheCafe, &missionTexts[0], &missionTexts[1], &missionTexts[2], &missionTexts[3], nullptr, &missionTexts[4],
-};
-constexpr int briefCount = static_cast<int>(sizeof briefs / sizeof briefs[0]);
 
 }  // namespace
 
@@ -43,9 +37,12 @@ void pauseMenu(Character& player, Possessions& possessions, int& currentMap, con
     clearScreen();
 }
 
+// Mission 5 is briefed as the one after it.
 const MissionText* currentBrief() {
     const int number = missionNumber == 5 ? 6 : missionNumber;
-    return number < 0 || number >= briefCount ? nullptr : briefs[number];
+    if (number == 0) return &findTheCafe;
+    const Mission* mission = missionNumbered(number);
+    return mission ? &mission->text : nullptr;
 }
 
 void missionBrief() {

@@ -10,18 +10,7 @@
 #include "console/printable.h"
 #include "tools/maps/source.h"
 
-namespace {
-
-bool readAll(const std::filesystem::path& p, std::string& text) {
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    text = s.str();
-    return true;
-}
-
-}  // namespace
+using maptools::readAll;
 
 int main(int argc, char** argv) {
     const bool verify = argc == 4 && std::string(argv[1]) == "--verify";

@@ -11,12 +11,39 @@
 #include "console/console.h"
 #include "console/host.h"
 #include "console/screen.h"
+#include "model/game_state.h"
+#include "screens/status_panel.h"
 #include "tools/maps/cp437.h"
 #include "tools/maps/world.h"
 
 namespace {
 
 int ansi(int c) { return ((c & 1) << 2) | (c & 2) | ((c >> 2) & 1); }
+
+// The screen model as UTF-8 lines, each cell's colour as an ANSI escape unless plain.
+std::string screenText(bool plain) {
+    const ScreenModel& s = screen();
+    std::string out;
+    int last = -1;
+    for (int y = 0; y < ScreenModel::height; ++y) {
+        for (int x = 0; x < ScreenModel::width; ++x) {
+            const int a = s.attrAt(x, y);
+            if (!plain && a != last) {
+                const int fg = a & 0xF, bg = a >> 4;
+                out += "\x1b[0;" + std::to_string((fg & 8 ? 90 : 30) + ansi(fg & 7)) + ";" +
+                       std::to_string((bg & 8 ? 100 : 40) + ansi(bg & 7)) + "m";
+                last = a;
+            }
+            out += maptools::cp437ToUtf8(s.charAt(x, y));
+        }
+        if (!plain) {
+            out += "\x1b[0m";
+            last = -1;
+        }
+        out += "\n";
+    }
+    return out;
+}
 
 }  // namespace
 
@@ -54,42 +81,11 @@ int main(int argc, char** argv) {
     } else {
         setColor(0, 14);
     }
-    gotoXY(0, 20);
-    printBlock(std::cout, world.panel.getLines());
-    gotoXY(2, 21);
-    std::cout << "HP: 500/500";
-    gotoXY(25, 22);
-    std::cout << "Accuracy: 10";
-    gotoXY(25, 21);
-    std::cout << "Strength: 10";
-    gotoXY(2, 22);
-    std::cout << "Wanted Level: ";
-    gotoXY(44, 21);
-    std::cout << "Current Money:   $0";
-    gotoXY(44, 22);
-    std::cout << "Account Balance: $0";
+    const GameState newGame;  // the panel shows a new game's values
+    drawStatusPanel(world.panel, newGame.player, newGame.possessions);
     std::cout.flush();
 
-    const ScreenModel& s = screen();
-    std::string out;
-    int last = -1;
-    for (int y = 0; y < ScreenModel::height; ++y) {
-        for (int x = 0; x < ScreenModel::width; ++x) {
-            const int a = s.attrAt(x, y);
-            if (!plain && a != last) {
-                const int fg = a & 0xF, bg = a >> 4;
-                out += "\x1b[0;" + std::to_string((fg & 8 ? 90 : 30) + ansi(fg & 7)) + ";" +
-                       std::to_string((bg & 8 ? 100 : 40) + ansi(bg & 7)) + "m";
-                last = a;
-            }
-            out += maptools::cp437ToUtf8(s.charAt(x, y));
-        }
-        if (!plain) {
-            out += "\x1b[0m";
-            last = -1;
-        }
-        out += "\n";
-    }
+    const std::string out = screenText(plain);
     std::fwrite(out.data(), 1, out.size(), stdout);
     return 0;
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the Debian packages the build needs and installs the missing ones
-# (with the argument fuzz, also those of the fuzz targets).
+# (with the argument windows, fuzz or package, also those of that check).
 # As root it runs apt-get itself; otherwise it prints the command and stops.
 set -euo pipefail
 
@@ -10,6 +10,8 @@ packages=(cmake g++ make pkg-config libgtest-dev libbenchmark-dev
 if [[ "${1:-}" == windows ]]; then
   packages+=(g++-mingw-w64-x86-64-posix googletest wine64 wine)
 fi
+# make package-check (tools/setup.sh package) runs Debian's package checker.
+if [[ "${1:-}" == package ]]; then packages+=(lintian); fi
 # make fuzz (tools/setup.sh fuzz) also needs clang and its libFuzzer runtime.
 if [[ "${1:-}" == fuzz ]]; then packages+=(clang libclang-rt-14-dev); fi
 # make web needs Emscripten (its optimizer uses Debian's acorn) and, for its

@@ -26,7 +26,7 @@ TEST(String, IndexesAreCheckedWithTheExactErrorValues) {
     expectBounds(6, 5, [&] { (void)s.at(6); });
     expectBounds(6, 5, [&] { (void)s.substr(6, 1); });
     expectBounds(0, 4294967295u, [&] { (void)empty.substr(0, 3); });
-    EXPECT_TRUE(s.substr(2, 100) == "cdef");
+    EXPECT_EQ(s.substr(2, 100), "cdef");
 }
 
 TEST(String, AppendsNumbersAndCopiesDeeply) {
@@ -34,7 +34,7 @@ TEST(String, AppendsNumbersAndCopiesDeeply) {
     s += -42;
     s += 0;
     s += -2147483647 - 1;
-    EXPECT_TRUE(s == "x-420-2147483648");
+    EXPECT_EQ(s, "x-420-2147483648");
     String copy(s);
     copy[0] = 'y';
     EXPECT_EQ(s[0], 'x');
@@ -59,12 +59,14 @@ TEST(Array, GrowingStorageKeepsTheContentAndItsChecks) {
         Array<String> self = options({"0"});
         while (self.size() < n) self.append(self[0]);
         self.append(self[n - 1]);
-        EXPECT_TRUE(self[n] == "0") << n;
+        EXPECT_EQ(self[n], "0") << n;
     }
     Array<String> abc = options({"A", "B", "C"});
     EXPECT_THROW(abc.removeAt(3), errorBounds);
     abc.removeAt(1);
-    EXPECT_TRUE(abc.size() == 2 && abc[0] == "A" && abc[1] == "C");
+    ASSERT_EQ(abc.size(), 2u);
+    EXPECT_EQ(abc[0], "A");
+    EXPECT_EQ(abc[1], "C");
 }
 
 class ColourEscapes : public ConsoleTest {

@@ -12,12 +12,12 @@ TEST_F(Movement, JumpsStayBelowWidthAndHeight) {
     Map map;
     readInto(map, mapText("m", 5, 3, {"#######", "#  0  #", "#    ##", "#    ##", "#######"}, {{"door", "1 1"}}));
     Character c(1, 1);
-    EXPECT_TRUE(c.moveTo(map, 5, 1) == "");
-    EXPECT_TRUE(c.moveTo(map, 2, 3) == "");
-    EXPECT_TRUE(c.moveTo(map, 3, 1) == "door");  // a link tile: its text, no move
-    EXPECT_TRUE(c.moveTo(map, 0, 0) == "");
+    EXPECT_EQ(c.moveTo(map, 5, 1), "");
+    EXPECT_EQ(c.moveTo(map, 2, 3), "");
+    EXPECT_EQ(c.moveTo(map, 3, 1), "door");  // a link tile: its text, no move
+    EXPECT_EQ(c.moveTo(map, 0, 0), "");
     EXPECT_EQ(c.getX() * 10 + c.getY(), 11);
-    EXPECT_TRUE(c.moveTo(map, 4, 2) == "");
+    EXPECT_EQ(c.moveTo(map, 4, 2), "");
     EXPECT_EQ(c.getX() * 10 + c.getY(), 42);
 }
 

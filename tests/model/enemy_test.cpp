@@ -70,7 +70,8 @@ TEST_F(Enemies, WavesScaleWithTheMission) {
     spawnAgentWave(maps, names, enemies, "map 1-", 2);
     EXPECT_TRUE(agents.allUsed());
     ASSERT_EQ(enemies.size(), 2u);
-    EXPECT_TRUE(enemies.at(0).getName() == "MSA Agent" && enemies.at(0).getMapName() == "map 1-2");
+    EXPECT_EQ(enemies.at(0).getName(), "MSA Agent");
+    EXPECT_EQ(enemies.at(0).getMapName(), "map 1-2");
     EXPECT_EQ(enemies.at(0).getStrength() * 10000 + enemies.at(0).getHp(), 450600);
     EXPECT_EQ(enemies.at(1).getStrength() * 10000 + enemies.at(1).getHp(), 1321197);
     EXPECT_EQ(enemies.at(1).getX() * 10 + enemies.at(1).getY(), 31);

@@ -16,7 +16,7 @@ TEST_F(MapReading, NameNumbersAndEmptyLines) {
     for (const char* numbers : {"20 14\n", "20\n14\n", "  20\t\n\n 14\n"}) {
         Map map;
         readInto(map, std::string("map airport\n") + numbers + "A\n\nB\n\n\nC\nend map\n");
-        EXPECT_TRUE(map.getName() == "map airport") << numbers;
+        EXPECT_EQ(map.getName(), "map airport") << numbers;
         EXPECT_EQ(map.getWidth() * 100 + map.getHeight(), 2014) << numbers;
         // One empty line after a line vanishes; of two, the second is a row.
         EXPECT_EQ(rows(map.getLines()), "A|B||C|") << numbers;
@@ -24,7 +24,7 @@ TEST_F(MapReading, NameNumbersAndEmptyLines) {
     // Whatever follows the last number on its line, even a blank, is the first row.
     Map map;
     readInto(map, "Vancouver 1 \n20 14 \nrow\nend map\n");
-    EXPECT_TRUE(map.getName() == "Vancouver 1 ");
+    EXPECT_EQ(map.getName(), "Vancouver 1 ");
     EXPECT_EQ(rows(map.getLines()), " |row|");
 }
 
@@ -51,9 +51,10 @@ TEST_F(MapReading, FilesThatEndEarly) {
 TEST_F(MapReading, LinksAndTiles) {
     Map map;
     readInto(map, mapText("m", 3, 1, {"#0 1", "### "}, {{"map 3-4", "0 12"}, {"internet cafe ", "-7\n  33"}}));
-    EXPECT_TRUE(map.linkAt(1, 0) == "map 3-4");
-    EXPECT_TRUE(map.linkAt(3, 0) == "internet cafe ");
-    EXPECT_TRUE(map.linkAt(0, 0) == "" && map.linkAt(2, 0) == "");
+    EXPECT_EQ(map.linkAt(1, 0), "map 3-4");
+    EXPECT_EQ(map.linkAt(3, 0), "internet cafe ");
+    EXPECT_EQ(map.linkAt(0, 0), "");
+    EXPECT_EQ(map.linkAt(2, 0), "");
     EXPECT_EQ(map.linkTarget("map 3-4").x, 0);  // 0: the player keeps his column
     EXPECT_EQ(map.linkTarget("map 3-4").y, 12);
     EXPECT_EQ(map.linkTarget("internet cafe ").x * 100 + map.linkTarget("internet cafe ").y, -667);

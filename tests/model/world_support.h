@@ -34,8 +34,7 @@ protected:
         return "(no error)";
     }
 
-    TempFolder folder;
-    WorkingFolder inFolder{folder.path()};
+    ScratchFolder folder;
 };
 
 // A map file: name, "width height", the collision rows also as the picture,

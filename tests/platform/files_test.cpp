@@ -12,8 +12,7 @@ namespace {
 // A temporary folder that is the working folder while the test runs.
 class InTempFolder : public ::testing::Test {
 protected:
-    TempFolder dir;
-    WorkingFolder here{dir.path()};
+    ScratchFolder dir;
 };
 using GamePaths = InTempFolder;
 using TextFiles = InTempFolder;
@@ -23,7 +22,7 @@ TEST_F(GamePaths, BackslashesAndLetterCaseAreResolvedTheSameWayEveryTime) {
     dir.write("Music/Wolfman.wav", "x");
     EXPECT_EQ(readFile(resolveGamePath(".\\music\\WOLFMAN.WAV")), "x");
     // A missing name comes back as spelled.
-    EXPECT_TRUE(std::filesystem::path(resolveGamePath("maps\\map 0-2.map")) == "maps/map 0-2.map");
+    EXPECT_EQ(std::filesystem::path(resolveGamePath("maps\\map 0-2.map")), "maps/map 0-2.map");
 #ifndef _WIN32
     // Where names differ by case alone (never on Windows), the smallest wins.
     EXPECT_EQ(resolveGamePath(".\\music\\WOLFMAN.WAV"), "Music/Wolfman.wav");

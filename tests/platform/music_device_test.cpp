@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
 #include <string>
+#include <thread>
 
 #include "console/music.h"
+#include "console/tune.h"
 #include "platform/music_device.h"
 #include "support/temp_folder.h"
 
@@ -51,8 +54,9 @@ private:
 struct Music {
     explicit Music(bool deviceOpens = true) {
         log.openWorks = deviceOpens;
-        player = std::make_unique<DeviceMusicPlayer>(std::make_unique<FakeDevice>(log));
+        player = std::make_unique<DeviceMusicPlayer>(std::make_unique<FakeDevice>(log), cache / "tunes");
     }
+    TempFolder cache;
     DeviceLog log;
     std::unique_ptr<DeviceMusicPlayer> player;
 };
@@ -68,12 +72,14 @@ TEST(DeviceMusic, ANewTuneReplacesTheOldOneAndAFailedOneLeavesSilence) {
     EXPECT_EQ(m.log.sounding, "b.wav");
     EXPECT_EQ(m.log.held, 1);
     EXPECT_FALSE(m.player->play("gone.wav"));
-    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0);
+    EXPECT_EQ(m.log.sounding, "");
+    EXPECT_EQ(m.log.held, 0);
 
     m.player->play("a.wav");
     m.log.playWorks = false;
     EXPECT_FALSE(m.player->play("b.wav"));
-    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0) << "a tune that would not start is released";
+    EXPECT_EQ(m.log.sounding, "") << "a tune that would not start is released";
+    EXPECT_EQ(m.log.held, 0);
     m.log.playWorks = true;
     EXPECT_TRUE(m.player->play("a.wav"));
 }
@@ -82,10 +88,12 @@ TEST(DeviceMusic, StopAndClosingSilenceAndWithoutADeviceNothingIsTouched) {
     Music m;
     m.player->play("a.wav");
     m.player->stop();
-    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0);
+    EXPECT_EQ(m.log.sounding, "");
+    EXPECT_EQ(m.log.held, 0);
     m.player->play("b.wav");
     m.player.reset();
-    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0) << "closing the player silences it";
+    EXPECT_EQ(m.log.sounding, "") << "closing the player silences it";
+    EXPECT_EQ(m.log.held, 0);
 
     Music none(false);
     EXPECT_FALSE(none.player->available());
@@ -95,14 +103,61 @@ TEST(DeviceMusic, StopAndClosingSilenceAndWithoutADeviceNothingIsTouched) {
 }
 
 TEST(DeviceMusic, GamePathsFindTheFileWhateverTheCaseOfItsName) {
-    TempFolder tmp;
+    ScratchFolder tmp;
     tmp.write("music/wolfman.wav", "x");
-    WorkingFolder inside(tmp.path());
     Music m;
     setMusicPlayer(m.player.get());
     playMusic(".\\Music\\Wolfman.wav");
     setMusicPlayer(nullptr);
     EXPECT_EQ(readFile(m.log.sounding), "x");
+}
+
+// A tune is made from its notes on the renderer's thread; the device is
+// handed the file it was made into, holding the samples compose writes.
+const char* const shortTune = "tempo 120\nvoice a square\na: | c4/4 e4/4 g4/4 c5/4 |\n";
+
+// Waits, without a limit a slow machine could miss, for the tune to sound.
+void awaitSound(const DeviceLog& log) {
+    for (int i = 0; i < 3000 && log.sounding.empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
+TEST(DeviceMusic, TunesAreMadeFromTheirNotesUnlessTheDataHoldsTheWaveFile) {
+    TempFolder data;
+    data.write("Music/Tune.notes", shortTune);
+    data.write("Music/broken.notes", "tempo 120\nvoice a square\na: | c4/4 |\n");
+    WorkingFolder inside(data.path());
+    Music m;
+    EXPECT_TRUE(m.player->play(".\\Music\\tune.wav")) << "a tune on its way counts as playing";
+    awaitSound(m.log);
+    EXPECT_EQ(m.log.sounding.rfind((m.cache / "tunes" / "Tune-").string(), 0), 0u) << m.log.sounding;
+    EXPECT_EQ(readFile(m.log.sounding), music::Tune::fromNotes(shortTune).waveFile());
+    EXPECT_FALSE(m.player->play(".\\Music\\broken.wav"));
+    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0);
+
+    m.player->play(".\\Music\\tune.wav");
+    EXPECT_EQ(readFile(m.log.sounding), music::Tune::fromNotes(shortTune).waveFile())
+        << "once made, starts at once";
+
+    data.write("Music/tune.wav", "the player's own");
+    m.player->play(".\\Music\\TUNE.wav");
+    EXPECT_EQ(readFile(m.log.sounding), "the player's own");
+}
+
+TEST(DeviceMusic, ATuneStoppedOrReplacedBeforeItIsMadeNeverStarts) {
+    TempFolder data;
+    data.write("Music/one.notes", shortTune);
+    data.write("Music/two.notes", shortTune);
+    WorkingFolder inside(data.path());
+    Music m;
+    m.player->play(".\\Music\\one.wav");
+    m.player->stop();
+    m.player->play(".\\Music\\two.wav");
+    awaitSound(m.log);
+    EXPECT_NE(m.log.sounding.find("two-"), std::string::npos) << m.log.sounding;
+    m.player->stop();
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // long enough to make "one" as well
+    EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0);
 }
 
 }  // namespace

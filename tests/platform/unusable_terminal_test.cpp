@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/pseudo_terminal.h"
+#include "support/pseudo_terminal.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "platform/windows_sound.h"
 #include "support/temp_folder.h"
-#include "tools/music/wave_file.h"
+#include "console/tune.h"
 
 namespace {
 

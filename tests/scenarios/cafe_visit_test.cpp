@@ -22,8 +22,7 @@ protected:
         return formatSavedGame(captureGame(game.possessions, game.player, game.currentMap));
     }
 
-    TempFolder folder;
-    WorkingFolder inFolder{folder.path()};
+    ScratchFolder folder;
 };
 
 TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
@@ -45,7 +44,8 @@ TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
 
     EXPECT_EQ(script.at(VK::Enter, 1).text(0, 1, 23), "Mission Info: Vancouver");
     EXPECT_TRUE(script.at(VK::Enter, 3).shows("Your mailbox is empty."));
-    EXPECT_TRUE(missionNumber == 1 && !mailWaiting);
+    EXPECT_EQ(missionNumber, 1);
+    EXPECT_FALSE(mailWaiting);
     // City, cash, balance, loan, the medkit left, the Fist, the C4 and the bat.
     EXPECT_EQ(summary(state).rfind("1\n380\n200\n500\n1\nMedkit\n3\nFist\nC4\nBaseballbat\n", 0), 0u);
     EXPECT_EQ(state.player.getY(), 8);  // before the door, back on the street

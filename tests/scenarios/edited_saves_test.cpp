@@ -40,8 +40,7 @@ protected:
         }
         EXPECT_TRUE(titleMenu(state));
     }
-    TempFolder folder;
-    WorkingFolder inFolder{folder.path()};
+    ScratchFolder folder;
 };
 
 TEST_F(EditedSaves, ValuesNoGameReachesAreRefusedAsDamaged) {

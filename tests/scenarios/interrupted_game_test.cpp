@@ -12,7 +12,7 @@
 
 #include "console/interruption.h"
 #include "model/save_file.h"
-#include "platform/pseudo_terminal.h"
+#include "support/pseudo_terminal.h"
 #include "screens/interrupted_game.h"
 #include "screens/save_screens.h"
 #include "screens/start_up.h"

@@ -22,8 +22,7 @@ protected:
         setHost(&player);
     }
 
-    TempFolder folder;
-    WorkingFolder inFolder{folder.path()};
+    ScratchFolder folder;
     maptools::StoryPlayer player{state};
     maptools::StoryNotes notes;
 };

@@ -54,7 +54,7 @@ TEST_F(MacroMax, ATheftGivesLootAndSendsOnePoliceOfficerPerWantedLevelToTheCitys
     ASSERT_EQ(state.enemies.size(), before + 3);
     for (std::uint32_t i = 0; i < 3; ++i) {
         const Enemy& police = state.enemies.at(before + i);
-        EXPECT_TRUE(police.getName() == "Police");
+        EXPECT_EQ(police.getName(), "Police");
         EXPECT_EQ(police.getMapName().str(), "Roswell " + std::to_string(i + 1));
     }
     EXPECT_EQ(state.enemies.at(before + 2).getStrength(), 24);

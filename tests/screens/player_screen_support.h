@@ -10,8 +10,7 @@
 
 class PlayerScreenTest : public ScreenTest {
 protected:
-    TempFolder folder;
-    WorkingFolder inFolder{folder.path()};
+    ScratchFolder folder;
     Character player{20, 10};
     Possessions possessions;
     Array<Map> maps;

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh empty folder under the system's temporary folder, removed with
-// everything in it when the test ends.
+// everything in it when the test ends; a ScratchFolder is also the working
+// folder meanwhile. The fuzz checks use them too.
 
 #include <filesystem>
 #include <fstream>
@@ -70,4 +71,14 @@ public:
 
 private:
     std::filesystem::path saved;
+};
+
+// A TempFolder that is the working folder while it lives: the game reads maps
+// and writes saves relative to it.
+class ScratchFolder : public TempFolder {
+public:
+    ScratchFolder() : inside(path()) {}
+
+private:
+    WorkingFolder inside;
 };

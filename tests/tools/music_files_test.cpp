@@ -1,40 +1,34 @@
-// The five tunes the build makes into Music/: plain wave files of the right
-// length that loop without a click.
+// The five tunes of Music/, as the game makes them from their notes: loops of
+// the right length and loudness that join without a click.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "console/tune.h"
 #include "support/temp_folder.h"
-#include "tools/music/wave_file.h"
 
 namespace {
 
 class MusicFile : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MusicFile, IsAPlayableLoopOfTheRightLength) {
-    const std::string bytes = readFile(std::string(DRIFTER_MUSIC_DIR) + "/" + GetParam() + ".wav");
-    ASSERT_GT(bytes.size(), 44u) << "missing";
-    const int channels = bytes[22];
-    ASSERT_TRUE(channels == 1 || channels == 2);
-    std::vector<std::int16_t> samples((bytes.size() - 44) / 2);
-    std::memcpy(samples.data(), bytes.data() + 44, samples.size() * 2);  // both little-endian
-    // Written afresh as a plain wave file of 44.1 kHz (the kind SDL plays), the
-    // samples must give the file back byte for byte: header, sizes and all.
-    ASSERT_EQ(music::waveBytes(samples, channels, 44100), bytes) << "not a plain 16-bit wave file of 44.1 kHz";
+    const std::string notes = readFile(std::string(DRIFTER_SOURCE_DIR) + "/Music/" + GetParam() + ".notes");
+    ASSERT_FALSE(notes.empty()) << "missing";
+    const music::Tune tune = music::Tune::fromNotes(notes);
+    const std::vector<std::int16_t>& samples = tune.samples();
     const auto at = [&](std::size_t frame, int c) -> int {
-        return samples[frame * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)];
+        return samples[frame * 2 + static_cast<std::size_t>(c)];
     };
-    const std::size_t n = samples.size() / static_cast<std::size_t>(channels);
+    const std::size_t n = tune.frames();
     const std::size_t near = 441;  // 10 ms each side of the seam
     EXPECT_GE(n, 20u * 44100);
     EXPECT_LE(n, 60u * 44100);
-    for (int c = 0; c < channels; ++c) {
+    for (int c = 0; c < 2; ++c) {
         double sum = 0.0, energy = 0.0;
         int peak = 0;
         for (std::size_t i = 0; i < n; ++i) {
@@ -56,6 +50,16 @@ TEST_P(MusicFile, IsAPlayableLoopOfTheRightLength) {
         const int seam = std::abs(at(0, c) - at(n - 1, c));
         EXPECT_LE(seam, neighbours + 2) << "channel " << c << ": a click where the loop joins";
     }
+    // Played as a stream in uneven pieces, the loop runs on across its joint.
+    std::vector<std::int16_t> streamed(2 * (n + 5000));
+    std::size_t position = n - 3000, done = 0;
+    for (std::size_t piece : {1000u, 2999u, 1u, 5000u - 1000u - 2999u - 1u, static_cast<unsigned>(n)}) {
+        position = tune.fill(streamed.data() + 2 * done, piece, position);
+        done += piece;
+    }
+    EXPECT_TRUE(std::equal(samples.end() - 6000, samples.end(), streamed.begin()));
+    EXPECT_TRUE(std::equal(samples.begin(), samples.end(), streamed.begin() + 6000));
+    EXPECT_EQ(position, (n - 3000 + n + 5000) % n);
 }
 
 INSTANTIATE_TEST_SUITE_P(Tunes, MusicFile,

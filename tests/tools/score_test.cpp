@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "tools/music/score.h"
+#include "console/score.h"
 
 namespace {
 

@@ -6,7 +6,9 @@
 #include <map>
 #include <set>
 
+#include "model/city_places.h"
 #include "model/event_rows.h"
+#include "model/missions.h"
 #include "tools/maps/readability.h"
 
 namespace maptools {
@@ -32,6 +34,10 @@ std::string nameOf(const Map& m) { return m.getName().str(); }
 std::string at(const Map& m, int x, int y) {
     return "\"" + nameOf(m) + "\" (" + std::to_string(x) + ", " + std::to_string(y) + ")";
 }
+
+std::string place(const CityPlace& p) { return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ")"; }
+
+bool isGate(const std::string& text) { return text == "gate1" || text == "gate2" || text == "gate3"; }
 
 std::string folded(const std::string& s) {
     std::string out;
@@ -189,73 +195,163 @@ std::vector<std::string> checkPanel(const Map& panel) {
     return faults;
 }
 
-std::vector<std::string> checkWorld(const World& w) {
-    std::vector<std::string> faults = w.loadProblems;
-    if (!w.hasPanel) faults.push_back("stats.map: missing or unreadable");
-    else {
-        auto p = checkPanel(w.panel);
-        faults.insert(faults.end(), p.begin(), p.end());
-    }
-    for (std::uint32_t k = 0; k < w.maps.size(); ++k) {
-        auto f = checkMap(w.maps.at(k), w.files[k]);
-        faults.insert(faults.end(), f.begin(), f.end());
-        auto r = checkReadable(w.maps.at(k), w.files[k]);
-        faults.insert(faults.end(), r.begin(), r.end());
-    }
+namespace {
 
-    // Names: unique, the ones the game looks up present, load order.
+using Faults = std::vector<std::string>;
+
+void append(Faults& faults, const Faults& more) { faults.insert(faults.end(), more.begin(), more.end()); }
+
+// Stepping onto link tile (lx, ly) of from, from each floor tile next to it,
+// lands on floor of to: at target, or where the player stood for a 0.
+void checkArrivals(const Map& from, int lx, int ly, const std::string& text, const Map& to, LinkTarget t,
+                   const std::string& how, Faults& faults) {
+    for (auto [px, py] : approaches(from, lx, ly)) {
+        const int nx = t.x != 0 ? t.x : px, ny = t.y != 0 ? t.y : py;
+        if (!isStandable(to, nx, ny))
+            faults.push_back(at(from, lx, ly) + ": " + how + " \"" + text + "\" from (" + std::to_string(px) +
+                             ", " + std::to_string(py) + ") lands on (" + std::to_string(nx) + ", " +
+                             std::to_string(ny) + ") of \"" + nameOf(to) + "\", which is not floor");
+    }
+}
+
+// The names the game looks up: the airport, every city's streets, each
+// mission's series of maps and every map the event script names.
+std::vector<std::string> requiredNames() {
+    std::vector<std::string> required = {airportHall.mapName};
+    for (int c = 1; c <= 5; ++c)
+        for (int n = 1; n <= 3; ++n) required.push_back(std::string(streetPrefix(c)) + " " + std::to_string(n));
+    for (int n = 1; n <= 3; ++n) required.push_back("DC " + std::to_string(n));
+    for (const Mission& mission : missions())
+        for (int n = 1; n <= mission.mapCount; ++n)
+            required.push_back("map " + std::to_string(mission.number) + "-" + std::to_string(n));
+    const auto named = mapsTheScriptNames();
+    required.insert(required.end(), named.begin(), named.end());
+    return required;
+}
+
+// Series 0 holds the airport and the streets; a mission map is named after its file.
+void checkFileNames(const World& w, Faults& faults) {
+    for (std::size_t k = 0; k < w.files.size(); ++k) {
+        const std::string& file = w.files[k];
+        const std::string& name = w.names[k];
+        if (file.rfind("map 0-", 0) == 0) {
+            if (name.rfind("map ", 0) == 0 && name != airportHall.mapName)
+                faults.push_back(file + ": series 0 holds the airport and the streets, not \"" + name + "\"");
+        } else if (file != name + ".map") {
+            faults.push_back(file + ": a mission map is named after its file, not \"" + name + "\"");
+        }
+    }
+}
+
+// A gate of the airport: walked into from the main hall on its left, with a
+// departure area right behind it whose only way on is "airportcity".
+void checkGate(const Map& a, int x, int y, const std::string& text, const std::set<std::pair<int, int>>& hall,
+               Faults& faults) {
+    const auto from = approaches(a, x, y);
+    const bool onlySides = from.size() == 2 && isFloor(a, x - 1, y) && isFloor(a, x + 1, y);
+    if (!onlySides) {
+        faults.push_back(at(a, x, y) + ": \"" + text +
+                         "\" must be walked into from the left only, with the departure area right behind it");
+        return;
+    }
+    if (!hall.count({x - 1, y}))
+        faults.push_back(at(a, x, y) + ": \"" + text + "\" is not entered from the main hall");
+    std::set<std::pair<int, int>> dep, depTiles;
+    std::set<std::string> depLinks;
+    region(a, x + 1, y, dep, depLinks, depTiles);
+    if (!isStandable(a, x + 1, y))
+        faults.push_back(at(a, x, y) + ": stepping through \"" + text + "\" does not land on floor");
+    if (dep.count({airportHall.x, airportHall.y}))
+        faults.push_back(at(a, x, y) + ": behind \"" + text + "\" lies the main hall, not a departure area");
+    if (!depLinks.count("airportcity"))
+        faults.push_back(at(a, x, y) + ": the departure area behind \"" + text + "\" has no \"airportcity\"");
+    for (const auto& l : depLinks)
+        if (l != "airportcity" && !isGate(l))
+            faults.push_back(at(a, x, y) + ": the departure area behind \"" + text + "\" has another way on: \"" +
+                             l + "\"");
+}
+
+// An elevator's floors are links of its map and land on floor.
+void checkElevator(const World& w, const Map& m, int x, int y, const EventRow& row, Faults& faults) {
+    const std::string text = row.name;
+    for (const char* dest : row.floors) {
+        const int li = m.linkIndex(dest), k = w.indexOf(dest);
+        if (li < 0)
+            faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
+                             "\", which this map does not list among its links");
+        else if (k >= 0) checkArrivals(m, x, y, dest, w.map(k), targetOf(m, li), text + " to", faults);
+    }
+}
+
+// A link text within steps of (x, y) on the map of that name.
+void checkNear(const World& w, const std::string& mapName, int x, int y, const std::string& link, int within,
+               const std::string& what, Faults& faults) {
+    const int k = w.indexOf(mapName);
+    if (k < 0) return;
+    const Map& m = w.map(k);
+    bool found = false;
+    forEachLinkTile(m, [&](int lx, int ly, const std::string& text) {
+        if (text == link && std::abs(lx - x) + std::abs(ly - y) <= within) found = true;
+    });
+    if (!found)
+        faults.push_back(what + ": no \"" + link + "\" within " + std::to_string(within) + " steps of " +
+                         at(m, x, y));
+}
+
+// The link tiles of one city's three streets, counted by text.
+std::map<std::string, int> streetLinks(const World& w, int city) {
+    std::map<std::string, int> kinds;
+    for (int n = 1; n <= 3; ++n) {
+        const int k = w.indexOf(std::string(streetPrefix(city)) + " " + std::to_string(n));
+        if (k >= 0) forEachLinkTile(w.map(k), [&](int, int, const std::string& text) { ++kinds[text]; });
+    }
+    return kinds;
+}
+
+}  // namespace
+
+Faults checkMapsAndPanel(const World& w) {
+    Faults faults = w.loadProblems;
+    if (!w.hasPanel) faults.push_back("stats.map: missing or unreadable");
+    else append(faults, checkPanel(w.panel));
+    for (std::uint32_t k = 0; k < w.maps.size(); ++k) {
+        append(faults, checkMap(w.maps.at(k), w.files[k]));
+        append(faults, checkReadable(w.maps.at(k), w.files[k]));
+    }
+    return faults;
+}
+
+Faults checkNames(const World& w) {
+    Faults faults;
     std::map<std::string, int> count;
     for (const auto& name : w.names) ++count[name];
     for (const auto& [name, n] : count)
         if (n > 1)
             faults.push_back("\"" + name + "\" is the name of " + std::to_string(n) +
                              " maps; only the first can be reached");
-    std::vector<std::string> required = {"map airport"};
-    for (int c = 1; c <= 5; ++c)
-        for (int n = 1; n <= 3; ++n) required.push_back(std::string(streetPrefix(c)) + " " + std::to_string(n));
-    for (int n = 1; n <= 3; ++n) required.push_back("DC " + std::to_string(n));
-    const int series[] = {0, 15, 9, 16, 14, 0, 1};
-    for (int c = 1; c <= 6; ++c)
-        for (int n = 1; n <= series[c]; ++n)
-            required.push_back("map " + std::to_string(c) + "-" + std::to_string(n));
-    const auto named = mapsTheScriptNames();
-    required.insert(required.end(), named.begin(), named.end());
-    for (const auto& name : required)
+    for (const auto& name : requiredNames())
         if (!count.count(name)) faults.push_back("\"" + name + "\": no map has this name, which the game looks up");
-    if (w.names.size() < 2 || w.names[1] != "Vancouver 1")
+    const auto startIndex = static_cast<std::size_t>(newGameMapIndex);
+    if (w.names.size() <= startIndex || w.names[startIndex] != newGameStart.mapName)
         faults.push_back("the map at index 1 (where a new game starts) must be \"Vancouver 1\"");
-    for (std::size_t k = 0; k < w.files.size(); ++k) {
-        const std::string& file = w.files[k];
-        const std::string& name = w.names[k];
-        if (file.rfind("map 0-", 0) == 0) {
-            if (name.rfind("map ", 0) == 0 && name != "map airport")
-                faults.push_back(file + ": series 0 holds the airport and the streets, not \"" + name + "\"");
-        } else if (file != name + ".map") {
-            faults.push_back(file + ": a mission map is named after its file, not \"" + name + "\"");
-        }
+    checkFileNames(w, faults);
+    return faults;
+}
+
+Faults checkTablePlaces(const World& w) {
+    Faults faults;
+    for (const auto& p : tablePlaces()) {
+        const int k = w.indexOf(p.map);
+        if (k >= 0 && !isStandable(w.map(k), p.x, p.y))  // a missing map is reported by checkNames
+            faults.push_back(p.what + ": " + at(w.map(k), p.x, p.y) + " is not floor");
     }
+    if (w.maps.size() > newGameMapIndex && !isStandable(w.map(newGameMapIndex), newGameStart.x, newGameStart.y))
+        faults.push_back("new game start: " + place(newGameStart) + " on the map at index 1 is not floor");
+    return faults;
+}
 
-    // Positions the game sets by table.
-    auto standable = [&](const std::string& mapName, int x, int y, const std::string& what) {
-        const int k = w.indexOf(mapName);
-        if (k < 0) return;  // reported above
-        if (!isStandable(w.map(k), x, y)) faults.push_back(what + ": " + at(w.map(k), x, y) + " is not floor");
-    };
-    for (const auto& p : tablePlaces()) standable(p.map, p.x, p.y, p.what);
-    if (w.maps.size() > 1 && !isStandable(w.map(1), 20, 10))
-        faults.push_back("new game start: (20, 10) on the map at index 1 is not floor");
-
-    // Links: arrivals on floor, near misses of event and map names.
-    auto arrive = [&](const Map& from, int lx, int ly, const std::string& text, const Map& to, LinkTarget t,
-                      const std::string& how) {
-        for (auto [px, py] : approaches(from, lx, ly)) {
-            const int nx = t.x != 0 ? t.x : px, ny = t.y != 0 ? t.y : py;
-            if (!isStandable(to, nx, ny))
-                faults.push_back(at(from, lx, ly) + ": " + how + " \"" + text + "\" from (" + std::to_string(px) +
-                                 ", " + std::to_string(py) + ") lands on (" + std::to_string(nx) + ", " +
-                                 std::to_string(ny) + ") of \"" + nameOf(to) + "\", which is not floor");
-        }
-    };
+Faults checkLinks(const World& w) {
+    Faults faults;
     std::set<std::string> eventsOnTiles;
     for (const Map& m : w.maps) {
         forEachLinkTile(m, [&](int x, int y, const std::string& text) {
@@ -263,113 +359,80 @@ std::vector<std::string> checkWorld(const World& w) {
             if (approaches(m, x, y).empty())
                 faults.push_back(at(m, x, y) + ": link \"" + text + "\" has no floor next to it");
             const int k = w.indexOf(text);
-            if (k >= 0) {
-                arrive(m, x, y, text, w.map(k), targetOf(m, m.linkIndex(text.c_str())), "link");
-                return;
-            }
-            checkAmbush(w, m, x, y, text, faults);
+            if (k >= 0)
+                checkArrivals(m, x, y, text, w.map(k), targetOf(m, m.linkIndex(text.c_str())), "link", faults);
+            else checkAmbush(w, m, x, y, text, faults);
         });
     }
     for (const auto& name : eventNames())
         if (!eventsOnTiles.count(name)) faults.push_back("no link tile carries the event \"" + name + "\"");
+    return faults;
+}
 
-    // Elevators list their destinations; the crack drops onto floor.
+Faults checkElevatorsAndCrack(const World& w) {
+    Faults faults;
     for (const Map& m : w.maps) {
         forEachLinkTile(m, [&](int x, int y, const std::string& text) {
             const EventRow* row = findEventRow(text.c_str());
-            if (!row) return;
-            if (row->kind == EventKind::Elevator)
-                for (const char* dest : row->floors) {
-                    const int li = m.linkIndex(dest), k = w.indexOf(dest);
-                    if (li < 0)
-                        faults.push_back(at(m, x, y) + ": \"" + text + "\" goes to \"" + dest +
-                                         "\", which this map does not list among its links");
-                    else if (k >= 0) arrive(m, x, y, dest, w.map(k), targetOf(m, li), text + " to");
-                }
-            const int below = row->kind == EventKind::Crack ? w.indexOf(row->opens) : -1;
-            if (below >= 0) arrive(m, x, y, text, w.map(below), LinkTarget{}, "the crack");
+            if (row && row->kind == EventKind::Elevator) checkElevator(w, m, x, y, *row, faults);
+            const int below = row && row->kind == EventKind::Crack ? w.indexOf(row->opens) : -1;
+            if (below >= 0) checkArrivals(m, x, y, text, w.map(below), LinkTarget{}, "the crack", faults);
         });
     }
+    return faults;
+}
 
-    // The airport: gates lead through to a departure area that only boards.
-    const int ai = w.indexOf("map airport");
-    if (ai >= 0) {
-        const Map& a = w.map(ai);
-        std::set<std::pair<int, int>> hall, hallLinkTiles;
-        std::set<std::string> hallLinks;
-        region(a, 31, 9, hall, hallLinks, hallLinkTiles);
-        for (const char* need : {"city", "buyticketmenu", "baggage", "gate1", "gate2", "gate3"})
-            if (!hallLinks.count(need))
-                faults.push_back("map airport: the main hall around (31, 9) does not reach \"" + std::string(need) +
-                                 "\"");
-        forEachLinkTile(a, [&](int x, int y, const std::string& text) {
-            if (text != "gate1" && text != "gate2" && text != "gate3") return;
-            const auto from = approaches(a, x, y);
-            const bool onlySides = from.size() == 2 && isFloor(a, x - 1, y) && isFloor(a, x + 1, y);
-            if (!onlySides) {
-                faults.push_back(at(a, x, y) + ": \"" + text +
-                                 "\" must be walked into from the left only, "
-                                 "with the departure area right behind it");
-                return;
-            }
-            if (!hall.count({x - 1, y}))
-                faults.push_back(at(a, x, y) + ": \"" + text + "\" is not entered from the main hall");
-            std::set<std::pair<int, int>> dep, depTiles;
-            std::set<std::string> depLinks;
-            region(a, x + 1, y, dep, depLinks, depTiles);
-            if (!isStandable(a, x + 1, y))
-                faults.push_back(at(a, x, y) + ": stepping through \"" + text + "\" does not land on floor");
-            if (dep.count({31, 9}))
-                faults.push_back(at(a, x, y) + ": behind \"" + text +
-                                 "\" lies the main hall, not a departure area");
-            if (!depLinks.count("airportcity"))
-                faults.push_back(at(a, x, y) + ": the departure area behind \"" + text +
-                                 "\" has no \"airportcity\"");
-            for (const auto& l : depLinks)
-                if (l != "airportcity" && l != "gate1" && l != "gate2" && l != "gate3")
-                    faults.push_back(at(a, x, y) + ": the departure area behind \"" + text +
-                                     "\" has another way on: \"" + l + "\"");
-        });
-    }
+Faults checkAirport(const World& w) {
+    Faults faults;
+    const int ai = w.indexOf(airportHall.mapName);
+    if (ai < 0) return faults;
+    const Map& a = w.map(ai);
+    std::set<std::pair<int, int>> hall, hallLinkTiles;
+    std::set<std::string> hallLinks;
+    region(a, airportHall.x, airportHall.y, hall, hallLinks, hallLinkTiles);
+    for (const char* need : {"city", "buyticketmenu", "baggage", "gate1", "gate2", "gate3"})
+        if (!hallLinks.count(need))
+            faults.push_back("map airport: the main hall around " + place(airportHall) + " does not reach \"" +
+                             std::string(need) + "\"");
+    forEachLinkTile(a, [&](int x, int y, const std::string& text) {
+        if (isGate(text)) checkGate(a, x, y, text, hall, faults);
+    });
+    return faults;
+}
 
-    // Each city's streets hold its services; hospital and police stand by the
-    // places deaths and arrests put the player.
+Faults checkCityStreets(const World& w) {
+    Faults faults;
     for (int c = 1; c <= 6; ++c) {
-        std::map<std::string, int> kinds;
-        int ambushes = 0;
-        for (int n = 1; n <= 3; ++n) {
-            const int k = w.indexOf(std::string(streetPrefix(c)) + " " + std::to_string(n));
-            if (k < 0) continue;
-            forEachLinkTile(w.map(k), [&](int, int, const std::string& text) {
-                ++kinds[text];
-                if (isDeliberateAmbush(text.c_str())) ++ambushes;
-            });
-        }
+        const std::map<std::string, int> kinds = streetLinks(w, c);
         const std::string mission = "map " + std::to_string(c) + "-1";
         for (const std::string need : {"internetcafemenu", "hospitalmenu", "macromaxmenu", "barmenu", "map airport",
                                        "police", mission.c_str()})
             if (!kinds.count(need))
                 faults.push_back(std::string(cityName(c)) + ": the streets have no \"" + need + "\"");
-        if (ambushes == 0) faults.push_back(std::string(cityName(c)) + ": the streets have no back alley");
+        const bool alley = std::any_of(kinds.begin(), kinds.end(),
+                                       [](const auto& kind) { return isDeliberateAmbush(kind.first.c_str()); });
+        if (!alley) faults.push_back(std::string(cityName(c)) + ": the streets have no back alley");
     }
-    auto near = [&](const std::string& mapName, int x, int y, const std::string& link, int within,
-                    const std::string& what) {
-        const int k = w.indexOf(mapName);
-        if (k < 0) return;
-        const Map& m = w.map(k);
-        bool found = false;
-        forEachLinkTile(m, [&](int lx, int ly, const std::string& text) {
-            if (text == link && std::abs(lx - x) + std::abs(ly - y) <= within) found = true;
-        });
-        if (!found)
-            faults.push_back(what + ": no \"" + link + "\" within " + std::to_string(within) + " steps of " +
-                             at(m, x, y));
-    };
+    return faults;
+}
+
+Faults checkServicesNearby(const World& w) {
+    Faults faults;
     for (const auto& p : tablePlaces()) {
-        if (p.what.rfind("wake-up", 0) == 0) near(p.map, p.x, p.y, "hospitalmenu", 12, p.what);
-        if (p.what.rfind("arrest", 0) == 0) near(p.map, p.x, p.y, "police", 12, p.what);
+        if (p.what.rfind("wake-up", 0) == 0) checkNear(w, p.map, p.x, p.y, "hospitalmenu", 12, p.what, faults);
+        if (p.what.rfind("arrest", 0) == 0) checkNear(w, p.map, p.x, p.y, "police", 12, p.what, faults);
     }
-    near("Vancouver 1", 20, 10, "internetcafemenu", 4, "new game start");
+    checkNear(w, newGameStart.mapName, newGameStart.x, newGameStart.y, "internetcafemenu", 4, "new game start",
+              faults);
+    return faults;
+}
+
+Faults checkWorld(const World& w) {
+    Faults faults;
+    for (Faults (*rule)(const World&) :
+         {checkMapsAndPanel, checkNames, checkTablePlaces, checkLinks, checkElevatorsAndCrack, checkAirport,
+          checkCityStreets, checkServicesNearby})
+        append(faults, rule(w));
     return faults;
 }
 

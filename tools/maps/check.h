@@ -25,10 +25,29 @@ std::vector<std::string> checkMap(const Map& map, const std::string& file);
 // exploration loop writes its texts, ending in a readable colour.
 std::vector<std::string> checkPanel(const Map& panel);
 
-// The game's checks of every map (from loading), checkMap for every map,
-// the panel, and the rules between maps: names, load order,
-// the game's table positions, link arrivals, the airport's gates, the
-// elevators, the crack, and what each city's streets hold.
+// The rules between maps, each on its own:
+// the game's checks of every map (from loading), checkMap and checkReadable
+// of every map, and checkPanel.
+std::vector<std::string> checkMapsAndPanel(const World& world);
+// Names are unique; each one the game looks up is there; the new game's map
+// loads at its index; a mission map is named after its file.
+std::vector<std::string> checkNames(const World& world);
+// The positions the game's tables and the new game put the player on are floor.
+std::vector<std::string> checkTablePlaces(const World& world);
+// Every link has floor beside it and lands on floor; a text that is no map,
+// event, "city" or "police" is a back alley; every event stands on a tile.
+std::vector<std::string> checkLinks(const World& world);
+// Elevators list their destinations and land on floor; the crack drops onto floor.
+std::vector<std::string> checkElevatorsAndCrack(const World& world);
+// The airport's main hall reaches the counter, the baggage claim and the
+// gates; each gate leads through to a departure area that only boards.
+std::vector<std::string> checkAirport(const World& world);
+// Each city's streets hold its services, its mission's way in and a back alley.
+std::vector<std::string> checkCityStreets(const World& world);
+// Hospital and police stand by the places deaths and arrests put the player,
+// the cafe by the new game's start.
+std::vector<std::string> checkServicesNearby(const World& world);
+// Every rule above, in that order.
 std::vector<std::string> checkWorld(const World& world);
 
 }  // namespace maptools

@@ -140,119 +140,125 @@ bool parseLegend(const std::string& text, const std::string& origin, Legend& leg
     return true;
 }
 
-bool parseSource(const std::string& text, const std::string& origin, MapSource& out, std::string& error) {
-    out = MapSource{};
-    out.origin = origin;
-    const auto lines = splitLines(text);
-    enum class Section { Header, Legend, Picture, Colours, Collision, Links } section = Section::Header;
-    bool seen[6] = {};
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        std::string problem;
-        if (!line.empty() && line[0] == '@') {
-            const std::string word = trim(line);
-            if (word == "@legend") section = Section::Legend;
-            else if (word == "@picture") section = Section::Picture;
-            else if (word == "@colours") section = Section::Colours;
-            else if (word == "@collision") section = Section::Collision;
-            else if (word == "@links") section = Section::Links;
-            else {
-                error = where(origin, i) + "unknown section " + word;
-                return false;
-            }
-            const auto index = static_cast<std::size_t>(section);
-            if (seen[index]) {
-                error = where(origin, i) + "section " + word + " given twice";
-                return false;
-            }
-            seen[index] = true;
-            continue;
+namespace {
+
+enum class Section { Header, Legend, Picture, Colours, Collision, Links };
+
+// The section an "@word" line opens; false for an unknown word.
+bool sectionNamed(const std::string& word, Section& section) {
+    static const std::pair<const char*, Section> sections[] = {{"@legend", Section::Legend},
+                                                               {"@picture", Section::Picture},
+                                                               {"@colours", Section::Colours},
+                                                               {"@collision", Section::Collision},
+                                                               {"@links", Section::Links}};
+    for (const auto& [name, named] : sections)
+        if (word == name) {
+            section = named;
+            return true;
         }
-        switch (section) {
-        case Section::Header: {
-            const std::string t = trim(line);
-            if (t.empty() || t[0] == '#') break;
-            const auto colon = t.find(':');
-            if (colon == std::string::npos) {
-                error = where(origin, i) + "a header line is \"key: value\"";
-                return false;
-            }
-            const std::string key = trim(t.substr(0, colon));
-            const std::string value = trim(t.substr(colon + 1));
-            if (key == "file") out.file = value;
-            else if (key == "name") out.name = value;
-            else if (key == "size") {
-                std::istringstream in(value);
-                std::string extra;
-                if (!(in >> out.width >> out.height) || (in >> extra) || out.width < 1 || out.height < 0) {
-                    error = where(origin, i) + "size is a width and a height";
-                    return false;
-                }
-            } else if (key == "kind") {
-                if (value != "panel") {
-                    error = where(origin, i) + "the only kind is panel";
-                    return false;
-                }
-                out.panel = true;
-            } else if (key == "text") {
-                if (!parseHexPair(value, out.textAttr)) {
-                    error = where(origin, i) + "text is a colour of two hexadecimal digits";
-                    return false;
-                }
-            } else {
-                error = where(origin, i) + "unknown header " + key;
-                return false;
-            }
-            break;
-        }
-        case Section::Legend: {
-            const std::string t = trim(line);
-            if (t.empty() || t[0] == '#') break;
-            if (!legendLine(t, out.legend, problem)) {
-                error = where(origin, i) + problem;
-                return false;
-            }
-            break;
-        }
-        case Section::Picture:
-        case Section::Colours:
-        case Section::Collision: {
-            std::u32string row;
-            if (!decodeRow(line, row)) {
-                error = where(origin, i) + "not valid UTF-8";
-                return false;
-            }
-            auto& layer = section == Section::Picture   ? out.picture
-                          : section == Section::Colours ? out.colours
-                                                        : out.collision;
-            layer.push_back(row);
-            break;
-        }
-        case Section::Links: {
-            const std::string t = trim(line);
-            if (t.empty() || t[0] == '#') break;
-            LinkSource link;
-            if (!linkLine(t, link, problem)) {
-                error = where(origin, i) + problem;
-                return false;
-            }
-            out.links.push_back(link);
-            break;
-        }
-        }
+    return false;
+}
+
+bool ignored(const std::string& trimmed) { return trimmed.empty() || trimmed[0] == '#'; }
+
+// One "key: value" line of the header; the problem, or "" when it is sound.
+std::string headerLine(const std::string& t, MapSource& out) {
+    const auto colon = t.find(':');
+    if (colon == std::string::npos) return "a header line is \"key: value\"";
+    const std::string key = trim(t.substr(0, colon));
+    const std::string value = trim(t.substr(colon + 1));
+    if (key == "file") out.file = value;
+    else if (key == "name") out.name = value;
+    else if (key == "size") {
+        std::istringstream in(value);
+        std::string extra;
+        if (!(in >> out.width >> out.height) || (in >> extra) || out.width < 1 || out.height < 0)
+            return "size is a width and a height";
+    } else if (key == "kind") {
+        if (value != "panel") return "the only kind is panel";
+        out.panel = true;
+    } else if (key == "text") {
+        if (!parseHexPair(value, out.textAttr)) return "text is a colour of two hexadecimal digits";
+    } else {
+        return "unknown header " + key;
     }
+    return "";
+}
+
+// One row of the picture, colour or collision layer.
+std::string layerLine(Section section, const std::string& line, MapSource& out) {
+    std::u32string row;
+    if (!decodeRow(line, row)) return "not valid UTF-8";
+    auto& layer = section == Section::Picture   ? out.picture
+                  : section == Section::Colours ? out.colours
+                                                : out.collision;
+    layer.push_back(row);
+    return "";
+}
+
+// One line inside a section; the problem, or "" when it is sound.
+std::string sectionLine(Section section, const std::string& line, MapSource& out) {
+    const std::string t = trim(line);
+    std::string problem;
+    switch (section) {
+    case Section::Header: return ignored(t) ? "" : headerLine(t, out);
+    case Section::Legend: return ignored(t) || legendLine(t, out.legend, problem) ? "" : problem;
+    case Section::Links: {
+        LinkSource link;
+        if (ignored(t)) return "";
+        if (!linkLine(t, link, problem)) return problem;
+        out.links.push_back(link);
+        return "";
+    }
+    default: return layerLine(section, line, out);
+    }
+}
+
+// An "@word" line: the section it opens, each at most once.
+std::string sectionStart(const std::string& line, Section& section, bool (&seen)[6]) {
+    const std::string word = trim(line);
+    if (!sectionNamed(word, section)) return "unknown section " + word;
+    bool& once = seen[static_cast<std::size_t>(section)];
+    if (once) return "section " + word + " given twice";
+    once = true;
+    return "";
+}
+
+// What the whole source must have once every line is read.
+bool sourceComplete(MapSource& out, std::string& error) {
     // Blank lines after the last row of a layer only separate it from the next.
     for (auto* layer : {&out.picture, &out.colours, &out.collision})
         while (!layer->empty() && layer->back().find_first_not_of(U' ') == std::u32string::npos) layer->pop_back();
     if (out.file.empty() || out.name.empty()) {
-        error = origin + ": file and name are required";
+        error = out.origin + ": file and name are required";
         return false;
     }
     if (out.picture.empty()) {
-        error = origin + ": the map has no @picture";
+        error = out.origin + ": the map has no @picture";
         return false;
     }
     return true;
+}
+
+}  // namespace
+
+bool parseSource(const std::string& text, const std::string& origin, MapSource& out, std::string& error) {
+    out = MapSource{};
+    out.origin = origin;
+    const auto lines = splitLines(text);
+    Section section = Section::Header;
+    bool seen[6] = {};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const bool opensSection = !line.empty() && line[0] == '@';
+        const std::string problem =
+            opensSection ? sectionStart(line, section, seen) : sectionLine(section, line, out);
+        if (!problem.empty()) {
+            error = where(origin, i) + problem;
+            return false;
+        }
+    }
+    return sourceComplete(out, error);
 }
 
 namespace {
@@ -279,46 +285,50 @@ char32_t cellOf(const std::vector<std::u32string>& layer, std::size_t x, std::si
 
 }  // namespace
 
-bool compileMap(const MapSource& src, const Legend& global, std::string& out, std::string& error) {
-    const std::string at = src.origin + ": ";
-    std::size_t columns = 0;
-    for (const auto& row : src.picture) columns = std::max(columns, row.size());
-    const int width = src.width >= 0 ? src.width : static_cast<int>(columns) - 1;
-    const int height = src.height >= 0 ? src.height : static_cast<int>(src.picture.size()) - 1;
+namespace {
+
+// The picture's rows against the screen rows it owns and the map's size.
+std::string sizeProblem(const MapSource& src, int width, int height, std::size_t columns) {
     const auto rows = src.picture.size();
-    if (rows > (src.panel ? 5u : 20u)) {
-        error = at + "the picture has " + std::to_string(rows) + " rows; the screen gives it " +
-                (src.panel ? "5" : "20");
-        return false;
-    }
-    if (width + 1 > 80 || columns > static_cast<std::size_t>(width) + 1) {
-        error = at + "the picture is " + std::to_string(columns) + " columns wide; width " + std::to_string(width) +
-                " allows " + std::to_string(std::min(width + 1, 80));
-        return false;
-    }
-    if (!src.panel && static_cast<int>(rows) != height + 1) {
-        error = at + "height " + std::to_string(height) + " needs " + std::to_string(height + 1) +
-                " picture rows, found " + std::to_string(rows);
-        return false;
-    }
+    if (rows > (src.panel ? 5u : 20u))
+        return "the picture has " + std::to_string(rows) + " rows; the screen gives it " + (src.panel ? "5" : "20");
+    if (width + 1 > 80 || columns > static_cast<std::size_t>(width) + 1)
+        return "the picture is " + std::to_string(columns) + " columns wide; width " + std::to_string(width) +
+               " allows " + std::to_string(std::min(width + 1, 80));
+    if (!src.panel && static_cast<int>(rows) != height + 1)
+        return "height " + std::to_string(height) + " needs " + std::to_string(height + 1) +
+               " picture rows, found " + std::to_string(rows);
     for (const auto* layer : {&src.colours, &src.collision})
-        if (layer->size() > rows) {
-            error = at + "a layer has more rows than the picture";
-            return false;
-        }
-    if (src.panel && !src.links.empty()) {
-        error = at + "the panel has no links";
-        return false;
+        if (layer->size() > rows) return "a layer has more rows than the picture";
+    if (src.panel && !src.links.empty()) return "the panel has no links";
+    return "";
+}
+
+// One map source turned into the game's map file, row by row; each rule it
+// breaks is a problem named after the cell or link that breaks it.
+class MapCompiler {
+public:
+    MapCompiler(const MapSource& source, const Legend& globalLegend) : src(source), global(globalLegend) {}
+
+    std::string compile(int width, int height, std::string& out) {
+        std::string problem = linksByDigit();
+        const std::size_t cols = static_cast<std::size_t>(width) + 1;
+        for (std::size_t y = 0; problem.empty() && y < src.picture.size(); ++y) problem = row(y, cols);
+        if (problem.empty()) problem = linksAllUsed();
+        if (problem.empty()) out = written(width, height);
+        return problem;
     }
 
-    auto rule = [&](char32_t glyph) -> GlyphRule {
+private:
+    // The map's own legend first, then the global one.
+    GlyphRule rule(char32_t glyph) const {
         auto it = src.legend.glyphs.find(glyph);
         if (it != src.legend.glyphs.end()) return it->second;
         it = global.glyphs.find(glyph);
-        if (it != global.glyphs.end()) return it->second;
-        return GlyphRule{};
-    };
-    auto colourLetter = [&](char32_t letter, int& attr) {
+        return it != global.glyphs.end() ? it->second : GlyphRule{};
+    }
+
+    bool colourLetter(char32_t letter, int& attr) const {
         auto it = src.legend.colours.find(letter);
         if (it == src.legend.colours.end()) {
             it = global.colours.find(letter);
@@ -326,108 +336,130 @@ bool compileMap(const MapSource& src, const Legend& global, std::string& out, st
         }
         attr = it->second;
         return true;
-    };
-
-    std::vector<const LinkSource*> byDigit(10, nullptr);
-    for (const auto& link : src.links) {
-        if (link.digit < 0) continue;
-        if (byDigit[static_cast<std::size_t>(link.digit)]) {
-            error = at + "link " + std::to_string(link.digit) + " is given twice";
-            return false;
-        }
-        byDigit[static_cast<std::size_t>(link.digit)] = &link;
     }
-    std::vector<bool> digitUsed(10, false);
 
-    const std::size_t cols = static_cast<std::size_t>(width) + 1;
-    std::string display;
-    std::string collision;
-    int current = 0x08;  // the exploration loop draws the map in dark grey on black
-    for (std::size_t y = 0; y < rows; ++y) {
+    std::string linksByDigit() {
+        for (const auto& link : src.links) {
+            if (link.digit < 0) continue;
+            const auto d = static_cast<std::size_t>(link.digit);
+            if (byDigit[d]) return "link " + std::to_string(link.digit) + " is given twice";
+            byDigit[d] = &link;
+        }
+        return "";
+    }
+
+    std::string row(std::size_t y, std::size_t cols) {
         std::string line;
         std::string walls;
         for (std::size_t x = 0; x < cols; ++x) {
-            const char32_t glyph = cellOf(src.picture, x, y);
-            const int byte = unicodeToCp437(glyph);
             const std::string cell = "(" + std::to_string(x) + ", " + std::to_string(y) + ")";
-            if (byte < 0 || forbiddenByte(byte)) {
-                error = at + "the glyph at " + cell +
-                        (byte < 0 ? " is not in code page 437" : " cannot stand in a map row");
-                return false;
-            }
-            const GlyphRule glyphRule = rule(glyph);
-            int attr = glyphRule.attr;
-            const char32_t letter = cellOf(src.colours, x, y);
-            if (letter != U' ' && !colourLetter(letter, attr)) {
-                error = at + "the colour letter at " + cell + " is not in the legend";
-                return false;
-            }
-            const bool blank = byte == ' ' || byte == 0xFF;
-            if (blank ? (attr >> 4) != (current >> 4) : attr != current) {
-                line += escape(attr);
-                current = attr;
-            }
-            line += static_cast<char>(byte);
-
-            const char32_t mark = cellOf(src.collision, x, y);
-            char tile = glyphRule.walk ? ' ' : '#';
-            if (mark == U'#') tile = '#';
-            else if (mark == U'.') tile = ' ';
-            else if (mark >= U'0' && mark <= U'9') {
-                const auto d = static_cast<std::size_t>(mark - U'0');
-                if (!byDigit[d]) {
-                    error = at + "link tile " + std::to_string(d) + " at " + cell + " has no link";
-                    return false;
-                }
-                digitUsed[d] = true;
-                tile = static_cast<char>(mark);
-            } else if (mark != U' ') {
-                error = at + "the collision mark at " + cell + " is not '#', '.', a digit or blank";
-                return false;
-            }
-            walls += tile;
+            std::string problem = drawnCell(x, y, cell, line);
+            if (problem.empty()) problem = collisionTile(x, y, cell, walls);
+            if (!problem.empty()) return problem;
         }
-        if (src.panel && y + 1 == rows && src.textAttr >= 0 && src.textAttr != current)
+        if (src.panel && y + 1 == src.picture.size() && src.textAttr >= 0 && src.textAttr != current)
             line += escape(src.textAttr);
         display += line + "\n";
         collision += walls + "\n";
+        return "";
     }
 
-    for (std::size_t d = 0; d < 10; ++d) {
-        if (byDigit[d] && !digitUsed[d]) {
-            error = at + "link " + std::to_string(d) + " (" + byDigit[d]->text + ") has no tile";
-            return false;
+    // The glyph in code page 437, after a colour escape where its colour
+    // differs from the one in force (a blank shows only its background).
+    std::string drawnCell(std::size_t x, std::size_t y, const std::string& cell, std::string& line) {
+        const char32_t glyph = cellOf(src.picture, x, y);
+        const int byte = unicodeToCp437(glyph);
+        if (byte < 0) return "the glyph at " + cell + " is not in code page 437";
+        if (forbiddenByte(byte)) return "the glyph at " + cell + " cannot stand in a map row";
+        int attr = rule(glyph).attr;
+        const char32_t letter = cellOf(src.colours, x, y);
+        if (letter != U' ' && !colourLetter(letter, attr))
+            return "the colour letter at " + cell + " is not in the legend";
+        const bool blank = byte == ' ' || byte == 0xFF;
+        if (blank ? (attr >> 4) != (current >> 4) : attr != current) {
+            line += escape(attr);
+            current = attr;
         }
-        if (d > 0 && byDigit[d] && !byDigit[d - 1]) {
-            error = at + "links are numbered from 0 without gaps; " + std::to_string(d - 1) + " is missing";
-            return false;
-        }
+        line += static_cast<char>(byte);
+        return "";
     }
 
-    std::ostringstream o;
-    o << src.name << "\n" << width << " " << height << "\n" << display << "end map\n";
-    if (!src.panel) o << collision;
-    o << "end collision\n";
-    auto writeLink = [&](const LinkSource& link) { o << link.text << "\n" << link.x << " " << link.y << "\n"; };
-    for (const auto* link : byDigit)
-        if (link) writeLink(*link);
-    for (const auto& link : src.links)
-        if (link.digit < 0) writeLink(link);
-    o << "end links\n";
-    out = o.str();
+    // The collision mark, or the glyph's rule where the mark is blank.
+    std::string collisionTile(std::size_t x, std::size_t y, const std::string& cell, std::string& walls) {
+        const char32_t mark = cellOf(src.collision, x, y);
+        char tile = rule(cellOf(src.picture, x, y)).walk ? ' ' : '#';
+        if (mark == U'#') tile = '#';
+        else if (mark == U'.') tile = ' ';
+        else if (mark >= U'0' && mark <= U'9') {
+            const auto d = static_cast<std::size_t>(mark - U'0');
+            if (!byDigit[d]) return "link tile " + std::to_string(d) + " at " + cell + " has no link";
+            digitUsed[d] = true;
+            tile = static_cast<char>(mark);
+        } else if (mark != U' ') {
+            return "the collision mark at " + cell + " is not '#', '.', a digit or blank";
+        }
+        walls += tile;
+        return "";
+    }
+
+    std::string linksAllUsed() const {
+        for (std::size_t d = 0; d < 10; ++d) {
+            if (byDigit[d] && !digitUsed[d])
+                return "link " + std::to_string(d) + " (" + byDigit[d]->text + ") has no tile";
+            if (d > 0 && byDigit[d] && !byDigit[d - 1])
+                return "links are numbered from 0 without gaps; " + std::to_string(d - 1) + " is missing";
+        }
+        return "";
+    }
+
+    std::string written(int width, int height) const {
+        std::ostringstream o;
+        o << src.name << "\n" << width << " " << height << "\n" << display << "end map\n";
+        if (!src.panel) o << collision;
+        o << "end collision\n";
+        auto writeLink = [&](const LinkSource& link) { o << link.text << "\n" << link.x << " " << link.y << "\n"; };
+        for (const auto* link : byDigit)
+            if (link) writeLink(*link);
+        for (const auto& link : src.links)
+            if (link.digit < 0) writeLink(link);
+        o << "end links\n";
+        return o.str();
+    }
+
+    const MapSource& src;
+    const Legend& global;
+    std::vector<const LinkSource*> byDigit = std::vector<const LinkSource*>(10, nullptr);
+    std::vector<bool> digitUsed = std::vector<bool>(10, false);
+    std::string display;
+    std::string collision;
+    int current = 0x08;  // the exploration loop draws the map in dark grey on black
+};
+
+}  // namespace
+
+bool compileMap(const MapSource& src, const Legend& global, std::string& out, std::string& error) {
+    std::size_t columns = 0;
+    for (const auto& row : src.picture) columns = std::max(columns, row.size());
+    const int width = src.width >= 0 ? src.width : static_cast<int>(columns) - 1;
+    const int height = src.height >= 0 ? src.height : static_cast<int>(src.picture.size()) - 1;
+    std::string problem = sizeProblem(src, width, height, columns);
+    if (problem.empty()) problem = MapCompiler(src, global).compile(width, height, out);
+    if (problem.empty()) return true;
+    error = src.origin + ": " + problem;
+    return false;
+}
+
+bool readAll(const std::filesystem::path& file, std::string& text) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    text = s.str();
     return true;
 }
 
 bool compileFolder(const std::string& sourceDir, std::map<std::string, std::string>& files, std::string& error) {
     namespace fs = std::filesystem;
-    auto readAll = [](const fs::path& p, std::string& text) {
-        std::ifstream in(p, std::ios::binary);
-        if (!in) return false;
-        std::ostringstream s;
-        s << in.rdbuf();
-        text = s.str();
-        return true;
-    };
     Legend global;
     std::string text;
     const fs::path legendPath = fs::path(sourceDir) / "legend.txt";

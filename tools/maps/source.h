@@ -21,6 +21,7 @@
 // that row to the defaults); a missing cell counts as blank. The global legend
 // (maps/src/legend.txt) is read first, a map's own @legend adds to it.
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -69,6 +70,9 @@ bool parseSource(const std::string& text, const std::string& origin, MapSource& 
 // rule of the format (a glyph code page 437 lacks, a colour letter not in the
 // legend, a digit without its link, rows outside the screen...).
 bool compileMap(const MapSource& source, const Legend& global, std::string& out, std::string& error);
+
+// The bytes of a file, as they are; false when it cannot be read.
+bool readAll(const std::filesystem::path& file, std::string& text);
 
 // Compiles every *.txt of sourceDir (legend.txt is the legend) into
 // file name -> contents. False with the first fault.

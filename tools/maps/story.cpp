@@ -7,6 +7,7 @@
 
 #include "model/event_rows.h"
 #include "tools/maps/check.h"
+#include "model/city_places.h"
 
 namespace maptools {
 namespace {
@@ -73,11 +74,12 @@ public:
     StoryResult run() {
         buildRegions();
         State start;
-        start.map = 1;
-        start.x = 20;
-        start.y = 10;
-        if (world.maps.size() < 2 || !isStandable(world.map(1), 20, 10)) {
-            result.problems.push_back("the new game's start (20, 10) on map index 1 is not floor");
+        start.map = newGameMapIndex;
+        start.x = newGameStart.x;
+        start.y = newGameStart.y;
+        if (world.maps.size() <= newGameMapIndex || !isStandable(world.map(newGameMapIndex), start.x, start.y)) {
+            result.problems.push_back("the new game's start (" + std::to_string(start.x) + ", " +
+                                      std::to_string(start.y) + ") on map index 1 is not floor");
             return result;
         }
         push(start);
@@ -108,41 +110,51 @@ private:
         std::vector<Touch> touches;
     };
 
-    // Splits each map's floor into the areas a figure can walk between.
+    // Each map cut into regions of floor a figure walks between freely, with
+    // the link tiles on each region's edge.
     void buildRegions() {
         regions.resize(world.maps.size());
         regionIds.resize(world.maps.size());
-        for (std::uint32_t k = 0; k < world.maps.size(); ++k) {
-            const Map& m = world.maps.at(k);
-            const Array<String>& rows = m.getCollision();
-            auto& ids = regionIds[k];
-            ids.assign(rows.size(), {});
-            for (std::uint32_t y = 0; y < rows.size(); ++y) ids[y].assign(rows.at(y).length(), -1);
-            for (std::size_t y0 = 0; y0 < ids.size(); ++y0)
-                for (std::size_t x0 = 0; x0 < ids[y0].size(); ++x0) {
-                    if (ids[y0][x0] >= 0 || !walkable(m, static_cast<int>(x0), static_cast<int>(y0))) continue;
-                    const int id = static_cast<int>(regions[k].size());
-                    regions[k].emplace_back();
-                    std::vector<std::pair<int, int>> todo{{static_cast<int>(x0), static_cast<int>(y0)}};
-                    ids[y0][x0] = id;
-                    while (!todo.empty()) {
-                        const auto [x, y] = todo.back();
-                        todo.pop_back();
-                        for (int d = 0; d < 4; ++d) {
-                            const int nx = x + kDx[d], ny = y + kDy[d];
-                            if (walkable(m, nx, ny)) {
-                                int& cell = ids[static_cast<std::size_t>(ny)][static_cast<std::size_t>(nx)];
-                                if (cell < 0) {
-                                    cell = id;
-                                    todo.emplace_back(nx, ny);
-                                }
-                            } else if (!linkText(m, nx, ny).empty()) {
-                                regions[k][static_cast<std::size_t>(id)].touches.push_back(
-                                    Touch{x, y, nx, ny, linkText(m, nx, ny)});
-                            }
-                        }
-                    }
-                }
+        for (std::uint32_t k = 0; k < world.maps.size(); ++k) regionsOfMap(k);
+    }
+
+    void regionsOfMap(std::uint32_t k) {
+        const Map& m = world.maps.at(k);
+        const Array<String>& rows = m.getCollision();
+        auto& ids = regionIds[k];
+        ids.assign(rows.size(), {});
+        for (std::uint32_t y = 0; y < rows.size(); ++y) ids[y].assign(rows.at(y).length(), -1);
+        for (std::size_t y = 0; y < ids.size(); ++y)
+            for (std::size_t x = 0; x < ids[y].size(); ++x)
+                if (ids[y][x] < 0 && walkable(m, static_cast<int>(x), static_cast<int>(y)))
+                    floodRegion(k, static_cast<int>(x), static_cast<int>(y));
+    }
+
+    // A new region of map k: the floor reached from (x0, y0).
+    void floodRegion(std::uint32_t k, int x0, int y0) {
+        const int id = static_cast<int>(regions[k].size());
+        regions[k].emplace_back();
+        std::vector<std::pair<int, int>> todo{{x0, y0}};
+        regionIds[k][static_cast<std::size_t>(y0)][static_cast<std::size_t>(x0)] = id;
+        while (!todo.empty()) {
+            const auto [x, y] = todo.back();
+            todo.pop_back();
+            for (int d = 0; d < 4; ++d) spreadRegion(k, id, x, y, x + kDx[d], y + kDy[d], todo);
+        }
+    }
+
+    // From floor (x, y) of region id to its neighbour (nx, ny): floor joins
+    // the region, a link tile is touched from it.
+    void spreadRegion(std::uint32_t k, int id, int x, int y, int nx, int ny,
+                      std::vector<std::pair<int, int>>& todo) {
+        const Map& m = world.maps.at(k);
+        if (walkable(m, nx, ny)) {
+            int& cell = regionIds[k][static_cast<std::size_t>(ny)][static_cast<std::size_t>(nx)];
+            if (cell >= 0) return;
+            cell = id;
+            todo.emplace_back(nx, ny);
+        } else if (!linkText(m, nx, ny).empty()) {
+            regions[k][static_cast<std::size_t>(id)].touches.push_back(Touch{x, y, nx, ny, linkText(m, nx, ny)});
         }
     }
 
@@ -241,7 +253,7 @@ private:
             return push(s);
         case EventKind::Elevator: return elevator(s, *row);
         case EventKind::Switch:
-        case EventKind::Key:
+        case EventKind::VaultKey:
         case EventKind::Pickup: gain(s, row->gives); return push(s);
         case EventKind::Door:
             if (s.has(row->needs[0])) return goTo(s, row->opens);
@@ -310,9 +322,9 @@ private:
                 s.bagC4 = false;
             }
         } else if (link == "airportcity") {
-            if (isStandable(m, 31, 9)) {
-                s.x = 31;
-                s.y = 9;
+            if (isStandable(m, airportHall.x, airportHall.y)) {
+                s.x = airportHall.x;
+                s.y = airportHall.y;
             }
         } else if (s.ticket != 0 && (gate == 0 || link.back() - '0' == gate)) {  // a gate
             s.city = s.ticket;
@@ -364,18 +376,19 @@ private:
             if (!reached.count(std::string("key item \"") + key + "\""))
                 problem(std::string("never reached: key item \"") + key + "\"");
         if (gate != 0) return;  // one gate alone never reaches the other lounges
-        for (std::uint32_t k = 0; k < world.maps.size(); ++k) {
-            const Map& m = world.maps.at(k);
-            const Array<String>& rows = m.getCollision();
-            for (std::uint32_t y = 0; y < rows.size(); ++y)
-                for (std::uint32_t x = 0; x < rows.at(y).length(); ++x) {
-                    const std::string link = linkText(m, static_cast<int>(x), static_cast<int>(y));
-                    if (link.empty()) continue;
-                    if (!touched.count(tileKey(static_cast<int>(k), static_cast<int>(x), static_cast<int>(y))))
-                        problem("never reached: link \"" + link + "\" at (" + std::to_string(x) + ", " +
-                                std::to_string(y) + ") of \"" + m.getName().str() + "\"");
-                }
-        }
+        for (std::uint32_t k = 0; k < world.maps.size(); ++k) linksNeverTouched(k);
+    }
+
+    void linksNeverTouched(std::uint32_t k) {
+        const Map& m = world.maps.at(k);
+        const Array<String>& rows = m.getCollision();
+        for (int y = 0; y < static_cast<int>(rows.size()); ++y)
+            for (int x = 0; x < static_cast<int>(rows.at(static_cast<std::uint32_t>(y)).length()); ++x) {
+                const std::string link = linkText(m, x, y);
+                if (!link.empty() && !touched.count(tileKey(static_cast<int>(k), x, y)))
+                    problem("never reached: link \"" + link + "\" at (" + std::to_string(x) + ", " +
+                            std::to_string(y) + ") of \"" + m.getName().str() + "\"");
+            }
     }
 
     const World& world;

@@ -113,7 +113,7 @@ private:
                         [l] { return l.ticket() ? "gate" + std::to_string(l.ticket()->getGate()) : ""; },
                         [city] { return currentCity == city; },
                         {}});
-        player.add(Goal{"airportcity", {}, [l] { return l.at(31, 9); }, {}});
+        player.add(Goal{"airportcity", {}, [l] { return l.at(airportHall.x, airportHall.y); }, {}});
         player.add(Goal{"baggage", {}, [] { return baggage.itemCount() == 0 && baggage.weaponCount() <= 1; }, {}});
     }
 
@@ -123,16 +123,16 @@ private:
         const Look l = look;
         const auto saved = [l] { return l.notes->savedMoney >= 0; };
         const auto hasBat = [l] { return l.holdsWeapon("Baseballbat"); };
+        const auto saveInSlot1 = [l, saved](const ShownMenu&) {
+            if (saved()) return std::string("Back");
+            l.notes->savedMoney = l.money();
+            return std::string("Save 1: Empty");
+        };
         player.add(Goal{"internetcafemenu",
                         {},
                         saved,
                         {{"Internet Cafe", either(saved, "Exit", "Save Game")},
-                         {"Save Game",
-                          [l, saved](const ShownMenu&) {
-                              if (saved()) return std::string("Back");
-                              l.notes->savedMoney = l.money();
-                              return std::string("Save 1: Empty");
-                          }},
+                         {"Save Game", saveInSlot1},
                          {"", always("Yes")}}});
         player.add(earn(40));
         player.add(Goal{"internetcafemenu",
@@ -141,14 +141,14 @@ private:
                         {{"Internet Cafe", either(hasBat, "Exit", "iBay")},
                          {"iBay", either(hasBat, "Back", "Buy")},
                          {"iBay Buy", either(hasBat, "Back", "Baseball Bat")}}});
+        const auto loadOnceBought = [l, hasBat](const ShownMenu&) {
+            if (!hasBat() && l.notes->moneyAfterLoad < 0) l.notes->moneyAfterLoad = l.money();
+            return std::string(hasBat() ? "Load Game" : "Exit");
+        };
         player.add(Goal{"internetcafemenu",
                         {},
                         [l] { return l.notes->moneyAfterLoad >= 0; },
-                        {{"Internet Cafe",
-                          [l, hasBat](const ShownMenu&) {
-                              if (!hasBat() && l.notes->moneyAfterLoad < 0) l.notes->moneyAfterLoad = l.money();
-                              return std::string(hasBat() ? "Load Game" : "Exit");
-                          }},
+                        {{"Internet Cafe", loadOnceBought},
                          {"Save Game", [](const ShownMenu& m) { return m.options.front(); }}}});
     }
 

@@ -88,8 +88,8 @@ std::vector<TablePlace> tablePlaces() {
         t.push_back(placeOf("wake-up in ", city, deathPlace(city)));
     }
     // Places the game sets outside the city tables.
-    t.push_back({"airport arrival", "map airport", 31, 9});
-    t.push_back({"Macro Max arrest", "Vancouver 1", 20, 10});
+    t.push_back({"airport arrival", airportHall.mapName, airportHall.x, airportHall.y});
+    t.push_back(placeOf("Macro Max arrest in ", 1, arrestPlace(1)));
     return t;
 }
 

@@ -1,7 +1,7 @@
 // The music maker: reads a note file and writes the looping wave file the game
-// plays.
-//   compose tools/music/battle.notes Music/battle.wav
-//   compose --levels tools/music/battle.notes     (how loud each voice is)
+// would make of it as it plays, to listen to or to take the tune elsewhere.
+//   compose Music/battle.notes battle.wav
+//   compose --levels Music/battle.notes     (how loud each voice is)
 
 #include <cmath>
 #include <cstdio>
@@ -10,8 +10,9 @@
 #include <iostream>
 #include <sstream>
 
-#include "tools/music/score.h"
-#include "tools/music/synth.h"
+#include "console/score.h"
+#include "console/synth.h"
+#include "console/tune.h"
 #include "tools/music/wave_file.h"
 
 namespace {
@@ -51,7 +52,7 @@ int main(int argc, char** argv) {
             printLevels(score);
             return 0;
         }
-        const std::string bytes = music::waveBytes(music::toPcm16(music::render(score)), 2, music::sampleRate);
+        const std::string bytes = music::Tune(music::toPcm16(music::render(score))).waveFile();
         if (!music::writeWaveFile(argv[2], bytes)) {
             std::cerr << argv[2] << ": cannot be written\n";
             return 1;

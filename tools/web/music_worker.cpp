@@ -6,7 +6,7 @@
 
 #include <exception>
 
-#include "tools/music/synth.h"
+#include "console/synth.h"
 
 namespace {
 music::Stereo rendered;

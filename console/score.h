@@ -1,7 +1,7 @@
 #pragma once
 // A tune as the composer writes it: a tempo, instruments, and voices of notes.
 //
-// The note files (tools/music/*.notes) are plain text, one statement a line,
+// The note files (Music/*.notes) are plain text, one statement a line,
 // a '#' after a blank starting a comment:
 //
 //   tempo 96                      quarter notes a minute

@@ -1,4 +1,4 @@
-#include "tools/music/score.h"
+#include "console/score.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -6,11 +6,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/music/score.h"
+#include "console/score.h"
 
 namespace music {
 
 constexpr int sampleRate = 44100;
+// Changes whenever a change here changes the samples made of a score, so that
+// tunes an older game made and kept are made afresh.
+constexpr int synthRevision = 1;
 
 struct Stereo {
     std::vector<float> left, right;

@@ -68,7 +68,7 @@ TEST_F(SavedGames, AFailedOrInterruptedSaveLeavesTheOldSlotIntact) {
     writeSlot(1, roswell);
     // A save cut short after writing its temporary file left it behind.
     folder.write("save/save1.sav.tmp", "1\n12");
-    EXPECT_TRUE(saveSlotList()[0] == "Save 1: Roswell, $350");
+    EXPECT_EQ(saveSlotList()[0], "Save 1: Roswell, $350");
 
     // A saved game is written over only after a second question; a slot that
     // cannot be written (a folder took its name) is reported: nothing is lost.
@@ -277,7 +277,7 @@ TEST_F(SavedGames, EmptyAndDamagedSlotsChangeNothing) {
 // Blank lines after the fields are allowed, but not a file larger than any save.
 TEST_F(SavedGames, AFileLargerThanAnySaveIsRefusedByName) {
     writeSlot(4, roswell + std::string(300 * 1024, '\n'));
-    EXPECT_TRUE(saveSlotList()[3] == "Save 4: Damaged");
+    EXPECT_EQ(saveSlotList()[3], "Save 4: Damaged");
     chooseSlot(4);
     script.tap(VK::Enter);  // past the message
     chooseSlot(11);

@@ -1,4 +1,4 @@
-#include "platform/pseudo_terminal.h"
+#include "support/pseudo_terminal.h"
 
 #include <fcntl.h>
 #include <poll.h>

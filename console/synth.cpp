@@ -1,7 +1,8 @@
-#include "tools/music/synth.h"
+#include "console/synth.h"
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace music {
 
@@ -269,10 +270,11 @@ Stereo render(const Score& score, std::vector<double>* voiceLevels) {
             panInto(mix, dry, k % 2 ? -0.7 : 0.7, step * k, level);
         for (std::size_t i = 0; i < frames; ++i) send[i] += static_cast<float>(dry[i] * in.reverb);
     }
-    const std::vector<float> hallLeft = hall(send, 0), hallRight = hall(send, 23);
-    for (std::size_t i = 0; i < frames; ++i) {
-        mix.left[i] += hallLeft[i];
-        mix.right[i] += hallRight[i];
+    // One side's hall at a time: the game renders tunes as it runs, so the
+    // peak of memory counts.
+    for (auto [channel, spread] : {std::pair{&mix.left, 0}, std::pair{&mix.right, 23}}) {
+        const std::vector<float> reverberated = hall(send, spread);
+        for (std::size_t i = 0; i < frames; ++i) (*channel)[i] += reverberated[i];
     }
     removeOffset(mix);
     // Every tune sounds about as loud as the others: the level is set by the

@@ -1,0 +1,32 @@
+# What ships (the game and the layers it is made of) is built with Debian's
+# hardening flags from dpkg-buildflags: the stack protector, _FORTIFY_SOURCE,
+# read-only relocations bound at start-up (PIE is Debian's GCC default). Its
+# -ffile-prefix-map writes the source folder as "." into the program, so where
+# it was built leaves no trace. Sanitizer, fuzz and Windows builds keep their
+# own flags; tests and tools keep theirs.
+if(WIN32 OR DRIFTER_SANITIZE OR DRIFTER_FUZZ)
+  return()
+endif()
+find_program(DRIFTER_DPKG_BUILDFLAGS dpkg-buildflags)
+if(NOT DRIFTER_DPKG_BUILDFLAGS)
+  return()
+endif()
+
+function(drifter_buildflags kind result)
+  execute_process(COMMAND ${CMAKE_COMMAND} -E env DEB_BUILD_MAINT_OPTIONS=hardening=+all
+                          ${DRIFTER_DPKG_BUILDFLAGS} --get ${kind}
+                  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR} OUTPUT_VARIABLE flags OUTPUT_STRIP_TRAILING_WHITESPACE)
+  separate_arguments(flags UNIX_COMMAND "${flags}")
+  set(${result} ${flags} PARENT_SCOPE)
+endfunction()
+
+function(drifter_harden)
+  drifter_buildflags(CPPFLAGS cppflags)
+  drifter_buildflags(CXXFLAGS cxxflags)
+  drifter_buildflags(LDFLAGS ldflags)
+  foreach(target drifter drifter_core drifter_console drifter_platform drifter_model drifter_screens)
+    target_compile_options(${target} PRIVATE ${cppflags} ${cxxflags})
+  endforeach()
+  target_link_options(drifter PRIVATE ${ldflags})
+endfunction()
+cmake_language(DEFER CALL drifter_harden)
