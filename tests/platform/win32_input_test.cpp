@@ -7,7 +7,7 @@
 #include <csignal>
 #include <string>
 
-#include "platform/pseudo_terminal.h"
+#include "support/pseudo_terminal.h"
 
 namespace {
 
