@@ -12,7 +12,8 @@ namespace {
 
 bool isGameKey(int key) {
     return key == VK::Backspace || key == VK::Enter || key == VK::Escape || (key >= VK::Left && key <= VK::Down) ||
-           (key >= VK::Digit0 && key <= VK::Digit9);
+           (key >= VK::Digit0 && key <= VK::Digit9) || (key >= 'A' && key <= 'Z') || key == VK::Question ||
+           key == VK::F1;
 }
 
 // What an event says, without the moment it was read.

@@ -72,8 +72,8 @@ void saveSeeds(const fs::path& out, const fs::path& source) {
     fs::remove_all(scratch);
 }
 
-// What terminals send for the keys the game reads, in legacy and kitty
-// encodings, with the replies to the start-up queries. The first byte of a
+// What terminals send for the keys the game reads, in legacy, kitty and
+// win32-input-mode encodings, with the replies to the start-up queries. The first byte of a
 // key input chooses the key state's mode, each later one a read's length.
 const char* const terminalBytes[] = {
     "\x1b[A\x1b[B\x1b[C\x1b[D",
@@ -84,6 +84,8 @@ const char* const terminalBytes[] = {
     "\x1b[?1u\x1b[?62;22c\x1b[O\x1b[I",
     "\x1b\x1b[A\x1b",
     "\x1b]11;rgb:0000/0000/0000\x1b\\\x1bP1$r0m\x1b\\",
+    "\x1b[40;80;0;1;256;1_\x1b[40;80;0;1;256;1_\x1b[40;80;0;0;256;1_",
+    "\x1b[16;42;0;1;16;1_\x1b[191;53;63;1;16;1_\x1b[191;53;0;0;16;1_\x1b[13;28;13;1;0;1_\x1b[_",
 };
 
 void keySeeds(const fs::path& out) {

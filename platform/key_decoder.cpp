@@ -19,6 +19,7 @@ constexpr int kittyLastModifier = 57454;
 
 constexpr int lockBits = 64 | 128;  // caps lock and num lock
 constexpr int ctrlBit = 4;
+constexpr int altBit = 2;
 constexpr int shiftBit = 1;
 
 InputEvent keyEvent(int key, KeyAction action, int mods, bool legacy, std::int64_t now) {
@@ -43,7 +44,7 @@ InputEvent replyEvent(InputEvent::Kind kind, int flags, std::int64_t now) {
 // The numbers of a sequence's parameters: fields split by ';', each split
 // into sub-fields by ':'. An empty number is -1 (the default).
 struct Params {
-    static constexpr int maxFields = 4;
+    static constexpr int maxFields = 6;
     static constexpr int maxSub = 3;
     std::array<std::array<int, maxSub>, maxFields> value{};
     int fields = 0;
@@ -125,6 +126,63 @@ int keyOfArrow(char final) {
     case 'D': return 37;
     default: return 0;
     }
+}
+
+// Windows Terminal's win32-input-mode: the control-key state's flags and the
+// virtual keys the game reads by their code rather than by their character.
+constexpr int win32AltFlags = 0x01 | 0x02;   // right and left Alt
+constexpr int win32CtrlFlags = 0x04 | 0x08;  // right and left Ctrl
+constexpr int win32ShiftFlag = 0x10;
+constexpr int win32KeyC = 0x43;
+constexpr int win32KeyZ = 0x5A;
+constexpr int win32Slash = 0xBF;  // the key of '/' and '?' on US keyboards
+
+int modsOfWin32(int state) {
+    return ((state & win32ShiftFlag) ? shiftBit : 0) | ((state & win32AltFlags) ? altBit : 0) |
+           ((state & win32CtrlFlags) ? ctrlBit : 0);
+}
+
+// The game key of a win32 key event: a digit, letter or '?' by the character
+// it typed, the other keys (and key ups without a character) by the virtual
+// key; 0 for the modifier keys and every key the game does not read.
+int keyOfWin32(int vk, int unicode) {
+    if (unicode > 0 && unicode < 127 && keyOfByte(static_cast<unsigned char>(unicode)) != 0)
+        return keyOfByte(static_cast<unsigned char>(unicode));
+    if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return vk;
+    switch (vk) {
+    case VK::Backspace:
+    case VK::Enter:
+    case VK::Escape:
+    case VK::Left:
+    case VK::Up:
+    case VK::Right:
+    case VK::Down:
+    case VK::F1: return vk;
+    case win32Slash: return VK::Question;
+    default: return 0;
+    }
+}
+
+// Ctrl+C and Ctrl+Z, as the character they type or as the key with Ctrl
+// (AltGr, which is Ctrl with Alt, types characters instead).
+InputEvent::Kind signalOfWin32(int vk, int unicode, int mods) {
+    const bool ctrlOnly = (mods & (ctrlBit | altBit)) == ctrlBit;
+    if (unicode == 3 || (ctrlOnly && vk == win32KeyC)) return InputEvent::Kind::Interrupt;
+    if (unicode == 26 || (ctrlOnly && vk == win32KeyZ)) return InputEvent::Kind::Suspend;
+    return InputEvent::Kind::Key;
+}
+
+// Ctrl or Alt alone with a key is a shortcut, not the key; AltGr (both at
+// once) types characters such as '?' on some keyboards.
+bool isShortcut(int mods) {
+    const int ctrlAlt = mods & (ctrlBit | altBit);
+    return ctrlAlt == ctrlBit || ctrlAlt == altBit;
+}
+
+InputEvent win32KeyEvent(int key, KeyAction action, int mods, std::int64_t now) {
+    InputEvent e = keyEvent(key, action, mods, false, now);
+    e.releases = true;
+    return e;
 }
 
 }  // namespace
@@ -244,11 +302,16 @@ void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>
         if (final == 'c') out.push_back(replyEvent(InputEvent::Kind::DeviceAttributes, 0, now));
         return;
     }
+    if (final == '_') {
+        finishWin32(now, out);
+        return;
+    }
     Params p;
     if (!parseParams(params, p)) return;  // other private sequences, e.g. CSI > ... c
     // Focus reports (CSI I, CSI O): only the loss matters, as keys held then
     // are released in another window.
     if (final == 'O' && params.empty()) {
+        win32Down.fill(0);
         out.push_back(replyEvent(InputEvent::Kind::FocusLost, 0, now));
         return;
     }
@@ -282,6 +345,35 @@ void KeyDecoder::finishCsi(char final, std::int64_t now, std::vector<InputEvent>
     KeyAction action;
     if (!actionOf(p.at(1, 1, 1), action)) return;
     out.push_back(keyEvent(key, action, modsOf(p), false, now));
+}
+
+// CSI Vk ; Sc ; Uc ; Kd ; Cs ; Rc _ (the scan code and the repeat count do
+// not matter: a held key sends one key down per repeat).
+void KeyDecoder::finishWin32(std::int64_t now, std::vector<InputEvent>& out) {
+    Params p;
+    if (!parseParams(params, p)) return;
+    const int vk = p.at(0, 0, 0);
+    const int unicode = p.at(2, 0, 0);
+    const int down = p.at(3, 0, 0);
+    const int mods = modsOfWin32(p.at(4, 0, 0));
+    if (vk >= static_cast<int>(win32Down.size()) || down > 1) return;
+    int& held = win32Down[static_cast<std::size_t>(vk)];
+    if (down == 0) {
+        const int key = held != 0 ? held : keyOfWin32(vk, unicode);
+        held = 0;
+        if (key != 0) out.push_back(win32KeyEvent(key, KeyAction::Release, mods, now));
+        return;
+    }
+    const InputEvent::Kind signal = signalOfWin32(vk, unicode, mods);
+    if (signal != InputEvent::Kind::Key) {
+        out.push_back(replyEvent(signal, 0, now));
+        return;
+    }
+    const int key = isShortcut(mods) ? 0 : keyOfWin32(vk, unicode);
+    if (key == 0) return;
+    const KeyAction action = held == key ? KeyAction::Repeat : KeyAction::Press;
+    held = key;
+    out.push_back(win32KeyEvent(key, action, mods, now));
 }
 
 std::int64_t KeyDecoder::deadline() const {

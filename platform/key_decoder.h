@@ -7,9 +7,11 @@
 // modifiers as ESC [ 1 ; m A; Enter as CR or LF; Backspace as DEL or BS; the
 // digits, the letters and '?'; F1 as ESC O P, CSI P, CSI 11 ~ or the Linux
 // console's ESC [ [ A; a lone ESC), the kitty keyboard protocol's key events with their
-// press / repeat / release types, the replies to the kitty and device
+// press / repeat / release types, Windows Terminal's win32-input-mode key
+// events (CSI Vk ; Sc ; Uc ; Kd ; Cs ; Rc _, key down and key up), the replies to the kitty and device
 // attribute queries, and the report that the window lost the focus. Every other sequence is read to its end and dropped.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -29,8 +31,9 @@ struct InputEvent {
     Kind kind = Kind::Key;
     int key = 0;  // virtual key (console/keys.h): Enter, Escape, Backspace, arrows, digits, letters, '?', F1
     KeyAction action = KeyAction::Press;
-    int mods = 0;         // shift 1, alt 2, ctrl 4, super 8, ...; the lock keys are left out
-    bool legacy = false;  // a plain byte encoding, which never reports a release
+    int mods = 0;           // shift 1, alt 2, ctrl 4, super 8, ...; the lock keys are left out
+    bool legacy = false;    // a plain byte encoding, which never reports a release
+    bool releases = false;  // from an encoding that reports every key's release
     int flags = 0;
     std::int64_t time = 0;  // when the bytes were read (ms)
 };
@@ -58,10 +61,14 @@ private:
     void escape(unsigned char c, std::int64_t now, std::vector<InputEvent>& out);
     void sequence(unsigned char c, std::int64_t now, std::vector<InputEvent>& out);
     void finishCsi(char final, std::int64_t now, std::vector<InputEvent>& out);
+    void finishWin32(std::int64_t now, std::vector<InputEvent>& out);
     void start(State s, std::int64_t now);
 
     State state = State::Ground;
     std::string params;      // parameter and intermediate bytes of the sequence
     std::int64_t since = 0;  // when the unfinished sequence began
     bool lastWasCr = false;
+    // The game key each win32 virtual key went down as (0: up), so that its
+    // key up releases the same key and a held key's key downs repeat it.
+    std::array<int, 256> win32Down{};
 };

@@ -58,6 +58,9 @@ const char resetAndClearBytes[] = "\x1b[0m\x1b[2J";
 // before leaving so that it never stays behind under the shell.
 const char leaveScreen[] = "\x1b[?1004l\x1b[0m\x1b[2J\x1b[H\x1b[?25h\x1b[?1049l";
 const char popKeyboard[] = "\x1b[<u";
+// Terminals that do not know the mode ignore it, as any unknown private mode.
+const char win32InputOn[] = "\x1b[?9001h";
+const char win32InputOff[] = "\x1b[?9001l";
 
 void writeRaw(const char* data, std::size_t size) {
     while (size > 0) {
@@ -359,4 +362,12 @@ void TerminalSession::pushKeyboardFlags(int flags) {
         state.leave.set((std::string(popKeyboard) + leaveScreen).c_str());
     });
     write(push);
+}
+
+void TerminalSession::enableWin32Input() {
+    withSignalsBlocked([] {
+        state.enter.set((std::string(enterScreen) + win32InputOn).c_str());
+        state.leave.set((std::string(win32InputOff) + leaveScreen).c_str());
+    });
+    write(win32InputOn);
 }

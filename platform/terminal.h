@@ -59,6 +59,9 @@ public:
     // Pushes kitty keyboard protocol flags; they are popped on every way out
     // and pushed again after a stop.
     void pushKeyboardFlags(int flags);
+    // Asks for Windows Terminal's win32-input-mode (key downs and key ups);
+    // turned off on every way out and on again after a stop.
+    void enableWin32Input();
 
 private:
     bool utf8Locale = false;

@@ -33,8 +33,14 @@ TerminalHost::TerminalHost() : presenter(session.utf8()) { detectKeyboardProtoco
 
 void TerminalHost::detectKeyboardProtocol() {
     // Never assumed: a terminal that does not answer, or answers only the
-    // device attributes query, gets the legacy encodings.
-    if (queryKeyboardFlags() < 0) return;
+    // device attributes query, gets the legacy encodings, and is asked for
+    // win32-input-mode, which Windows Terminal (also through ssh) answers
+    // with key downs and key ups. Asked only now, so that the replies above
+    // came in the plain encoding.
+    if (queryKeyboardFlags() < 0) {
+        session.enableWin32Input();
+        return;
+    }
     session.pushKeyboardFlags(keyboardFlags);
     const int granted = queryKeyboardFlags();
     // Exact key state needs releases (2) for every key, digits and Enter too (8).
@@ -56,6 +62,10 @@ int TerminalHost::queryKeyboardFlags() {
 void TerminalHost::handle(const InputEvent& e) {
     switch (e.kind) {
     case InputEvent::Kind::Key:
+        // The first key whose release will be reported makes the key state exact.
+        if (e.releases) keys.setExact(true);
+        takeIn(e);
+        break;
     case InputEvent::Kind::FocusLost: takeIn(e); break;
     case InputEvent::Kind::KeyboardFlags:
         if (!attributesReply) flagsReply = e.flags;

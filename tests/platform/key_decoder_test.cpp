@@ -144,4 +144,80 @@ TEST(KeyDecoder, AWindowThatLosesTheFocusSaysSoAndGainingItIsNoKey) {
     EXPECT_EQ(keysOf(decode("\x1b[I\x1b[A\x1b[O")), (std::vector<int>{VK::Up, -static_cast<int>(Kind::FocusLost)}));
 }
 
+// Windows Terminal's win32-input-mode, byte for byte as it sends the keys:
+// CSI virtual key ; scan code ; character ; down ; control keys ; repeats _.
+const std::string win32UpDown = "\x1b[38;72;0;1;256;1_";  // the arrows are enhanced keys (0x100)
+const std::string win32UpUp = "\x1b[38;72;0;0;256;1_";
+
+TEST(Win32InputMode, AnArrowPressedHeldAndReleased) {
+    const auto events = decode(win32UpDown + win32UpDown + win32UpDown + win32UpUp);
+    EXPECT_EQ(keysOf(events), std::vector<int>(4, VK::Up));
+    const std::vector<KeyAction> actions{KeyAction::Press, KeyAction::Repeat, KeyAction::Repeat,
+                                         KeyAction::Release};
+    for (std::size_t i = 0; i < events.size() && i < actions.size(); ++i) {
+        EXPECT_EQ(events[i].action, actions[i]) << i;
+        EXPECT_TRUE(events[i].releases);
+        EXPECT_FALSE(events[i].legacy);
+    }
+    // Pressed again after its release: a new press.
+    EXPECT_EQ(decode(win32UpDown + win32UpUp + win32UpDown).back().action, KeyAction::Press);
+}
+
+TEST(Win32InputMode, LettersDigitsAndTheQuestionMarkByTheirCharacterWithoutTheModifierKeys) {
+    // a, 7, then Shift held for '?' (the '/' key with Shift) and released.
+    const auto events = decode(
+        "\x1b[65;30;97;1;0;1_\x1b[65;30;97;0;0;1_\x1b[55;8;55;1;0;1_\x1b[55;8;55;0;0;1_"
+        "\x1b[16;42;0;1;16;1_\x1b[191;53;63;1;16;1_\x1b[191;53;0;0;16;1_\x1b[16;42;0;0;0;1_");
+    EXPECT_EQ(keysOf(events), (std::vector<int>{'A', 'A', '7', '7', VK::Question, VK::Question}));
+    EXPECT_EQ(events[5].action, KeyAction::Release);
+    // On a German keyboard '?' is Shift with the key of sharp s (0xDB); its
+    // key up without a character still releases '?', so nothing stays held.
+    const auto german = decode("\x1b[219;12;63;1;16;1_\x1b[219;12;0;0;16;1_");
+    EXPECT_EQ(keysOf(german), (std::vector<int>{VK::Question, VK::Question}));
+    // Ctrl or Alt with a letter is a shortcut, not the letter.
+    EXPECT_TRUE(decode("\x1b[74;36;10;1;8;1_\x1b[74;36;106;1;2;1_").empty());
+}
+
+TEST(Win32InputMode, EnterEscapeBackspaceAndF1) {
+    const auto events = decode(
+        "\x1b[13;28;13;1;0;1_\x1b[13;28;13;0;0;1_\x1b[27;1;27;1;0;1_\x1b[27;1;27;0;0;1_"
+        "\x1b[8;14;8;1;0;1_\x1b[8;14;8;0;0;1_\x1b[112;59;0;1;0;1_\x1b[112;59;0;0;0;1_");
+    EXPECT_EQ(keysOf(events), (std::vector<int>{VK::Enter, VK::Enter, VK::Escape, VK::Escape, VK::Backspace,
+                                                VK::Backspace, VK::F1, VK::F1}));
+}
+
+TEST(Win32InputMode, CtrlCAndCtrlZStillStopOrSuspendTheGame) {
+    // Left Ctrl down (flag 8), then C with character 3 and Z with 26; a
+    // terminal that leaves the character out is read by the key and the flag.
+    const auto events = decode(
+        "\x1b[17;29;0;1;8;1_\x1b[67;46;3;1;8;1_\x1b[67;46;3;0;8;1_\x1b[90;44;26;1;8;1_\x1b[67;46;0;1;4;1_"
+        "\x1b[17;29;0;0;0;1_");
+    const int interrupt = -static_cast<int>(Kind::Interrupt);
+    const int suspend = -static_cast<int>(Kind::Suspend);
+    EXPECT_EQ(keysOf(events), (std::vector<int>{interrupt, 'C', suspend, interrupt}));
+    EXPECT_EQ(events[1].action, KeyAction::Release);
+}
+
+TEST(Win32InputMode, MalformedAndOverlongSequencesAreDroppedWithoutLosingWhatFollows) {
+    // Too many fields, a virtual key out of range, a down that is neither 0
+    // nor 1, a sequence longer than any key's, then a good key down.
+    const std::string overlong = "\x1b[" + std::string(200, '9') + ";1;0;1;0;1_";
+    const auto events =
+        decode("\x1b[38;72;0;1;0;1;9_\x1b[99999;1;0;1;0;1_\x1b[38;72;0;7;0;1_" + overlong + win32UpDown);
+    EXPECT_EQ(keysOf(events), std::vector<int>{VK::Up});
+    // Omitted fields are 0: a key up with no character; it releases nothing held.
+    EXPECT_TRUE(decode("\x1b[_\x1b[;;;;;_").empty());
+}
+
+TEST(Win32InputMode, ASequenceSplitAcrossTwoReadsAndAFocusLossThatReleasesTheHeldKeys) {
+    KeyDecoder d;
+    EXPECT_TRUE(decode(d, "\x1b[38;72;0;", 100).empty());
+    const auto events = decode(d, "1;256;1_", 110);
+    ASSERT_EQ(keysOf(events), std::vector<int>{VK::Up});
+    EXPECT_EQ(events[0].time, 110);
+    // The key up went to another window: the next key down is a new press.
+    EXPECT_EQ(keysOf(decode(d, "\x1b[O")), std::vector<int>{-static_cast<int>(Kind::FocusLost)});
+    EXPECT_EQ(decode(d, win32UpDown)[0].action, KeyAction::Press);
+}
+
 }  // namespace
