@@ -75,8 +75,7 @@ TEST(SdlMusic, TheGamePlaysTheTunesItMakesFromTheirNotes) {
     game.keys("Escape");
     ASSERT_TRUE(eventually([&] { return game.shows("HP: 500/500"); })) << game.screen();
     std::this_thread::sleep_for(std::chrono::seconds(2));  // made meanwhile, or found made
-    game.keys("Escape");
-    ASSERT_TRUE(eventually([&] { return game.shows("PAUSED"); })) << game.screen();
+    ASSERT_TRUE(game.fromTheStreets("PAUSED", "Escape")) << game.screen();
     for (int i = 0; i < 4; ++i) {
         game.keys("Down");  // at a person's pace: keys 5 ms apart look like a held key
         std::this_thread::sleep_for(std::chrono::milliseconds(150));

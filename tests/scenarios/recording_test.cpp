@@ -68,20 +68,8 @@ TEST(Recording, AShortGameIsRecordedAsAnAsciicastThatReplaysToTheSameScreen) {
     ASSERT_TRUE(eventually([&] { return game.shows("New Game"); })) << game.screen();
     game.keys("Enter");
     ASSERT_TRUE(eventually([&] { return game.shows("check your mail..."); })) << game.screen();
-    // Bounty Hunters roam the street: a fight that starts is fled (or fought)
-    // until the street is back.
-    const auto fleeFights = [&](const char* shown, const char* keys) {
-        return eventually([&] {
-            if (game.shows(shown) && !game.shows("Battle!")) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(400));
-            if (game.shows("Battle!")) game.keys("Down Down Down Enter");
-            else if (game.shows("Current Money")) game.keys(keys);
-            else game.keys("Enter");
-            return false;
-        });
-    };
-    const auto onTheStreet = [&] { return fleeFights("Current Money", ""); };
-    const auto helpOpenedWith = [&](const char* key) { return fleeFights("Where to go next", key); };
+    const auto onTheStreet = [&] { return game.fromTheStreets("Current Money", ""); };
+    const auto helpOpenedWith = [&](const char* key) { return game.fromTheStreets("Where to go next", key); };
     game.keys("Escape");
     ASSERT_TRUE(onTheStreet()) << game.screen();
     EXPECT_TRUE(game.shows("F1, ?: help"));

@@ -75,6 +75,22 @@ public:
     std::string colouredScreen() { return tmux("capture-pane -p -e -t game"); }
     bool shows(const std::string& text) { return screen().find(text) != std::string::npos; }
     void keys(const std::string& names) { tmux("send-keys -t game " + names); }
+    // Sends keys from the streets until target shows. Bounty Hunters roam the
+    // streets, so a fight that starts first is fled (or fought) and any
+    // message after it passed with Enter; the keys go again once the street is back.
+    bool fromTheStreets(const std::string& target, const std::string& streetKeys) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (std::chrono::steady_clock::now() < end) {
+            const std::string now = screen();
+            const bool fight = now.find("Battle!") != std::string::npos;
+            if (!fight && now.find(target) != std::string::npos) return true;
+            if (fight) keys("Down Down Down Enter");
+            else if (now.find("Current Money") != std::string::npos) keys(streetKeys);
+            else keys("Enter");
+            std::this_thread::sleep_for(std::chrono::milliseconds(700));
+        }
+        return false;
+    }
     // Types text as it stands (no key names), quoted as one word for the shell.
     void type(const std::string& text) {
         std::string quoted = "'";
