@@ -33,20 +33,28 @@ public:
         // The stream starts as far before the loop's start as the longest
         // echo reaches back, so the first frames hear the end's echoes.
         stream.emplace(score, voice, seed, frames, frames - longest);
-        for (std::size_t i = 0; i < longest; ++i) take();
+        for (std::size_t done = 0; done < longest; done += block) {
+            const std::size_t count = std::min(block, longest - done);
+            stream->fill(dry.data(), count);
+            for (std::size_t i = 0; i < count; ++i) remember(dry[i]);
+        }
     }
 
-    // The next frame: the voice added into left and right, its hall share
-    // into send. Returns the dry sample.
-    float mixNext(float& left, float& right, float& send) {
-        const float dry = take();
-        for (const Tap& tap : taps) {
-            const float heard = recent[(taken - 1 - tap.delay) % recent.size()];
-            left += heard * tap.left;
-            right += heard * tap.right;
+    // The next frames, three values each: the voice added into left and
+    // right, its share of the hall into the send. Adds up its dry energy.
+    void mix(float* values, std::size_t count, double& energy) {
+        const std::size_t ring = recent.size();
+        stream->fill(dry.data(), count);
+        for (std::size_t i = 0; i < count; ++i, values += 3) {
+            const std::size_t now = remember(dry[i]);
+            for (const Tap& tap : taps) {
+                const float heard = recent[now >= tap.delay ? now - tap.delay : now + ring - tap.delay];
+                values[0] += heard * tap.left;
+                values[1] += heard * tap.right;
+            }
+            values[2] += static_cast<float>(dry[i] * reverb);
+            energy += static_cast<double>(dry[i]) * dry[i];
         }
-        send += static_cast<float>(dry * reverb);
-        return dry;
     }
 
 private:
@@ -61,16 +69,19 @@ private:
                         static_cast<float>(std::sin(angle) * gain)});
     }
 
-    float take() {
-        const float dry = stream->next();
-        recent[taken++ % recent.size()] = dry;
-        return dry;
+    // Keeps a dry sample in the ring; where it went.
+    std::size_t remember(float sample) {
+        const std::size_t at = head;
+        recent[at] = sample;
+        if (++head == recent.size()) head = 0;
+        return at;
     }
 
     double reverb;
     std::vector<Tap> taps;
+    std::vector<float> dry = std::vector<float>(block);
     std::vector<float> recent;  // the last dry samples, around a ring
-    std::size_t taken = 0;
+    std::size_t head = 0;
     std::optional<VoiceStream> stream;
 };
 
@@ -146,12 +157,7 @@ void mixVoices(const Score& score, MixStore& store, std::size_t frames, Hall (&h
     for (std::size_t at = 0; at < frames; at += block) {
         const std::size_t count = std::min(block, frames - at);
         std::fill(values.begin(), values.end(), 0.0f);
-        for (std::size_t v = 0; v < voices.size(); ++v)
-            for (std::size_t i = 0; i < count; ++i) {
-                float* frame = &values[3 * i];
-                const float dry = voices[v].mixNext(frame[0], frame[1], frame[2]);
-                energy[v] += static_cast<double>(dry) * dry;
-            }
+        for (std::size_t v = 0; v < voices.size(); ++v) voices[v].mix(values.data(), count, energy[v]);
         for (std::size_t i = 0; i < count; ++i)
             for (Hall& hall : halls) hall.next(values[3 * i + 2]);
         store.put(at, values.data(), count);

@@ -201,19 +201,32 @@ void VoiceStream::startPieces() {
     }
 }
 
-float VoiceStream::next() {
-    if (position == loop) {
-        position = 0;
-        nextToBegin = 0;
+void VoiceStream::fill(float* out, std::size_t count) {
+    std::fill(out, out + count, 0.0f);
+    while (count > 0) {
+        if (position == loop) {
+            position = 0;
+            nextToBegin = 0;
+        }
+        startPieces();
+        // A run of frames where the same pieces sound: each adds its samples
+        // in turn, in the order of the notes.
+        std::size_t until = nextToBegin < byBegin.size() ? pieces[byBegin[nextToBegin]].begin : loop;
+        for (const Sounding& s : sounding) until = std::min(until, s.end);
+        const std::size_t run = std::min(count, until - position);
+        for (Sounding& s : sounding)
+            std::visit(
+                [out, run](auto& strike) {
+                    for (std::size_t i = 0; i < run; ++i) out[i] += static_cast<float>(strike.next());
+                },
+                s.strike);
+        out += run;
+        count -= run;
+        position += run;
+        sounding.erase(std::remove_if(sounding.begin(), sounding.end(),
+                                      [this](const Sounding& s) { return s.end <= position; }),
+                       sounding.end());
     }
-    startPieces();
-    float sum = 0.0f;
-    for (Sounding& s : sounding) sum += static_cast<float>(nextOf(s.strike));
-    ++position;
-    sounding.erase(std::remove_if(sounding.begin(), sounding.end(),
-                                  [this](const Sounding& s) { return s.end <= position; }),
-                   sounding.end());
-    return sum;
 }
 
 }  // namespace music

@@ -87,7 +87,8 @@ class VoiceStream {
 public:
     // The voice around a loop of `loop` frames, starting at frame `from`.
     VoiceStream(const Score& score, const Voice& voice, std::uint32_t seed, std::size_t loop, std::size_t from);
-    float next();
+    // The next count samples.
+    void fill(float* out, std::size_t count);
 
 private:
     // The part of a strike's life that falls in one lap of the loop, with the
