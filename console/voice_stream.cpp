@@ -158,10 +158,10 @@ VoiceStream::VoiceStream(const Score& score, const Voice& voice, std::uint32_t s
         const long start = std::lround(note.start * secondsPerTick * sampleRate);
         const double gain = in.volume * note.velocity;
         for (int pitch : note.pitches) {
-            Strike strike = in.wave == Wave::Drums
-                                ? Strike(DrumHit(pitch, gain, noise))
-                                : Strike(Tone(in, pitch, std::max(note.length * secondsPerTick * in.gate, 0.005),
-                                              gain, noise));
+            Strike strike =
+                in.wave == Wave::Drums
+                    ? Strike(DrumHit(pitch, gain, noise))
+                    : Strike(Tone(in, pitch, std::max(note.length * secondsPerTick * in.gate, 0.005), gain, noise));
             noise.skip(std::visit([](const auto& s) { return s.draws(); }, strike));
             add(std::move(strike), start);
         }
@@ -178,8 +178,8 @@ void VoiceStream::add(Strike strike, long start) {
     long lap = start / n, at = start;
     while (at < end) {
         const long lapEnd = (lap + 1) * n;
-        pieces.push_back({static_cast<std::size_t>(at - lap * n), static_cast<std::size_t>(std::min(end, lapEnd) - lap * n),
-                          strike});
+        pieces.push_back({static_cast<std::size_t>(at - lap * n),
+                          static_cast<std::size_t>(std::min(end, lapEnd) - lap * n), strike});
         for (; at < lapEnd && lapEnd < end; ++at) nextOf(strike);
         at = lapEnd;
         ++lap;

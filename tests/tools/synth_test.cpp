@@ -34,11 +34,12 @@ void foldInto(std::vector<float>& loop, long start, Strike strike) {
 
 // Half a second a loop: a bell whose release lasts five loops, rung twice,
 // the second time just before the end; a crash that rings on for three loops.
-const char* const ringing = "tempo 480\n"
-                            "voice bell sine release=2.5\n"
-                            "bell: | c5/4 r/4 r/4 g5/4 |\n"
-                            "voice kit drums\n"
-                            "kit: | r/2 r/4 x/4 |\n";
+const char* const ringing =
+    "tempo 480\n"
+    "voice bell sine release=2.5\n"
+    "bell: | c5/4 r/4 r/4 g5/4 |\n"
+    "voice kit drums\n"
+    "kit: | r/2 r/4 x/4 |\n";
 
 TEST(VoiceStream, WhatRingsPastTheEndComesBackAtTheStartLapAfterLap) {
     const Score score = music::parseScore(ringing);
@@ -61,7 +62,8 @@ TEST(VoiceStream, WhatRingsPastTheEndComesBackAtTheStartLapAfterLap) {
         for (std::size_t from : {n / 3 + 7, 3 * beat + 1, n - 1}) {
             const std::vector<float> later = streamed(score, voice, from, n);
             for (std::size_t i = 0; i < n; ++i)
-                ASSERT_EQ(later[i], expected[(from + i) % n]) << "voice " << voice << " from " << from << ", frame " << i;
+                ASSERT_EQ(later[i], expected[(from + i) % n])
+                    << "voice " << voice << " from " << from << ", frame " << i;
         }
     }
     EXPECT_GT(std::fabs(kit[10]), 0.0f) << "the crash rings on into the next lap";
