@@ -96,9 +96,8 @@ int main(int argc, char** argv) {
                        "env -C \"" DRIFTER_BENCH_SOURCE_DIR "\" SDL_AUDIODRIVER=" + std::string(driver) +
                            " SDL_DISKAUDIOFILE=/dev/null XDG_CACHE_HOME=" + cache + " \"" DRIFTER_GAME_BINARY "\"",
                        toTheTitle,
-                       [&, first = label == std::string("title menu with music, first run")](const std::string& pid) {
-                           return !first || firstRunPeak(cache, pid);
-                       }) &&
+                       [&, first = label == std::string("title menu with music, first run")](
+                           const std::string& pid) { return !first || firstRunPeak(cache, pid); }) &&
                    measured;
     std::filesystem::remove_all(cache);
     return bench::runBenchmarks(argc, argv) != 0 || !measured ? 1 : 0;
