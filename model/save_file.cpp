@@ -37,8 +37,9 @@ const ValueRange valueRanges[] = {
 
 // The numbers of the file in their order: the city and money first; after the
 // lists and the mission's two lines, the wanted level and the player.
-int SavedGame::*const moneyFields[] = {&SavedGame::city, &SavedGame::money, &SavedGame::bank, &SavedGame::loan};
-int SavedGame::*const playerFields[] = {
+int SavedGame::*const cityAndMoneyFields[] = {&SavedGame::city, &SavedGame::money, &SavedGame::bank,
+                                              &SavedGame::loan};
+int SavedGame::*const wantedAndPlayerFields[] = {
     &SavedGame::wantedLevel, &SavedGame::equippedWeapon, &SavedGame::currentMap, &SavedGame::x,       &SavedGame::y,
     &SavedGame::hp,          &SavedGame::maxHp,          &SavedGame::strength,   &SavedGame::accuracy};
 
@@ -218,13 +219,13 @@ SavedGame captureGame(const Possessions& possessions, const Character& player, i
 
 std::string formatSavedGame(const SavedGame& game) {
     std::ostringstream out;
-    for (int SavedGame::*field : moneyFields) writeLine(out, game.*field);
+    for (int SavedGame::*field : cityAndMoneyFields) writeLine(out, game.*field);
     writeItems(out, game.items);
     writeNames(out, game.weapons);
     writeNames(out, game.keyItems);
     writeLine(out, game.missionNumber);
     writeLine(out, game.mailWaiting ? 1 : 0);
-    for (int SavedGame::*field : playerFields) writeLine(out, game.*field);
+    for (int SavedGame::*field : wantedAndPlayerFields) writeLine(out, game.*field);
     writeItems(out, game.baggageItems);
     writeNames(out, game.baggageWeapons);
     writeLine(out, game.savedEquippedWeapon);
@@ -234,14 +235,14 @@ std::string formatSavedGame(const SavedGame& game) {
 bool parseSavedGame(const std::string& text, SavedGame& game) {
     LineReader in(text);
     SavedGame read;
-    for (int SavedGame::*field : moneyFields) read.*field = in.number();
+    for (int SavedGame::*field : cityAndMoneyFields) read.*field = in.number();
     readItems(in, read.items);
     readNames(in, read.weapons);
     readNames(in, read.keyItems);
     read.missionNumber = in.number();
     const int mail = in.number();
     read.mailWaiting = mail == 1;
-    for (int SavedGame::*field : playerFields) read.*field = in.number();
+    for (int SavedGame::*field : wantedAndPlayerFields) read.*field = in.number();
     if (in.ok() && !in.atEnd()) {
         readItems(in, read.baggageItems);
         readNames(in, read.baggageWeapons);
