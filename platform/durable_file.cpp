@@ -70,6 +70,12 @@ EM_ASYNC_JS(int, storeSaves, (), {
     return await new Promise((resolve) => Module.storeSaves((stored) => resolve(stored ? 1 : 0)));
 });
 // clang-format on
+
+namespace {
+bool pageLeft = false;
+}
+
+void storeSavesWithoutWaiting() { pageLeft = true; }
 #endif
 
 GameFileRead readFileBytes(const std::string& path, bool noLinks, std::uintmax_t limit, std::string& data) {
@@ -100,7 +106,7 @@ std::string replaceFileWith(const std::string& path, const std::string& data) {
         return std::strerror(error);
     }
 #ifdef __EMSCRIPTEN__
-    if (!storeSaves()) return "the browser did not store it (IndexedDB)";
+    if (!pageLeft && !storeSaves()) return "the browser did not store it (IndexedDB)";
 #endif
     return std::string();
 }

@@ -23,3 +23,9 @@ std::string replaceFileWith(const std::string& path, const std::string& data);
 
 // Removes the temporary file at path unless a running game is writing it.
 void removeUnlessInUse(const std::string& path);
+
+#ifdef __EMSCRIPTEN__
+// The page is being left: a save can no longer wait for its copy to the
+// browser's IndexedDB, which the page starts itself afterwards.
+void storeSavesWithoutWaiting();
+#endif

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "console/interruption.h"
 #include "console/screen.h"
+#include "platform/durable_file.h"
 
 namespace {
 
@@ -74,4 +76,12 @@ void WebHost::sleepUntil(std::int64_t deadline) {
 int showGameEnded(int status) {
     pageEnded(status);
     return status;
+}
+
+// The page is being left (closed, reloaded or navigated away from): the game
+// in play is kept as the interrupted game, which the next visit offers back.
+// The page copies it to IndexedDB once this returns.
+extern "C" EMSCRIPTEN_KEEPALIVE void keepGameAsThePageIsLeft() {
+    storeSavesWithoutWaiting();
+    keepGameInPlay();
 }

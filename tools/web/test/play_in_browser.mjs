@@ -273,7 +273,7 @@ await check('the player walks to the cafe and saves to slot 1', async () => {
   saved.where = { x: street.x, y: 8 };  // before the cafe's door
 });
 
-await check('after a reload, Load Game brings back the same city, money and place', async () => {
+await check('after a reload, Load Game brings back the same city, money and place, and offers the game left', async () => {
   firstVisitBytes = servedBytes;
   await page.reload();
   firstFrames.push(await firstFrameMs());
@@ -281,6 +281,7 @@ await check('after a reload, Load Game brings back the same city, money and plac
   await tap('ArrowDown');
   await tap('Enter');
   await shows(`Save 1: Vancouver, $${saved.cash}`);
+  await shows(`Interrupted: Vancouver, $${saved.cash}`);  // kept as the page was left
   await tap('Enter');
   // The first street frame after the load, before any enemy can act.
   const loaded = await page.waitForFunction(() => {
