@@ -2,9 +2,9 @@
 # hardening flags from dpkg-buildflags: the stack protector, _FORTIFY_SOURCE,
 # read-only relocations bound at start-up (PIE is Debian's GCC default). Its
 # -ffile-prefix-map writes the source folder as "." into the program, so where
-# it was built leaves no trace. Sanitizer, fuzz and Windows builds keep their
+# it was built leaves no trace. Sanitizer, fuzz, Windows and browser builds keep their
 # own flags; tests and tools keep theirs.
-if(WIN32 OR DRIFTER_SANITIZE OR DRIFTER_FUZZ)
+if(WIN32 OR EMSCRIPTEN OR DRIFTER_SANITIZE OR DRIFTER_FUZZ)
   return()
 endif()
 find_program(DRIFTER_DPKG_BUILDFLAGS dpkg-buildflags)
