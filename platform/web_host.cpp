@@ -80,7 +80,7 @@ int showGameEnded(int status) {
 
 // The page is being left (closed, reloaded or navigated away from): the game
 // in play is kept as the interrupted game, which the next visit offers back.
-// The page copies it to IndexedDB once this returns.
+// The page carries it over to the next visit (tools/web/saves.js).
 extern "C" EMSCRIPTEN_KEEPALIVE void keepGameAsThePageIsLeft() {
     storeSavesWithoutWaiting();
     keepGameInPlay();

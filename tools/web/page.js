@@ -148,8 +148,7 @@ const page = (() => {
   // A closed or reloaded tab keeps the game in play; the next visit offers it back.
   window.addEventListener('pagehide', () => {
     try {
-      Module._keepGameAsThePageIsLeft();
-      Module.storeSaves(() => {});
+      Module.keepLeftGame();
     } catch (error) {
       // Not started, or already stopped: there is no game to keep.
     }
