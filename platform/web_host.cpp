@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "console/interruption.h"
@@ -81,7 +82,9 @@ int showGameEnded(int status) {
 // The page is being left (closed, reloaded or navigated away from): the game
 // in play is kept as the interrupted game, which the next visit offers back.
 // The page carries it over to the next visit (tools/web/saves.js).
-extern "C" EMSCRIPTEN_KEEPALIVE void keepGameAsThePageIsLeft() {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* keepGameAsThePageIsLeft() {
     storeSavesWithoutWaiting();
-    keepGameInPlay();
+    static std::string failure;
+    failure = keepGameInPlay();
+    return failure.c_str();
 }

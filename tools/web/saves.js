@@ -25,7 +25,8 @@ Module.storeSaves = function (done) {
 var leftGameKey = 'drifter-interrupted-game';
 var leftGameFile = '/save/interrupted.sav';
 Module.keepLeftGame = function () {
-  Module._keepGameAsThePageIsLeft();
+  var failure = UTF8ToString(Module._keepGameAsThePageIsLeft());
+  if (failure) localStorage.setItem('probe-failure', failure);
   try {
     var bytes = FS.readFile(leftGameFile);
     localStorage.setItem(leftGameKey, JSON.stringify(Array.from(bytes)));
