@@ -54,7 +54,8 @@ windows-test: windows
 # UndefinedBehaviorSanitizer on everything, the tests and the libFuzzer
 # targets, in a folder of its own.
 SANITIZE_BUILD := build-sanitize
-SANITIZER_OPTIONS := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+SANITIZER_OPTIONS := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan-suppressions.txt
 
 sanitize-build:
 	@tools/setup.sh fuzz

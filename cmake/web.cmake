@@ -5,13 +5,13 @@
 
 if(NOT EMSCRIPTEN)
   # The page's host needs Emscripten.
-  string(APPEND DRIFTER_OTHER_PLATFORM_SOURCES "|platform/web_(host|sound)\\.cpp$")
+  string(APPEND DRIFTER_OTHER_PLATFORM_SOURCES "|platform/web_(host|sound|tune_cache)\\.cpp$")
   return()
 endif()
 
 # The page is the terminal, the keyboard and the sound device here.
 set(DRIFTER_OTHER_PLATFORM_SOURCES
-    "platform/(terminal|terminal_host|pseudo_terminal|sdl_sound|windows_(console|host|sound|durable_file|interruption))\\.cpp$")
+    "platform/(terminal|terminal_host|pseudo_terminal|sdl_sound|tune_cache|windows_(console|host|sound|durable_file|interruption))\\.cpp$")
 # The game ends its menus and reports its errors with exceptions.
 add_compile_options(-fexceptions)
 add_link_options(-fexceptions)

@@ -14,7 +14,7 @@ endif()
 set(DRIFTER_OTHER_PLATFORM_SOURCES "platform/(terminal|terminal_host|durable_file|sdl_sound|interruption)\\.cpp$")
 # These drive a POSIX pseudo terminal, tmux or SDL (or write to /dev/full).
 set(DRIFTER_TESTS_NEEDING_A_TERMINAL
-    "tests/(platform/(kitty_keyboard|terminal_pty|sdl_sound|unusable_terminal)_test|scenarios/(game_terminal|command_line|interrupted_game|recording)_test|support/pseudo_terminal)\\.cpp$")
+    "tests/(platform/(kitty_keyboard|win32_input|terminal_pty|sdl_sound|unusable_terminal)_test|scenarios/(game_terminal|command_line|interrupted_game|recording)_test|support/pseudo_terminal)\\.cpp$")
 
 # <windows.h> without its min and max macros, which break std::min.
 add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)

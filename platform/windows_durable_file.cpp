@@ -62,7 +62,8 @@ HANDLE createTemporary(const std::string& path, std::string& temporary) {
     static std::atomic<unsigned> count{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         char tag[16];
-        std::snprintf(tag, sizeof tag, "%06x", (GetCurrentProcessId() * 40503u + count++) & 0xFFFFFFu);
+        std::snprintf(tag, sizeof tag, "%06x",
+                      static_cast<unsigned>((GetCurrentProcessId() * 40503u + count++) & 0xFFFFFFu));
         temporary = path + "." + tag + ".tmp";
         const HANDLE file = CreateFileW(wide(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                         FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -318,7 +318,13 @@ await check('a page standing idle on the street uses almost no CPU', async () =>
     `the whole browser ${percent(playing.all)}`);
   // The game's own share: the same with the browser's audio output paused.
   await page.evaluate(() => page.music.context.suspend());
-  const silent = await cpuShare(10000);
+  let silent;
+  for (let tries = 0; tries < 3; ++tries) {
+    await endFight();
+    silent = await cpuShare(10000);
+    // A fight that broke in (it waits on its menu) made it no idle street.
+    if (!(await screenText()).includes('Battle!')) break;
+  }
   await page.evaluate(() => page.music.context.resume());
   figures.push(`idle on the street, audio paused: the page's renderer ${percent(silent.page)} of a core, ` +
     `the whole browser ${percent(silent.all)}`);
