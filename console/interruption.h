@@ -22,3 +22,8 @@ void setGameKeeper(GameKeeper keeper);
 // web page being left). Nothing when no game is in play. Why it failed, or
 // an empty text.
 std::string keepGameInPlay();
+
+// Keeps the game in play as the interrupted game and lets play go on: a web
+// page that was left may yet be shown again. False when no game is in play;
+// otherwise failure tells why it could not be kept, or is empty.
+bool keepGameInPlaySoFar(std::string& failure);

@@ -25,7 +25,13 @@ std::string replaceFileWith(const std::string& path, const std::string& data);
 void removeUnlessInUse(const std::string& path);
 
 #ifdef __EMSCRIPTEN__
-// The page is being left: a save can no longer wait for its copy to the
-// browser's IndexedDB, which the page starts itself afterwards.
-void storeSavesWithoutWaiting();
+// Copies the save folder, held in the page's memory, to the browser's
+// IndexedDB, where it lasts beyond this visit; false when the browser did not
+// take it. The program waits for it, unless the page is being left.
+bool storeSaveFolder();
+
+// While the page is being left nothing may wait: the program is suspended
+// where it last waited and the page goes away. Files are then written to the
+// folder in memory only, and the page carries them over (tools/web/saves.js).
+void setPageLeaving(bool leaving);
 #endif

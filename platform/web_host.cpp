@@ -80,11 +80,14 @@ int showGameEnded(int status) {
 }
 
 // The page is being left (closed, reloaded or navigated away from): the game
-// in play is kept as the interrupted game, which the next visit offers back.
-// The page carries it over to the next visit (tools/web/saves.js).
+// in play is kept as the interrupted game, which the next visit offers back
+// (the page carries it over, tools/web/saves.js). The program is suspended in
+// a wait meanwhile, so nothing on the way may wait. Null when no game is in
+// play; otherwise why it could not be kept, or an empty text.
 extern "C" EMSCRIPTEN_KEEPALIVE const char* keepGameAsThePageIsLeft() {
-    storeSavesWithoutWaiting();
     static std::string failure;
-    failure = keepGameInPlay();
-    return failure.c_str();
+    setPageLeaving(true);
+    const bool inPlay = keepGameInPlaySoFar(failure);
+    setPageLeaving(false);
+    return inPlay ? failure.c_str() : nullptr;
 }
