@@ -153,7 +153,10 @@ const page = (() => {
       // Not started, or already stopped: there is no game to keep.
     }
   });
-  window.addEventListener('pageshow', (event) => { if (event.persisted && Module.takeBackLeftGame) Module.takeBackLeftGame(); });
+  // Shown again as it was left (the back and forward cache): play goes on.
+  window.addEventListener('pageshow', (event) => {
+    if (event.persisted && Module.takeBackLeftGame) Module.takeBackLeftGame();
+  });
   window.addEventListener('resize', fit);
   window.addEventListener('error', (event) => failed('The game stopped: ' + event.message));
   window.addEventListener('unhandledrejection', (event) => failed('The game stopped: ' + event.reason));

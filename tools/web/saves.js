@@ -39,11 +39,11 @@ Module.keepLeftGame = function () {
   pageLeft = { before: before };
   var failure = UTF8ToString(kept);
   try {
-    if (failure) throw failure;
-    localStorage.setItem(leftGameKey, JSON.stringify(Array.from(readLeftGame())));
+    if (!failure) localStorage.setItem(leftGameKey, JSON.stringify(Array.from(readLeftGame())));
   } catch (error) {
-    console.error('The game in play could not be kept: ' + error);
+    failure = String(error);  // the page may not store anything, or no more
   }
+  if (failure) console.error('The game in play could not be kept: ' + failure);
 };
 
 // The page left was shown again as it was (the browser's back and forward
