@@ -1,7 +1,8 @@
 #pragma once
-// The sound device of the Windows multimedia library (winmm): PlaySoundW
-// loops a wave file straight from the disk. Silent on a machine without a
-// wave output device.
+// The sound device of the Windows multimedia library (winmm): a wave file
+// streamed from the disk through a short chain of waveOut buffers, looped
+// without a gap, in the file's own format. Silent on a machine without a wave
+// output device.
 
 #include <memory>
 
