@@ -50,8 +50,8 @@ bool WaveLoop::readChunks() {
             dataSize -= dataSize % block;
             return dataSize > 0;
         }
-        const bool read = chunk.compare(0, 4, "fmt ") == 0 ? readFormat(size)
-                                                           : static_cast<bool>(in.seekg(size, std::ios::cur));
+        const bool read =
+            chunk.compare(0, 4, "fmt ") == 0 ? readFormat(size) : static_cast<bool>(in.seekg(size, std::ios::cur));
         if (!read) return false;
         if (size % 2 != 0) in.seekg(1, std::ios::cur);  // chunks keep an even length
     }

@@ -21,7 +21,8 @@ std::string little(std::uint32_t value, int bytes) {
 }
 
 std::string chunk(const std::string& id, const std::string& payload) {
-    return id + little(static_cast<std::uint32_t>(payload.size()), 4) + payload + (payload.size() % 2 ? "\x07" : "");
+    return id + little(static_cast<std::uint32_t>(payload.size()), 4) + payload +
+           (payload.size() % 2 ? "\x07" : "");
 }
 
 std::string pcmFormat(int channels, int rate, int bits) {
@@ -66,9 +67,8 @@ TEST(WaveLoop, BlocksRunOnPastTheEndWithTheFirstSamplesWhateverTheChunksBeforeTh
     // the format (padded to an even length), a long format chunk, and a
     // chunk between the format and the samples.
     const std::string bytes = "\x80\x01\xff\x10\x20\x30\x40";
-    const std::string file =
-        riff(chunk("LIST", "odd") + chunk("fmt ", pcmFormat(1, 11025, 8) + little(22, 2)) +
-             chunk("fact", little(7, 4)) + chunk("data", bytes));
+    const std::string file = riff(chunk("LIST", "odd") + chunk("fmt ", pcmFormat(1, 11025, 8) + little(22, 2)) +
+                                  chunk("fact", little(7, 4)) + chunk("data", bytes));
     WaveLoop own;
     ASSERT_TRUE(own.open(tmp.write("own.wav", file)));
     EXPECT_EQ(own.channels(), 1);
