@@ -31,7 +31,11 @@ endif()
 
 # Wine runs the test programs in a prefix of their own, made by the first test.
 set(DRIFTER_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-set(DRIFTER_WINE_ENVIRONMENT "WINEDEBUG=-all;WINEPREFIX=${DRIFTER_WINEPREFIX}")
+# Wine plays sound through ALSA; a silent ALSA output gives the tests a wave
+# device to stream music through on a machine without a sound card.
+set(DRIFTER_WINE_ALSA ${CMAKE_BINARY_DIR}/wine-alsa.conf)
+file(WRITE ${DRIFTER_WINE_ALSA} "</usr/share/alsa/alsa.conf>\npcm.!default {\n    type null\n}\n")
+set(DRIFTER_WINE_ENVIRONMENT "WINEDEBUG=-all;WINEPREFIX=${DRIFTER_WINEPREFIX};ALSA_CONFIG_PATH=${DRIFTER_WINE_ALSA}")
 
 # One test entry per program (a test list read under Wine would start Wine once
 # per test); the program prints every failure.
