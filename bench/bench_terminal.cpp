@@ -29,46 +29,45 @@ void fill(ScreenModel& m, int seed) {
     }
 }
 
+// The bytes per frame the presenter sends, once it has drawn start: each
+// frame draws the screen that next() returns after changing it.
+template <class Next>
+void measureFrames(benchmark::State& state, const ScreenModel& start, Next next) {
+    TerminalPresenter p;
+    p.frame(start);
+    std::size_t bytes = 0;
+    for (auto _ : state) bytes += p.frame(next()).size();
+    state.counters["bytes_per_frame"] =
+        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+}
+
 void BM_FrameWithoutChange(benchmark::State& state) {
     ScreenModel m;
     fill(m, 1);
-    TerminalPresenter p;
-    p.frame(m);
-    std::size_t bytes = 0;
-    for (auto _ : state) bytes += p.frame(m).size();
-    state.counters["bytes_per_frame"] =
-        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+    measureFrames(state, m, [&]() -> const ScreenModel& { return m; });
 }
 BENCHMARK(BM_FrameWithoutChange);
 
 void BM_FrameOneCellChanged(benchmark::State& state) {
     ScreenModel m;
     fill(m, 1);
-    TerminalPresenter p;
-    p.frame(m);
-    std::size_t bytes = 0;
     bool lit = false;
-    for (auto _ : state) {
+    measureFrames(state, m, [&]() -> const ScreenModel& {
         // One cell, far from the last one written, changes glyph and colour.
         m.moveCursor(57, 13);
         m.setAttr(lit ? 0x0E : 0x4F);
         m.put(lit ? '\x02' : '\x01');
         lit = !lit;
-        bytes += p.frame(m).size();
-    }
-    state.counters["bytes_per_frame"] =
-        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+        return m;
+    });
 }
 BENCHMARK(BM_FrameOneCellChanged);
 
 void BM_FrameFigureSteps(benchmark::State& state) {
     ScreenModel m;
     fill(m, 1);
-    TerminalPresenter p;
-    p.frame(m);
-    std::size_t bytes = 0;
     int x = 10;
-    for (auto _ : state) {
+    measureFrames(state, m, [&]() -> const ScreenModel& {
         // The player steps right: his old cell gets the floor back, the next one his face.
         const Cell floor = m.cell(x + 1, 12);
         m.moveCursor(x, 12);
@@ -78,10 +77,8 @@ void BM_FrameFigureSteps(benchmark::State& state) {
         m.moveCursor(x, 12);
         m.setAttr(0x0E);
         m.put('\x02');
-        bytes += p.frame(m).size();
-    }
-    state.counters["bytes_per_frame"] =
-        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+        return m;
+    });
 }
 BENCHMARK(BM_FrameFigureSteps);
 
@@ -89,16 +86,11 @@ void BM_FrameAllCellsChanged(benchmark::State& state) {
     ScreenModel a, b;
     fill(a, 1);
     fill(b, 2);
-    TerminalPresenter p;
-    p.frame(a);
-    std::size_t bytes = 0;
     bool flip = false;
-    for (auto _ : state) {
-        bytes += p.frame(flip ? a : b).size();
+    measureFrames(state, a, [&]() -> const ScreenModel& {
         flip = !flip;
-    }
-    state.counters["bytes_per_frame"] =
-        benchmark::Counter(static_cast<double>(bytes), benchmark::Counter::kAvgIterations);
+        return flip ? b : a;
+    });
 }
 BENCHMARK(BM_FrameAllCellsChanged);
 

@@ -15,6 +15,18 @@ bool confirmed(const String& title) { return menu(title, options({" Yes ", " No 
 
 bool confirmedPurchase() { return menu("Confirmation", options({" Yes  ", " Back "}), false) == 0; }
 
+void menuUntilLeft(const String& title, std::initializer_list<MenuChoice> choices, const char* leave) {
+    Array<String> labels;
+    for (const MenuChoice& choice : choices) labels.append(choice.label);
+    labels.append(leave);
+    for (;;) {
+        clearScreen();
+        const auto chosen = static_cast<std::size_t>(menu(title, labels, false));
+        if (chosen >= choices.size()) return;
+        choices.begin()[chosen].act();
+    }
+}
+
 void tell(const String& text) {
     std::cout << text << std::flush;
     waitForEnter();

@@ -16,3 +16,26 @@ constexpr int Digit9 = '9';
 constexpr int F1 = 112;        // also the code the game polls for its help screen
 constexpr int Question = 191;  // the key of '?'
 }  // namespace VK
+
+// The game's code of a Windows virtual key (the console's and Windows
+// Terminal's): the number pad's digits as the top row's, every key above as
+// itself, and 0 for the keys no player can bind (Shift, Ctrl, ...).
+constexpr int gameKeyOfVirtualKey(int virtualKey) {
+    constexpr int numpad0 = 0x60;  // the number pad's digits are 0x60-0x69
+    constexpr int numpad9 = 0x69;
+    if (virtualKey >= numpad0 && virtualKey <= numpad9) return VK::Digit0 + virtualKey - numpad0;
+    if (virtualKey >= VK::Digit0 && virtualKey <= VK::Digit9) return virtualKey;
+    if (virtualKey >= 'A' && virtualKey <= 'Z') return virtualKey;
+    switch (virtualKey) {
+    case VK::Backspace:
+    case VK::Enter:
+    case VK::Escape:
+    case VK::Left:
+    case VK::Up:
+    case VK::Right:
+    case VK::Down:
+    case VK::F1:
+    case VK::Question: return virtualKey;
+    default: return 0;
+    }
+}

@@ -37,16 +37,9 @@ public:
     void setLoan(int amount) { loan = amount; }
 
     // Refused (false) when 15 items are carried already.
-    template <typename T>
-    bool addItem(std::unique_ptr<T>& item) {
-        static_assert(std::is_base_of<Item, T>::value, "only items are carried");
-        if (!item || itemCount() >= MaxItems) return false;
-        items.emplace_back(item.release());
-        return true;
-    }
-    template <typename T>
-    bool addItem(std::unique_ptr<T>&& item) {
-        return addItem(item);
+    template <typename Owned>
+    bool addItem(Owned&& item) {
+        return item && itemCount() < MaxItems && take(items, item);
     }
     // The item at index, for use; a bad index throws errorBounds.
     Item* getItem(int index) const;
@@ -58,16 +51,9 @@ public:
 
     // Refused (false) when a weapon of the same name is held already, except
     // for the disposable kinds, of which any number may be held.
-    template <typename T>
-    bool addWeapon(std::unique_ptr<T>& weapon) {
-        static_assert(std::is_base_of<Weapon, T>::value, "only weapons are weapons");
-        if (!weapon || !acceptsWeapon(weapon->getName())) return false;
-        weapons.emplace_back(weapon.release());
-        return true;
-    }
-    template <typename T>
-    bool addWeapon(std::unique_ptr<T>&& weapon) {
-        return addWeapon(weapon);
+    template <typename Owned>
+    bool addWeapon(Owned&& weapon) {
+        return weapon && acceptsWeapon(weapon->getName()) && take(weapons, weapon);
     }
     Weapon* getWeapon(int index) const;
     std::unique_ptr<Weapon> removeWeapon(int index);
@@ -76,16 +62,9 @@ public:
     int weaponCount() const { return static_cast<int>(weapons.size()); }
 
     // Refused (false) when a key item of the same name is held already.
-    template <typename T>
-    bool addKeyItem(std::unique_ptr<T>& keyItem) {
-        static_assert(std::is_base_of<Item, T>::value, "only items are key items");
-        if (!keyItem || findKeyItem(keyItem->getName()) != -1) return false;
-        keyItems.emplace_back(keyItem.release());
-        return true;
-    }
-    template <typename T>
-    bool addKeyItem(std::unique_ptr<T>&& keyItem) {
-        return addKeyItem(keyItem);
+    template <typename Owned>
+    bool addKeyItem(Owned&& keyItem) {
+        return keyItem && findKeyItem(keyItem->getName()) == -1 && take(keyItems, keyItem);
     }
     int findKeyItem(const String& name) const;
     // An index past the end is ignored (the result is then empty).
@@ -95,6 +74,15 @@ public:
 
 private:
     bool acceptsWeapon(const String& name) const;
+
+    // Moves the object from the caller's pointer (a named one or a temporary)
+    // to the end of the list: items, weapons and key items each hold their own kind.
+    template <typename Kind, typename T>
+    static bool take(std::vector<std::unique_ptr<Kind>>& list, std::unique_ptr<T>& owned) {
+        static_assert(std::is_base_of<Kind, T>::value, "a list holds only its own kind");
+        list.emplace_back(owned.release());
+        return true;
+    }
 
     int money = 0;
     int bank = 0;

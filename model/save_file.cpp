@@ -35,6 +35,14 @@ const ValueRange valueRanges[] = {
     {&SavedGame::accuracy, 0, mostSkill},
 };
 
+// The numbers of the file in their order: the city and money first; after the
+// lists and the mission's two lines, the wanted level and the player.
+int SavedGame::*const cityAndMoneyFields[] = {&SavedGame::city, &SavedGame::money, &SavedGame::bank,
+                                              &SavedGame::loan};
+int SavedGame::*const wantedAndPlayerFields[] = {
+    &SavedGame::wantedLevel, &SavedGame::equippedWeapon, &SavedGame::currentMap, &SavedGame::x,       &SavedGame::y,
+    &SavedGame::hp,          &SavedGame::maxHp,          &SavedGame::strength,   &SavedGame::accuracy};
+
 bool itemsValid(const std::vector<SavedItem>& items) {
     if (items.size() > static_cast<std::size_t>(Possessions::MaxItems)) return false;
     for (const SavedItem& item : items)
@@ -211,13 +219,13 @@ SavedGame captureGame(const Possessions& possessions, const Character& player, i
 
 std::string formatSavedGame(const SavedGame& game) {
     std::ostringstream out;
-    for (int value : {game.city, game.money, game.bank, game.loan}) writeLine(out, value);
+    for (int SavedGame::*field : cityAndMoneyFields) writeLine(out, game.*field);
     writeItems(out, game.items);
     writeNames(out, game.weapons);
     writeNames(out, game.keyItems);
-    for (int value : {game.missionNumber, game.mailWaiting ? 1 : 0, game.wantedLevel, game.equippedWeapon,
-                      game.currentMap, game.x, game.y, game.hp, game.maxHp, game.strength, game.accuracy})
-        writeLine(out, value);
+    writeLine(out, game.missionNumber);
+    writeLine(out, game.mailWaiting ? 1 : 0);
+    for (int SavedGame::*field : wantedAndPlayerFields) writeLine(out, game.*field);
     writeItems(out, game.baggageItems);
     writeNames(out, game.baggageWeapons);
     writeLine(out, game.savedEquippedWeapon);
@@ -227,25 +235,14 @@ std::string formatSavedGame(const SavedGame& game) {
 bool parseSavedGame(const std::string& text, SavedGame& game) {
     LineReader in(text);
     SavedGame read;
-    read.city = in.number();
-    read.money = in.number();
-    read.bank = in.number();
-    read.loan = in.number();
+    for (int SavedGame::*field : cityAndMoneyFields) read.*field = in.number();
     readItems(in, read.items);
     readNames(in, read.weapons);
     readNames(in, read.keyItems);
     read.missionNumber = in.number();
     const int mail = in.number();
     read.mailWaiting = mail == 1;
-    read.wantedLevel = in.number();
-    read.equippedWeapon = in.number();
-    read.currentMap = in.number();
-    read.x = in.number();
-    read.y = in.number();
-    read.hp = in.number();
-    read.maxHp = in.number();
-    read.strength = in.number();
-    read.accuracy = in.number();
+    for (int SavedGame::*field : wantedAndPlayerFields) read.*field = in.number();
     if (in.ok() && !in.atEnd()) {
         readItems(in, read.baggageItems);
         readNames(in, read.baggageWeapons);

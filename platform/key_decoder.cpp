@@ -129,13 +129,12 @@ int keyOfArrow(char final) {
 }
 
 // Windows Terminal's win32-input-mode: the control-key state's flags and the
-// virtual keys the game reads by their code rather than by their character.
+// virtual keys of the shortcuts the game answers.
 constexpr int win32AltFlags = 0x01 | 0x02;   // right and left Alt
 constexpr int win32CtrlFlags = 0x04 | 0x08;  // right and left Ctrl
 constexpr int win32ShiftFlag = 0x10;
 constexpr int win32KeyC = 0x43;
 constexpr int win32KeyZ = 0x5A;
-constexpr int win32Slash = 0xBF;  // the key of '/' and '?' on US keyboards
 
 int modsOfWin32(int state) {
     return ((state & win32ShiftFlag) ? shiftBit : 0) | ((state & win32AltFlags) ? altBit : 0) |
@@ -148,19 +147,7 @@ int modsOfWin32(int state) {
 int keyOfWin32(int vk, int unicode) {
     if (unicode > 0 && unicode < 127 && keyOfByte(static_cast<unsigned char>(unicode)) != 0)
         return keyOfByte(static_cast<unsigned char>(unicode));
-    if ((vk >= '0' && vk <= '9') || (vk >= 'A' && vk <= 'Z')) return vk;
-    switch (vk) {
-    case VK::Backspace:
-    case VK::Enter:
-    case VK::Escape:
-    case VK::Left:
-    case VK::Up:
-    case VK::Right:
-    case VK::Down:
-    case VK::F1: return vk;
-    case win32Slash: return VK::Question;
-    default: return 0;
-    }
+    return gameKeyOfVirtualKey(vk);
 }
 
 // Ctrl+C and Ctrl+Z, as the character they type or as the key with Ctrl

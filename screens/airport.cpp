@@ -2,6 +2,7 @@
 
 #include <iostream>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "console/console.h"
@@ -103,39 +104,37 @@ void checkInWeapons(Possessions& possessions) {
         if (!baggage.addWeapon(weapon)) possessions.addWeapon(weapon);
 }
 
-// Hands the baggage's items back, each with a 1 in 100 chance of being lost;
-// what the player has no room for stays in the baggage. True when one was lost.
-bool claimItems(Possessions& possessions) {
+bool give(Possessions& to, std::unique_ptr<Item>& item) { return to.addItem(item); }
+bool give(Possessions& to, std::unique_ptr<Weapon>& weapon) { return to.addWeapon(weapon); }
+
+// Hands what was taken from the baggage back, in order, each with a 1 in 100
+// chance of being lost; what the player has no room for (or holds already)
+// goes back into the baggage. True when one was lost.
+template <class Thing>
+bool claim(std::vector<std::unique_ptr<Thing>> taken, Possessions& possessions) {
     bool lost = false;
-    std::vector<std::unique_ptr<Item>> unclaimed;
-    while (baggage.itemCount() > 0) {
-        std::unique_ptr<Item> item = baggage.removeItem(0);
+    for (auto& thing : taken) {
         if (gameRand() % 100 == 38) {
-            std::cout << "They seem to have lost your " << item->getName() << std::endl;
+            std::cout << "They seem to have lost your " << thing->getName() << std::endl;
             lost = true;
-        } else if (!possessions.addItem(item)) {
-            unclaimed.push_back(std::move(item));
+        } else if (!give(possessions, thing)) {
+            give(baggage, thing);
         }
     }
-    for (auto& item : unclaimed) baggage.addItem(item);
     return lost;
 }
 
-// The same for the weapons; one the player holds already stays in the baggage.
+bool claimItems(Possessions& possessions) {
+    std::vector<std::unique_ptr<Item>> taken;
+    while (baggage.itemCount() > 0) taken.push_back(baggage.removeItem(0));
+    return claim(std::move(taken), possessions);
+}
+
+// The baggage's own Fist stays.
 bool claimWeapons(Possessions& possessions) {
-    bool lost = false;
-    std::vector<std::unique_ptr<Weapon>> unclaimed;
-    while (baggage.weaponCount() > 1) {
-        std::unique_ptr<Weapon> weapon = baggage.removeWeapon(1);
-        if (gameRand() % 100 == 38) {
-            std::cout << "They seem to have lost your " << weapon->getName() << std::endl;
-            lost = true;
-        } else if (!possessions.addWeapon(weapon)) {
-            unclaimed.push_back(std::move(weapon));
-        }
-    }
-    for (auto& weapon : unclaimed) baggage.addWeapon(weapon);
-    return lost;
+    std::vector<std::unique_ptr<Weapon>> taken;
+    while (baggage.weaponCount() > 1) taken.push_back(baggage.removeWeapon(1));
+    return claim(std::move(taken), possessions);
 }
 
 }  // namespace

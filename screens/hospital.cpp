@@ -64,14 +64,10 @@ void sell(const GiftProduct& product, Character& player, Possessions& possession
 }  // namespace
 
 void hospital(Character& player, Possessions& possessions) {
-    for (;;) {
-        clearScreen();
-        switch (menu("Hospital", options({" Buy            ", " See the Doctor ", " Leave          "}), false)) {
-        case 0: giftShop(player, possessions); break;
-        case 1: seeDoctor(player, possessions); break;
-        default: return;
-        }
-    }
+    menuUntilLeft("Hospital",
+                  {{" Buy            ", [&] { giftShop(player, possessions); }},
+                   {" See the Doctor ", [&] { seeDoctor(player, possessions); }}},
+                  " Leave          ");
 }
 
 void giftShop(Character& player, Possessions& possessions) {

@@ -53,14 +53,9 @@ void buy(const CatalogueEntry& entry, Possessions& possessions) {
 }  // namespace
 
 void iBayMenu(Possessions& possessions) {
-    for (;;) {
-        clearScreen();
-        switch (menu("iBay", options({" Buy  ", " Sell ", " Back "}), false)) {
-        case 0: iBayBuy(possessions); break;
-        case 1: iBaySellMenu(possessions); break;
-        default: return;
-        }
-    }
+    menuUntilLeft("iBay",
+                  {{" Buy  ", [&] { iBayBuy(possessions); }}, {" Sell ", [&] { iBaySellMenu(possessions); }}},
+                  " Back ");
 }
 
 void iBayBuy(Possessions& possessions) {

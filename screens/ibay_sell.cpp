@@ -99,14 +99,10 @@ int chooseFrom(const char* title, Array<String> names) {
 }  // namespace
 
 void iBaySellMenu(Possessions& possessions) {
-    for (;;) {
-        clearScreen();
-        switch (menu("iBay Sell", options({" Sell Weapons ", " Sell Items   ", " Back         "}), false)) {
-        case 0: sellWeapons(possessions); break;
-        case 1: sellItems(possessions); break;
-        default: return;
-        }
-    }
+    menuUntilLeft("iBay Sell",
+                  {{" Sell Weapons ", [&] { sellWeapons(possessions); }},
+                   {" Sell Items   ", [&] { sellItems(possessions); }}},
+                  " Back         ");
 }
 
 void sellWeapons(Possessions& possessions) {

@@ -12,63 +12,37 @@
 
 namespace {
 
-// A gate that lets the player through leaves him on the map behind it.
-EventOutcome gate(int number, Scene& s) {
-    return passGate(number, s.player, s.map(), s.possessions) ? EventOutcome::ScreenKept : finish();
-}
-
-using Action = EventOutcome (*)(Scene&);
-
 struct ScreenRow {
     const char* name;
-    Action act;
+    void (*open)(Scene&);
+    bool clears;  // the screen is cleared for the map afterwards; else what the screen left stays
 };
 
 // The rows of the shops, services and airport open their screens.
 const ScreenRow screenRows[] = {
-    {"hospitalmenu",
-     [](Scene& s) {
-         visitHospital(s.player, s.possessions);
-         return EventOutcome::ScreenKept;
-     }},
-    {"internetcafemenu",
-     [](Scene& s) {
-         visitInternetCafe(s.possessions, s.player, s.currentMap, s.maps);
-         return EventOutcome::ScreenKept;
-     }},
+    {"hospitalmenu", [](Scene& s) { visitHospital(s.player, s.possessions); }, false},
+    {"internetcafemenu", [](Scene& s) { visitInternetCafe(s.possessions, s.player, s.currentMap, s.maps); }, false},
     {"macromaxmenu",
-     [](Scene& s) {
-         visitMacroMax(s.possessions, s.enemies, s.player, s.mapNames, s.maps, s.currentMap);
-         return EventOutcome::ScreenKept;
-     }},
-    {"barmenu",
-     [](Scene& s) {
-         visitBar(s.player, s.possessions);
-         return EventOutcome::ScreenKept;
-     }},
-    {"buyticketmenu",
-     [](Scene& s) {
-         visitTicketCounter(s.possessions);
-         return EventOutcome::ScreenKept;
-     }},
-    {"baggage",
-     [](Scene& s) {
-         claimBaggage(s.possessions);
-         return finish();
-     }},
-    {"gate1", [](Scene& s) { return gate(1, s); }},
-    {"gate2", [](Scene& s) { return gate(2, s); }},
-    {"gate3", [](Scene& s) { return gate(3, s); }},
-    {"airportcity",
-     [](Scene& s) {
-         greetArrival(s.player, s.map());
-         return finish();
-     }},
+     [](Scene& s) { visitMacroMax(s.possessions, s.enemies, s.player, s.mapNames, s.maps, s.currentMap); }, false},
+    {"barmenu", [](Scene& s) { visitBar(s.player, s.possessions); }, false},
+    {"buyticketmenu", [](Scene& s) { visitTicketCounter(s.possessions); }, false},
+    {"baggage", [](Scene& s) { claimBaggage(s.possessions); }, true},
+    {"airportcity", [](Scene& s) { greetArrival(s.player, s.map()); }, true},
 };
 
+// The gates' rows, gate 1 first; a gate that lets the player through leaves
+// him on the map behind it.
+const char* const gateRows[] = {"gate1", "gate2", "gate3"};
+
 EventOutcome openScreen(const EventRow& row, Scene& s) {
-    for (const ScreenRow& r : screenRows)
-        if (String(row.name) == r.name) return r.act(s);
+    for (const ScreenRow& r : screenRows) {
+        if (String(row.name) != r.name) continue;
+        r.open(s);
+        return r.clears ? finish() : EventOutcome::ScreenKept;
+    }
+    for (int gate = 1; gate <= 3; ++gate)
+        if (String(row.name) == gateRows[gate - 1])
+            return passGate(gate, s.player, s.map(), s.possessions) ? EventOutcome::ScreenKept : finish();
     return EventOutcome::ThroughToMap;
 }
 

@@ -26,8 +26,7 @@ void refuse(const char* why) {
 // more than the most money can hold, so it is a plain positive int.
 std::int64_t amountTyped() { return readNumber(0, 2); }
 
-// Cash and balance as the deposit and withdrawal screens show them;
-// the deposit screen's line has always said "acount".
+// Cash and balance as the deposit and withdrawal screens show them.
 void showBalances(const Possessions& possessions, const char* accountWord) {
     std::cout << "You currently have " << static_cast<std::uint32_t>(possessions.getMoney()) << " with you and "
               << possessions.getBank() << " in your " << accountWord << ".\n";
@@ -39,6 +38,25 @@ bool transfer(Possessions& possessions, std::int64_t cash, std::int64_t other, v
     possessions.setMoney(static_cast<int>(cash));
     (possessions.*setOther)(static_cast<int>(other));
     return true;
+}
+
+enum Direction { toCash = -1, toBank = 1 };
+
+// The deposit's and the withdrawal's screen: the amount typed leaves cash for
+// the bank or the bank for cash, when there is that much to take; the
+// deposit's line has always said "acount".
+void moveBetweenCashAndBank(Possessions& possessions, const char* accountWord, const char* question,
+                            Direction direction) {
+    clearScreen();
+    showBalances(possessions, accountWord);
+    std::cout << question;
+    const std::int64_t amount = amountTyped();
+    const std::int64_t cash = possessions.getMoney();
+    const std::int64_t bank = possessions.getBank();
+    const std::int64_t moved = direction * amount;  // into the bank
+    if (amount > (direction == toBank ? cash : bank) ||
+        !transfer(possessions, cash - moved, bank + moved, &Possessions::setBank))
+        refuse(invalidAmount);
 }
 
 }  // namespace
@@ -59,25 +77,11 @@ void onlineBanking(Possessions& possessions) {
 }
 
 void deposit(Possessions& possessions) {
-    clearScreen();
-    showBalances(possessions, "acount");
-    std::cout << "How much would you like to deposit?\n";
-    const std::int64_t amount = amountTyped();
-    const std::int64_t cash = possessions.getMoney();
-    if (amount > cash ||
-        !transfer(possessions, cash - amount, possessions.getBank() + amount, &Possessions::setBank))
-        refuse(invalidAmount);
+    moveBetweenCashAndBank(possessions, "acount", "How much would you like to deposit?\n", toBank);
 }
 
 void withdraw(Possessions& possessions) {
-    clearScreen();
-    showBalances(possessions, "account");
-    std::cout << "How much would you like to withdrawl?\n";
-    const std::int64_t amount = amountTyped();
-    const std::int64_t bank = possessions.getBank();
-    if (amount > bank ||
-        !transfer(possessions, possessions.getMoney() + amount, bank - amount, &Possessions::setBank))
-        refuse(invalidAmount);
+    moveBetweenCashAndBank(possessions, "account", "How much would you like to withdrawl?\n", toCash);
 }
 
 void takeLoan(Possessions& possessions) {

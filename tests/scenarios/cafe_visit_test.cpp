@@ -48,7 +48,7 @@ TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
     EXPECT_FALSE(mailWaiting);
     // City, cash, balance, loan, the medkit left, the Fist, the C4 and the bat.
     EXPECT_EQ(summary(state).rfind("1\n380\n200\n500\n1\nMedkit\n3\nFist\nC4\nBaseballbat\n", 0), 0u);
-    EXPECT_EQ(state.player.getY(), 8);  // before the door, back on the street
+    EXPECT_EQ(player.getY(), 8);  // before the door, back on the street
     EXPECT_TRUE(script.saw("Save 1: Vancouver, $380"));
 
     // A later run of the game loads slot 1 from the title.
@@ -65,16 +65,16 @@ TEST_F(CafeVisit, MailBankBuySellSaveAndLoadFromTheTitle) {
 TEST_F(CafeVisit, LoadingFromTheCafeReturnsToItsMenuAndLeavesOnTheLoadedMap) {
     newGame();
     state.currentMap = 3;
-    state.player.setX(5);
-    state.player.setY(9);
+    player.setX(5);
+    player.setY(9);
     folder.write("save/save2.sav", summary(state));
     resetToNewGame(state);
     script.choose(4).choose(1);  // Load Game, slot 2
     script.choose(5);
-    visitInternetCafe(state.possessions, state.player, state.currentMap, state.maps);
+    visitInternetCafe(possessions, player, state.currentMap, state.maps);
     EXPECT_TRUE(script.at(VK::Enter, 2).shows(" Send\\Receive  "));
     EXPECT_EQ(state.currentMap, 3);
-    EXPECT_EQ(state.player.getX(), 5);
+    EXPECT_EQ(player.getX(), 5);
     EXPECT_TRUE(screenIsBlank());  // cleared for the map
 }
 

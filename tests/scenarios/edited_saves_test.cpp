@@ -27,7 +27,7 @@ protected:
     }
     // A new game's save with the edit made, in slot 1.
     void writeSave(const Edit& edit) {
-        SavedGame game = captureGame(state.possessions, state.player, state.currentMap);
+        SavedGame game = captureGame(possessions, player, state.currentMap);
         edit(game);
         folder.write("save/save1.sav", formatSavedGame(game));
     }
@@ -60,7 +60,7 @@ TEST_F(EditedSaves, ValuesNoGameReachesAreRefusedAsDamaged) {
         writeSave(edit);
         loadFromTitle(true);
         EXPECT_TRUE(script.saw("This saved game is damaged and cannot be loaded."));
-        EXPECT_EQ(state.player.getY(), 10);  // still the new game
+        EXPECT_EQ(player.getY(), 10);  // still the new game
     }
 }
 
@@ -82,21 +82,20 @@ TEST_F(EditedSaves, AGameAtTheEdgeOfTheRangesLoadsAndPlays) {
     script = ScreenRecorder();
     for (int product : {0, 1, 2}) script.choose(product).choose(0).tap(VK::Enter);
     script.choose(4);
-    giftShop(state.player, state.possessions);
+    giftShop(player, possessions);
     SavedGame again;
-    EXPECT_TRUE(
-        parseSavedGame(formatSavedGame(captureGame(state.possessions, state.player, state.currentMap)), again));
-    EXPECT_EQ(state.possessions.getMoney(), INT_MAX - 100 - 10 - 100);
+    EXPECT_TRUE(parseSavedGame(formatSavedGame(captureGame(possessions, player, state.currentMap)), again));
+    EXPECT_EQ(possessions.getMoney(), INT_MAX - 100 - 10 - 100);
 
     // A blow with the whole strength, and one back at the least hit points a
     // save holds: the sums stop at the ends of an int instead of wrapping.
     Enemy gates("Abbott Gates", 100, INT_MAX);
     ScriptedRandom rolls({999999, 0, INT_MAX - 1, 0});
-    makeWeaponByName("Rocketlauncher")->use(state.player, gates, state.possessions);
+    makeWeaponByName("Rocketlauncher")->use(player, gates, possessions);
     EXPECT_EQ(gates.getHp(), 100 - (100 + 999999) * 4);
-    state.player.setHp(-10000000);
-    gates.attack(state.player);
-    EXPECT_EQ(state.player.getHp(), INT_MIN);
+    player.setHp(-10000000);
+    gates.attack(player);
+    EXPECT_EQ(player.getHp(), INT_MIN);
 }
 
 // Banking can leave cash, balance and loan below zero, and the format keeps
@@ -108,9 +107,9 @@ TEST_F(EditedSaves, NegativeCashBalanceAndLoanLoad) {
         g.loan = -200;
     });
     loadFromTitle(false);
-    EXPECT_EQ(state.possessions.getMoney(), -50);
-    EXPECT_EQ(state.possessions.getBank(), INT_MIN);
-    EXPECT_EQ(state.possessions.getLoan(), -200);
+    EXPECT_EQ(possessions.getMoney(), -50);
+    EXPECT_EQ(possessions.getBank(), INT_MIN);
+    EXPECT_EQ(possessions.getLoan(), -200);
 }
 
 }  // namespace

@@ -45,13 +45,13 @@ protected:
         folder.mirror(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", "maps");
     }
     std::vector<Stage> playTheStory() {
-        StagePlayer player(state);
+        StagePlayer stagePlayer(state);
         maptools::StoryNotes notes;
-        maptools::addWholeStory(player, state, notes);
-        setHost(&player);
+        maptools::addWholeStory(stagePlayer, state, notes);
+        setHost(&stagePlayer);
         EXPECT_THROW(startUp(state), ScriptEnded);
         setHost(&script);
-        return player.stages;
+        return stagePlayer.stages;
     }
     // The help screen over the streets, as it stood when Enter closed it.
     Shot help() {
@@ -72,13 +72,12 @@ protected:
             explorationTick(state);
         }
         const RouteStep& last = next.route.back();
-        if (state.currentMap != last.map || state.player.getX() != last.x || state.player.getY() != last.y)
-            return false;
+        if (state.currentMap != last.map || player.getX() != last.x || player.getY() != last.y) return false;
         static const std::map<int, String (Character::*)(const Map&)> moves = {{VK::Left, &Character::moveLeft},
                                                                                {VK::Right, &Character::moveRight},
                                                                                {VK::Up, &Character::moveUp},
                                                                                {VK::Down, &Character::moveDown}};
-        return (state.player.*moves.at(last.key))(map()) == next.link;
+        return (player.*moves.at(last.key))(map()) == next.link;
     }
 
     TempFolder folder;
@@ -140,7 +139,7 @@ TEST_F(HelpScreen, AtEveryStageOfTheStoryNamesTheNextPlaceAndAWayThatReachesIt) 
     for (const auto& [name, times] : expectedPlaces) expected.insert(expected.end(), times, name);
     std::vector<std::string> named;
     for (const Stage& stage : playTheStory()) {
-        restoreGame(stage.game, state.possessions, state.player, state.currentMap);
+        restoreGame(stage.game, possessions, player, state.currentMap);
         if (missionNumber == 0) continue;  // the end: the story starts afresh
         state.enemies.clear();
         SCOPED_TRACE("after " + stage.reached + " on " + mapName());

@@ -32,12 +32,9 @@ protected:
         newGame();
         // A game with money, items and weapons, on the airport's hall (no
         // hunter walks there) with floor below the player.
-        state.possessions.setMoney(54);
-        state.possessions.setBank(1200);
-        state.possessions.addItem(makeItemByName("Medkit"));
-        state.possessions.addItem(makeItemByName("Y-Box"));
-        state.possessions.addWeapon(makeWeaponByName("Shotgun"));
-        state.possessions.addWeapon(makeWeaponByName("C4"));
+        possessions.setMoney(54);
+        possessions.setBank(1200);
+        give(possessions, {"Medkit", "Y-Box", "Shotgun", "C4"});
         equippedWeapon = 1;
         state.currentMap = mapIndex("map airport");
         standAboveFloor();
@@ -47,19 +44,17 @@ protected:
         for (int y = 1; y + 1 < map().getHeight(); ++y)
             for (int x = 1; x < map().getWidth(); ++x)
                 if (map().tileAt(x, y) == ' ' && map().tileAt(x, y + 1) == ' ') {
-                    state.player.setX(x);
-                    state.player.setY(y);
+                    player.setX(x);
+                    player.setY(y);
                     return;
                 }
     }
-    std::string summary() {
-        return formatSavedGame(captureGame(state.possessions, state.player, state.currentMap));
-    }
+    std::string summary() { return formatSavedGame(captureGame(possessions, player, state.currentMap)); }
     // The saved game one step further down: what walking kept.
     std::string walkedDown() {
-        state.player.setY(state.player.getY() + 1);
+        player.setY(player.getY() + 1);
         const std::string walked = summary();
-        state.player.setY(state.player.getY() - 1);
+        player.setY(player.getY() - 1);
         return walked;
     }
 
@@ -149,8 +144,8 @@ private:
 TEST_F(InterruptedGame, InABattleTheGameBeforeItIsKept) {
     Enemy hunter("Bounty Hunter", 1000, 20);
     hunter.setMapName(map().getName());
-    hunter.setX(state.player.getX());
-    hunter.setY(state.player.getY());
+    hunter.setX(player.getX());
+    hunter.setY(player.getY());
     state.enemies.append(hunter);
     const std::string before = summary();
     ZeroRolls rolls;
@@ -159,7 +154,7 @@ TEST_F(InterruptedGame, InABattleTheGameBeforeItIsKept) {
     setHost(&interrupting);
     const GameInPlay inPlay(state);
     EXPECT_THROW(explorationLoop(state), PlayInterrupted);
-    EXPECT_LT(state.player.getHp(), 500);
+    EXPECT_LT(player.getHp(), 500);
     EXPECT_EQ(folder.read("save/interrupted.sav"), before);
 }
 

@@ -43,11 +43,11 @@ TEST_F(KeyTiming, AfterAHoldOverASlowingLinkEveryTapActsOnce) {
     for (int i = 0; i < 10; ++i) timed.at(t += i == 0 ? 500 : 33, VK::Left);
     for (std::int64_t gap : {110, 150, 220, 320, 480, 700}) timed.at(t += gap, VK::Left);
     play(timed);
-    const int x = state.player.getX();
+    const int x = player.getX();
     t += 3000;
     for (int i = 0; i < 3; ++i) timed.at(t + 350 * i, VK::Right);
     play(timed);
-    EXPECT_EQ(state.player.getX(), x + 3);
+    EXPECT_EQ(player.getX(), x + 3);
 
     t += 3000;
     timed.at(t, VK::Escape);
@@ -119,8 +119,8 @@ TEST_F(KeyTiming, TwoHeldArrowsBothWalkUntilEachIsReleased) {
     EXPECT_GE(lastSeen(timed, VK::Left), 6900);
     EXPECT_LT(lastSeen(timed, VK::Left), 7000);
     // Diagonally to the pavement's edge, then left along it to the wall.
-    EXPECT_EQ(state.player.getX(), 1);
-    EXPECT_EQ(state.player.getY(), 15);
+    EXPECT_EQ(player.getX(), 1);
+    EXPECT_EQ(player.getY(), 15);
 }
 
 }  // namespace

@@ -17,14 +17,14 @@ namespace {
 
 class Play : public ShippedWorldTest {
 protected:
-    std::pair<int, int> spot() { return {state.player.getX(), state.player.getY()}; }
+    std::pair<int, int> spot() { return {player.getX(), player.getY()}; }
 
     // A Bounty Hunter standing on the player's tile.
     void hunterOnPlayer(int hp, int strength) {
         Enemy hunter("Bounty Hunter", hp, strength);
         hunter.setMapName(map().getName());
-        hunter.setX(state.player.getX());
-        hunter.setY(state.player.getY());
+        hunter.setX(player.getX());
+        hunter.setY(player.getY());
         state.enemies.append(hunter);
     }
 };
@@ -69,7 +69,7 @@ TEST_F(Play, ThePauseMenuStandsOnBlackAndTheGameGoesOnAfterIt) {
     play();
     ASSERT_TRUE(script.at(VK::Enter, 0).shows("   PAUSED"));
     EXPECT_EQ(script.at(VK::Enter, 0).attrs[0][0], 0x0F);
-    EXPECT_EQ(state.player.getX(), 20);
+    EXPECT_EQ(player.getX(), 20);
 }
 
 // A fled enemy counts as beaten but is not paid for; a felled one is.
@@ -84,8 +84,8 @@ TEST_F(Play, FledAndFelledEnemiesLeaveTheMapAndOnlyTheFelledOneIsPaidFor) {
     play();
     EXPECT_TRUE(script.scriptDone());
     EXPECT_TRUE(script.saw("You received $10!"));
-    EXPECT_EQ(state.possessions.getMoney(), 10);
-    EXPECT_EQ(state.player.getHp(), 500);
+    EXPECT_EQ(possessions.getMoney(), 10);
+    EXPECT_EQ(player.getHp(), 500);
     EXPECT_EQ(state.enemies.size(), 0u);
     EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
 }
@@ -94,12 +94,11 @@ TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
     newGame();
     currentCity = 5;
     state.currentMap = mapIndex("Redmond 1");
-    state.player.setHp(10);
-    state.possessions.setMoney(300);
-    state.possessions.setBank(700);
-    state.possessions.addItem(std::make_unique<Medkit>());
-    state.possessions.addWeapon(makeWeaponByName("Uzi"));
-    state.possessions.addKeyItem(std::make_unique<Key>("level 1 bomb"));
+    player.setHp(10);
+    possessions.setMoney(300);
+    possessions.setBank(700);
+    give(possessions, {"Medkit", "Uzi"});
+    possessions.addKeyItem(std::make_unique<Key>("level 1 bomb"));
     equippedWeapon = 1;
     wantedLevel = 2;
     ZeroRolls zero;
@@ -111,12 +110,12 @@ TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
     EXPECT_EQ(currentCity, 1);
     EXPECT_EQ(mapName(), "Vancouver 2");
     EXPECT_EQ(spot(), std::make_pair(56, 9));
-    EXPECT_EQ(state.player.getHp(), 500);
-    EXPECT_EQ(state.possessions.getMoney(), 0);
-    EXPECT_EQ(state.possessions.getBank(), 700);
-    EXPECT_EQ(state.possessions.itemCount(), 0);
-    EXPECT_EQ(state.possessions.weaponCount(), 1);
-    EXPECT_EQ(state.possessions.keyItemCount(), 1);
+    EXPECT_EQ(player.getHp(), 500);
+    EXPECT_EQ(possessions.getMoney(), 0);
+    EXPECT_EQ(possessions.getBank(), 700);
+    EXPECT_EQ(possessions.itemCount(), 0);
+    EXPECT_EQ(possessions.weaponCount(), 1);
+    EXPECT_EQ(possessions.keyItemCount(), 1);
     EXPECT_EQ(equippedWeapon, 0);
     EXPECT_EQ(wantedLevel, 0);
 }
@@ -124,11 +123,11 @@ TEST_F(Play, DeathInRedmondWakesThePlayerInVancouversHospitalRobbed) {
 TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
     newGame();
     currentCity = 2;
-    state.possessions.setMoney(400);
+    possessions.setMoney(400);
     ZeroRolls zero;
     state.currentMap = mapIndex("Cape Kennedy 3");
     const int toPolice = besideLink(state, "police");
-    state.player.setHp(10);
+    player.setHp(10);
     script.tap(toPolice);
     script.choose(0).tap(VK::Enter).tap(VK::Enter);  // attack; the police's blow wins
     script.choose(0).choose(0).tap(VK::Enter);       // Bribe Guard, " Yes ", read the release
@@ -136,8 +135,8 @@ TEST_F(Play, LosingToThePoliceEndsInJailWithABribe) {
     EXPECT_TRUE(script.saw("You paid the cop and have been released."));
     EXPECT_EQ(mapName(), "Cape Kennedy 3");
     EXPECT_EQ(spot(), std::make_pair(18, 11));
-    EXPECT_EQ(state.player.getHp(), 500);
-    EXPECT_LT(state.possessions.getMoney(), 400);
+    EXPECT_EQ(player.getHp(), 500);
+    EXPECT_LT(possessions.getMoney(), 400);
 }
 
 // Whatever the player does, the game never fails; the jail's "Give Up and

@@ -61,13 +61,7 @@ TEST(Recording, AShortGameIsRecordedAsAnAsciicastThatReplaysToTheSameScreen) {
     GameInTmux game("env DRIFTER_DATA=\"" DRIFTER_SOURCE_DIR
                     "\" XDG_DATA_HOME=\"$PWD\" TERM=tmux-256color \"" DRIFTER_GAME_BINARY "\" --record game.cast",
                     80, 25);
-    ASSERT_TRUE(eventually([&] { return game.shows("[Kestrel Mill]"); })) << game.screen();
-    game.keys("Escape");
-    ASSERT_TRUE(eventually([&] { return game.shows("DRIFTER") && !game.shows("Kestrel"); })) << game.screen();
-    game.keys("Escape");  // the title splash
-    ASSERT_TRUE(eventually([&] { return game.shows("New Game"); })) << game.screen();
-    game.keys("Enter");
-    ASSERT_TRUE(eventually([&] { return game.shows("check your mail..."); })) << game.screen();
+    ASSERT_TRUE(game.toANewGame()) << game.screen();
     const auto onTheStreet = [&] { return game.fromTheStreets("Current Money", ""); };
     const auto helpOpenedWith = [&](const char* key) { return game.fromTheStreets("Where to go next", key); };
     game.keys("Escape");
@@ -118,11 +112,7 @@ TEST(Recording, AFileThatCannotBeWrittenStopsTheRecordingWithOneReasonAndNeverTh
     GameInTmux game("env DRIFTER_DATA=\"" DRIFTER_SOURCE_DIR "\" XDG_DATA_HOME=\"$PWD\" \"" DRIFTER_GAME_BINARY
                     "\" --record /dev/full",
                     80, 25);
-    ASSERT_TRUE(eventually([&] { return game.shows("[Kestrel Mill]"); })) << game.screen();
-    game.keys("Escape");
-    ASSERT_TRUE(eventually([&] { return game.shows("DRIFTER") && !game.shows("Kestrel"); })) << game.screen();
-    game.keys("Escape");
-    ASSERT_TRUE(eventually([&] { return game.shows("New Game"); })) << game.screen();
+    ASSERT_TRUE(game.toTheTitleMenu()) << game.screen();
     game.keys("Up");
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     game.keys("Enter");  // Quit

@@ -19,30 +19,30 @@ protected:
         ShippedWorldTest::SetUp();
         // The shipped maps, and a folder of its own for the saved game.
         folder.mirror(std::filesystem::path(DRIFTER_SOURCE_DIR) / "maps", "maps");
-        setHost(&player);
+        setHost(&storyPlayer);
     }
 
     ScratchFolder folder;
-    maptools::StoryPlayer player{state};
+    maptools::StoryPlayer storyPlayer{state};
     maptools::StoryNotes notes;
 };
 
 TEST_F(Playthrough, ANewGameToTheEndOfTheCredits) {
-    maptools::addWholeStory(player, state, notes);
+    maptools::addWholeStory(storyPlayer, state, notes);
     EXPECT_THROW(startUp(state), ScriptEnded);  // the player stops once the story is over
-    ASSERT_TRUE(player.finished()) << "stuck on the way to " << player.goalText();
+    ASSERT_TRUE(storyPlayer.finished()) << "stuck on the way to " << storyPlayer.goalText();
 
-    const auto& d = player.diary;
+    const auto& d = storyPlayer.diary;
     EXPECT_EQ(std::count(d.begin(), d.end(), "airportcity"), 4);
-    EXPECT_TRUE(player.saw("Mission Info: Cape Kennedy"));
-    EXPECT_TRUE(player.saw("It looks like everything is here!"));
+    EXPECT_TRUE(storyPlayer.saw("Mission Info: Cape Kennedy"));
+    EXPECT_TRUE(storyPlayer.saw("It looks like everything is here!"));
     EXPECT_GT(notes.savedMoney, 0);
     EXPECT_EQ(notes.moneyAfterLoad, notes.savedMoney);
-    EXPECT_TRUE(player.saw("You:       Have a nice day..."));
+    EXPECT_TRUE(storyPlayer.saw("You:       Have a nice day..."));
     EXPECT_EQ(state.currentMap, 1);
     EXPECT_EQ(currentCity, 1);
     EXPECT_EQ(missionNumber, 0);
-    EXPECT_NE(state.possessions.findWeapon("Pointy Stick"), -1);
+    EXPECT_NE(possessions.findWeapon("Pointy Stick"), -1);
     EXPECT_EQ(music.calls.back(), "play .\\Music\\moody2.wav");
 }
 

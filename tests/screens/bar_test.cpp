@@ -1,20 +1,13 @@
 #include <string>
 #include <vector>
 
-#include "model/possessions.h"
 #include "support/rolls.h"
-#include "support/screen_recorder.h"
+#include "support/test_player.h"
 #include "screens/bar.h"
-#include "model/character.h"
 
 namespace {
 
-class Bar : public ScreenTest {
-protected:
-    RecordingMusic music;
-    Character player{20, 10};
-    Possessions possessions;
-};
+using Bar = PlayerTest;
 
 TEST_F(Bar, LeavingBringsBackTheStreetMusic) {
     script.choose(1);

@@ -90,7 +90,7 @@ TEST_F(Battle, LosingPlaysTheFinalDepositAndEndsTheBossMusic) {
 
 TEST_F(Battle, ChangingWeaponsAndBackingOutCostNoTurn) {
     Enemy hunter("Bounty Hunter", 200, 10);
-    possessions.addWeapon(std::make_unique<Shotgun>());
+    give(possessions, {"Shotgun"});
     ScriptedRandom rolls({0, 69, 0});  // the shotgun hits below 70, for 50 * 4
     pick(1), pick(2);                  // Change Weapon, Back
     pick(1), pick(1), enter();         // Change Weapon, the shotgun, its message
@@ -105,7 +105,7 @@ TEST_F(Battle, ChangingWeaponsAndBackingOutCostNoTurn) {
 
 TEST_F(Battle, AMedkitCostsTheTurnEvenAtFullHealth) {
     Enemy hunter("Bounty Hunter", 300, 10);
-    possessions.addItem(std::make_unique<Medkit>());
+    give(possessions, {"Medkit"});
     ScriptedRandom rolls({0, 0, 0, 0, 0});
     pick(2), enter(), enter();  // at full health: kept, and the hunter hits for 20
     pick(2), enter(), enter();  // hurt: healed and spent, and hit again
@@ -119,8 +119,7 @@ TEST_F(Battle, AMedkitCostsTheTurnEvenAtFullHealth) {
 
 TEST_F(Battle, ASpentGrenadeIsReplacedByTheOtherGrenade) {
     Enemy hunter("Bounty Hunter", 1000, 10);
-    for (auto* weapon : {"Baseballbat", "Shotgun", "Grenade", "Grenade"})
-        possessions.addWeapon(makeWeaponByName(weapon));
+    give(possessions, {"Baseballbat", "Shotgun", "Grenade", "Grenade"});
     equippedWeapon = 4;
     ScriptedRandom rolls({0, 99, 0, 81, 0});  // a miss spends it all the same
     attack(), enter(), enter(), flee();

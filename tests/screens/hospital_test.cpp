@@ -1,24 +1,16 @@
-#include <memory>
-
 #include "screens/hospital.h"
-#include "model/possessions.h"
-#include "support/screen_recorder.h"
-#include "model/character.h"
+#include "support/test_player.h"
 
 namespace {
 
-class Hospital : public ScreenTest {
+class Hospital : public PlayerTest {
 protected:
     void SetUp() override {
-        ScreenTest::SetUp();
+        PlayerTest::SetUp();
         player.setHp(100);
-        player.setMaxHp(500);
     }
     // In the gift shop: the product, " Yes ", and Enter past the message.
     void buy(int product) { script.choose(product).choose(0).tap(VK::Enter); }
-
-    Character player{20, 10};
-    Possessions possessions;
 };
 
 constexpr int vitamins = 1, medkit = 3, back = 4;
@@ -61,7 +53,7 @@ TEST_F(Hospital, TheDoctorTakesFiftyInCashOnlyFromTheSick) {
 
 TEST_F(Hospital, AMedkitForAFullInventoryIsNotCharged) {
     possessions.setMoney(300);
-    for (int i = 1; i < Possessions::MaxItems; ++i) possessions.addItem(std::make_unique<Medkit>());
+    fillBag(possessions, Possessions::MaxItems - 1);
     buy(medkit);  // the fifteenth item
     buy(medkit);  // no room
     script.choose(back);

@@ -5,20 +5,18 @@
 #include <vector>
 
 #include "console/console.h"
-#include "model/possessions.h"
 #include "screens/ibay.h"
 #include "screens/ibay_catalogue.h"
 #include "screens/ibay_sell.h"
-#include "support/screen_recorder.h"
+#include "support/test_player.h"
 
 namespace {
 
-class IBay : public ScreenTest {
+class IBay : public PlayerTest {
 protected:
     // From the iBay menu: Buy, the catalogue's weapon, and " Yes  ".
     void buy(int weapon) { script.choose(weapon).choose(0); }
     void leaveCatalogue() { script.choose(catalogueSize).choose(2); }
-    Possessions possessions;
 };
 
 constexpr int bat = 0, grenade = 4, desertEagle = 6, shotgun = 8, uzi = 10, c4 = 15;
@@ -43,7 +41,7 @@ TEST_F(IBay, CashPaysAndTheBankIsNeverCharged) {
 
 TEST_F(IBay, ReusableWeaponsAreSoldOnceAndDisposablesAgainAndAgain) {
     possessions.setMoney(INT_MAX);
-    possessions.addWeapon(std::make_unique<Shotgun>());
+    give(possessions, {"Shotgun"});
     script.choose(0);
     buy(shotgun);
     script.tap(VK::Enter);
@@ -98,8 +96,7 @@ class IBaySale : public IBay {
 protected:
     void SetUp() override {
         IBay::SetUp();
-        for (auto* weapon : {"Baseballbat", "Shotgun", "Grenade", "C4"})
-            possessions.addWeapon(makeWeaponByName(weapon));
+        give(possessions, {"Baseballbat", "Shotgun", "Grenade", "C4"});
     }
     String equipped() { return possessions.getWeapon(equippedWeapon)->getName(); }
 };
@@ -125,10 +122,9 @@ TEST_F(IBaySale, TheEquippedWeaponStaysInHandAndTheCashStopsAtTheTop) {
 }
 
 TEST_F(IBaySale, FistsPointySticksAndTicketsAreNotForSale) {
-    possessions.setMoney(0);
-    possessions.addWeapon(std::make_unique<PointyStick>());
+    give(possessions, {"Pointy Stick"});
     possessions.addItem(std::make_unique<AirplaneTicket>(1, 2, 3));
-    possessions.addItem(std::make_unique<Medkit>());
+    give(possessions, {"Medkit"});
     script.choose(1).choose(0).choose(0).tap(VK::Enter);  // Sell, Sell Weapons, the Fist
     script.choose(0).choose(5).tap(VK::Enter);            // the Pointy Stick
     script.choose(1).choose(0).tap(VK::Enter);            // Sell Items, the ticket

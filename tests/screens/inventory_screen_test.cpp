@@ -12,7 +12,7 @@ protected:
 };
 
 TEST_F(Inventory, AMedkitHealsAHurtPlayerAndIsKeptAtFullHealth) {
-    possessions.addItem(std::make_unique<Medkit>());
+    give(possessions, {"Medkit"});
     pick(1), enter(), enter(), exitScreen();
     open();
     EXPECT_EQ(possessions.itemCount(), 1);
@@ -26,7 +26,7 @@ TEST_F(Inventory, AMedkitHealsAHurtPlayerAndIsKeptAtFullHealth) {
 }
 
 TEST_F(Inventory, APickedWeaponIsEquipped) {
-    possessions.addWeapon(std::make_unique<Uzi>());
+    give(possessions, {"Uzi"});
     pick(0), pick(1), enter(), exitScreen();
     open();
     EXPECT_EQ(equippedWeapon, 1);

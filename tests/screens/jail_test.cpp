@@ -1,14 +1,15 @@
-#include "screens/player_screen_support.h"
 #include "support/rolls.h"
+#include "support/temp_folder.h"
+#include "support/test_player.h"
 #include "screens/jail.h"
 #include "screens/pause_menu.h"
 
 namespace {
 
-class Jail : public PlayerScreenTest {
+class Jail : public PlayerTest {
 protected:
     void runJail() {
-        if (jail(possessions)) gameOverMenu(possessions, player, currentMap, maps);
+        if (jail(possessions)) gameOverMenu(possessions, player, state.currentMap, state.maps);
     }
     int priceFor(int money, int bank, int roll) {
         possessions.setMoney(money);
@@ -16,6 +17,8 @@ protected:
         ScriptedRandom rolls({roll});
         return jailPrice(possessions);  // one roll, or the script runs out
     }
+
+    ScratchFolder folder;  // no saved games for the game-over menu to find
 };
 
 constexpr int bribe = 0, loan = 1, giveUp = 2;

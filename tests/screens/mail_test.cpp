@@ -1,23 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <memory>
 
 #include "model/game_values.h"
-#include "model/possessions.h"
 #include "screens/mail.h"
-#include "support/screen_recorder.h"
+#include "support/test_player.h"
 
 namespace {
 
-class Mail : public ScreenTest {
+class Mail : public PlayerTest {
 protected:
     void read() {
         script.tap(VK::Enter);
         checkMail(possessions);
         EXPECT_TRUE(script.scriptDone());
     }
-    Possessions possessions;
 };
 
 TEST_F(Mail, TheMissionsArriveInTurnEachOnce) {
@@ -37,7 +34,7 @@ TEST_F(Mail, TheMissionsArriveInTurnEachOnce) {
 }
 
 TEST_F(Mail, AFullBagGetsNoMedkitAndARewardStopsAtTheMostMoneyCanHold) {
-    for (int i = 0; i < Possessions::MaxItems; ++i) possessions.addItem(std::make_unique<YBox>());
+    fillBag(possessions, Possessions::MaxItems, "Y-Box");
     read();
     EXPECT_EQ(possessions.findWeapon("C4"), 1);
     EXPECT_EQ(possessions.findItem("Medkit"), -1);

@@ -23,12 +23,12 @@ protected:
     // The event on the current map; the screen is then blank when the row finished.
     bool run(const char* event) {
         link = event;
-        return runLocationEvent(link, state.player, state.possessions, state.enemies, state.mapNames, state.maps,
+        return runLocationEvent(link, player, possessions, state.enemies, state.mapNames, state.maps,
                                 state.currentMap);
     }
     void on(const char* mapName) { state.currentMap = state.mapNames.indexOf(mapName); }
-    void give(const char* keyItem) { state.possessions.addKeyItem(std::make_unique<Key>(keyItem)); }
-    bool holds(const char* keyItem) { return state.possessions.findKeyItem(keyItem) != -1; }
+    void giveKeyItem(const char* name) { possessions.addKeyItem(std::make_unique<Key>(name)); }
+    bool holds(const char* keyItem) { return possessions.findKeyItem(keyItem) != -1; }
 
     String link;
 };
@@ -47,10 +47,10 @@ TEST_F(MissionRows, DoorsAndTheElevatorRefuseUntilTheirKeyItemsAreHeld) {
     script.tap(VK::Enter).tap(VK::Enter);
     EXPECT_TRUE(run("map 2-9"));
     EXPECT_TRUE(script.at(VK::Enter, 0).shows("You need a Key to enter this door!"));
-    give("map 3 switch 1");
+    giveKeyItem("map 3 switch 1");
     EXPECT_TRUE(run("silicon elevator 1"));
     EXPECT_TRUE(script.at(VK::Enter, 1).shows("You need to activate the elevator before you can use it!"));
-    give("map 2 key");
+    giveKeyItem("map 2 key");
     EXPECT_FALSE(run("map 2-9"));
 }
 
@@ -65,13 +65,12 @@ TEST_F(MissionRows, PlantingC4KeepsTheEquippedWeaponAndReleasesTheWaveOnce) {
     EXPECT_EQ(script.shots.size(), 1u);
     missionNumber = 1;
 
-    for (auto* weapon : {"Baseballbat", "Machete", "C4", "Grenade"})
-        state.possessions.addWeapon(makeWeaponByName(weapon));
+    give(possessions, {"Baseballbat", "Machete", "C4", "Grenade"});
     equippedWeapon = 3;  // the C4
     state.enemies.clear();
     EXPECT_TRUE(run("level 1 bomb"));
     EXPECT_EQ(equippedWeapon, 2);
-    EXPECT_EQ(state.possessions.findWeapon("C4"), -1);
+    EXPECT_EQ(possessions.findWeapon("C4"), -1);
     EXPECT_TRUE(holds("level 1 bomb"));
     EXPECT_TRUE(mailWaiting);
     EXPECT_EQ(wantedLevel, 3);
@@ -84,9 +83,9 @@ TEST_F(MissionRows, PlantingC4KeepsTheEquippedWeaponAndReleasesTheWaveOnce) {
         EXPECT_TRUE(where.rfind("map 1-", 0) == 0 || where.rfind("Vancouver ", 0) == 0) << where;
     }
 
-    state.possessions.addWeapon(makeWeaponByName("C4"));
+    give(possessions, {"C4"});
     EXPECT_TRUE(run("level 1 bomb"));  // silent, the second C4 kept, no second wave
-    EXPECT_NE(state.possessions.findWeapon("C4"), -1);
+    EXPECT_NE(possessions.findWeapon("C4"), -1);
     EXPECT_EQ(state.enemies.size(), wave);
 }
 
@@ -126,11 +125,11 @@ TEST_F(MissionRows, C4OpensTheCrackOnceAndItStaysOpen) {
     EXPECT_TRUE(run("map 3 boom"));  // without C4: a look, and back
     EXPECT_EQ(mapName(), "map 3-16");
 
-    state.possessions.addWeapon(makeWeaponByName("C4"));
+    give(possessions, {"C4"});
     script.choose(0).tap(VK::Enter);
     EXPECT_TRUE(run("map 3 boom"));
     EXPECT_EQ(mapName(), "map 3-11");
-    EXPECT_EQ(state.possessions.findWeapon("C4"), -1);
+    EXPECT_EQ(possessions.findWeapon("C4"), -1);
     on("map 3-16");
     EXPECT_TRUE(run("map 3 boom"));
     EXPECT_EQ(mapName(), "map 3-11");
@@ -164,13 +163,13 @@ protected:
 };
 
 TEST_F(FinalFight, TheReplySetsGatesStrengthAndHitPointsAndVictoryStartsTheWorldAfresh) {
-    state.possessions.addWeapon(makeWeaponByName("Pointy Stick"));
+    give(possessions, {"Pointy Stick"});
     equippedWeapon = 1;
     missionNumber = 6;
     currentCity = 6;
     wantedLevel = 4;
     on("map 6-1");
-    give("map 4 data disk");
+    giveKeyItem("map 4 data disk");
     Enemy agent("MSA Agent", 600, 50);
     agent.setMapName("map 1-3");
     state.enemies.append(agent);
@@ -180,19 +179,19 @@ TEST_F(FinalFight, TheReplySetsGatesStrengthAndHitPointsAndVictoryStartsTheWorld
     EXPECT_EQ(missionNumber, 6);  // a lost fight ends nothing: the loop takes the player away
     EXPECT_FALSE(script.saw("Gates has passed out from blood loss..."));
 
-    state.player.setHp(500);
+    player.setHp(500);
     EXPECT_EQ(fight(2, 32), 7);  // 9000 hit points fall to the eighth blow of 1200
     EXPECT_EQ(mapName(), "Vancouver 1");
-    EXPECT_EQ(state.player.getX(), 20);
-    EXPECT_EQ(state.player.getY(), 10);
+    EXPECT_EQ(player.getX(), 20);
+    EXPECT_EQ(player.getY(), 10);
     EXPECT_FALSE(mailWaiting);
     EXPECT_EQ(wantedLevel, 0);
-    EXPECT_EQ(state.possessions.weaponCount(), 2);  // a second Pointy Stick is refused
+    EXPECT_EQ(possessions.weaponCount(), 2);  // a second Pointy Stick is refused
     EXPECT_TRUE(holds("map 4 data disk"));
     EXPECT_GT(state.enemies.size(), 10u);
     for (const Enemy& e : state.enemies) EXPECT_EQ(e.getName(), "Bounty Hunter");
 
-    state.player.setHp(500);
+    player.setHp(500);
     EXPECT_EQ(fight(0, 35), 8);  // 10000 hit points take a ninth blow
 }
 

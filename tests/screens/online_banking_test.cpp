@@ -2,9 +2,8 @@
 
 #include <climits>
 
-#include "model/possessions.h"
 #include "screens/online_banking.h"
-#include "support/screen_recorder.h"
+#include "support/test_player.h"
 
 namespace {
 
@@ -17,7 +16,7 @@ struct Step {
     int cash, bank, loan;
 };
 
-class Banking : public ScreenTest {
+class Banking : public PlayerTest {
 protected:
     // A refusal is read with Enter: one that does not come leaves that Enter
     // unused, one that comes unasked ends the script.
@@ -25,19 +24,18 @@ protected:
         if (*step.amount) script.type(step.amount).tap(VK::Enter);
         else script.tap(VK::Escape);
         if (step.refused) script.tap(VK::Enter);
-        step.transaction(wallet);
+        step.transaction(possessions);
         EXPECT_TRUE(script.scriptDone()) << step.amount;
-        EXPECT_EQ(wallet.getMoney(), step.cash) << step.amount;
-        EXPECT_EQ(wallet.getBank(), step.bank) << step.amount;
-        EXPECT_EQ(wallet.getLoan(), step.loan) << step.amount;
+        EXPECT_EQ(possessions.getMoney(), step.cash) << step.amount;
+        EXPECT_EQ(possessions.getBank(), step.bank) << step.amount;
+        EXPECT_EQ(possessions.getLoan(), step.loan) << step.amount;
     }
     void set(int cash, int bank, int loan) {
-        wallet.setMoney(cash);
-        wallet.setBank(bank);
-        wallet.setLoan(loan);
+        possessions.setMoney(cash);
+        possessions.setBank(bank);
+        possessions.setLoan(loan);
     }
     bool rowHas(int y, const char* text) { return row(y).find(text) != std::string::npos; }
-    Possessions wallet;
 };
 
 TEST_F(Banking, OnlyMoneyThatIsThereMovesAndOneLoanUnderAThousandAtATime) {

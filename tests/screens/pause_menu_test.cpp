@@ -1,12 +1,16 @@
 #include "console/quit.h"
 #include "screens/pause_menu.h"
-#include "screens/player_screen_support.h"
+#include "support/temp_folder.h"
+#include "support/test_player.h"
 
 namespace {
 
-class PauseScreens : public PlayerScreenTest {
+class PauseScreens : public PlayerTest {
 protected:
-    void pause() { pauseMenu(player, possessions, currentMap, maps); }
+    void pause() { pauseMenu(player, possessions, state.currentMap, state.maps); }
+    void gameOver() { gameOverMenu(possessions, player, state.currentMap, state.maps); }
+
+    ScratchFolder folder;  // no saved games for the load screen to find
 };
 
 TEST_F(PauseScreens, EachChoiceOfThePauseMenuActsOnceAndReturnsToAClearedScreen) {
@@ -50,12 +54,12 @@ TEST_F(PauseScreens, TheBriefNamesTheMissionMissionFiveBecomesSixAndOnlyEnterEnd
 TEST_F(PauseScreens, GameOverReturnsAfterTheLoadScreenOrQuits) {
     possessions.setMoney(123);
     script.choose(0).tap(VK::Up).tap(VK::Enter);
-    gameOverMenu(possessions, player, currentMap, maps);
+    gameOver();
     EXPECT_TRUE(script.shots.back().shows("Save 10: Empty"));  // the slots, left with Back
     EXPECT_EQ(possessions.getMoney(), 123);
 
     script.choose(1);
-    EXPECT_THROW(gameOverMenu(possessions, player, currentMap, maps), QuitGame);
+    EXPECT_THROW(gameOver(), QuitGame);
 }
 
 }  // namespace

@@ -5,12 +5,11 @@
 #include <cstdint>
 #include <string>
 
-#include "model/game_state.h"
 #include "screens/exploration_loop.h"
-#include "support/screen_recorder.h"
 #include "support/temp_folder.h"
+#include "support/test_player.h"
 
-class ShippedWorldTest : public ScreenTest {
+class ShippedWorldTest : public PlayerTest {
 protected:
     void newGame() {
         loadAllMaps(state.maps, state.mapNames);
@@ -26,6 +25,4 @@ protected:
     std::string mapName() { return map().getName().str(); }
 
     WorkingFolder inSource{DRIFTER_SOURCE_DIR};
-    RecordingMusic music;
-    GameState state;
 };

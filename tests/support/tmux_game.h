@@ -75,6 +75,22 @@ public:
     std::string colouredScreen() { return tmux("capture-pane -p -e -t game"); }
     bool shows(const std::string& text) { return screen().find(text) != std::string::npos; }
     void keys(const std::string& names) { tmux("send-keys -t game " + names); }
+    // Passes the studio's splash (after lingering on it) and the title splash;
+    // false when the title menu does not come.
+    bool toTheTitleMenu(std::chrono::milliseconds linger = std::chrono::milliseconds(0)) {
+        if (!eventually([&] { return shows("[Kestrel Mill]"); })) return false;
+        std::this_thread::sleep_for(linger);
+        keys("Escape");
+        if (!eventually([&] { return shows("DRIFTER") && !shows("Kestrel"); })) return false;
+        keys("Escape");
+        return eventually([&] { return shows("New Game"); });
+    }
+    // Begins a new game from the start: the mail's notice shows.
+    bool toANewGame(std::chrono::milliseconds linger = std::chrono::milliseconds(0)) {
+        if (!toTheTitleMenu(linger)) return false;
+        keys("Enter");
+        return eventually([&] { return shows("check your mail..."); });
+    }
     // Sends keys from the streets until target shows. Bounty Hunters roam the
     // streets, so a fight that starts first is fled (or fought) and any
     // message after it passed with Enter; the keys go again once the street is back.
