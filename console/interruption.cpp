@@ -13,3 +13,9 @@ std::string keepGameInPlay() {
     installedKeeper = nullptr;  // one interruption keeps one game
     return keeper ? keeper() : std::string();
 }
+
+bool keepGameInPlaySoFar(std::string& failure) {
+    if (!installed) return false;
+    failure = installed();
+    return true;
+}

@@ -18,7 +18,11 @@ using GameKeeper = std::string (*)();
 void setGameKeeper(GameKeeper keeper);
 
 // Keeps the game in play as the interrupted game, once: any host may call it
-// when play is about to end (a terminal's hang-up, a console's close event, a
-// web page being left). Nothing when no game is in play. Why it failed, or
-// an empty text.
+// when play is about to end (a terminal's hang-up, a console's close event).
+// Nothing when no game is in play. Why it failed, or an empty text.
 std::string keepGameInPlay();
+
+// Keeps the game in play as the interrupted game and lets play go on: a web
+// page that was left may yet be shown again. False when no game is in play;
+// otherwise failure tells why it could not be kept, or is empty.
+bool keepGameInPlaySoFar(std::string& failure);

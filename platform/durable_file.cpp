@@ -59,6 +59,17 @@ GameFileRead readUpTo(int fd, std::uintmax_t limit, std::string& data) {
     return data.size() > limit ? GameFileRead::TooLarge : GameFileRead::Read;
 }
 
+// The written file is on the disk. A browser page's folder is in memory: it
+// reaches the disk when the whole folder is stored, after the rename.
+bool reachedDisk(int fd) {
+#ifdef __EMSCRIPTEN__
+    static_cast<void>(fd);
+    return true;
+#else
+    return ::fsync(fd) == 0;
+#endif
+}
+
 }  // namespace
 
 #ifdef __EMSCRIPTEN__
@@ -70,6 +81,14 @@ EM_ASYNC_JS(int, storeSaves, (), {
     return await new Promise((resolve) => Module.storeSaves((stored) => resolve(stored ? 1 : 0)));
 });
 // clang-format on
+
+namespace {
+bool pageLeaving = false;
+}
+
+bool storeSaveFolder() { return pageLeaving || storeSaves(); }
+
+void setPageLeaving(bool leaving) { pageLeaving = leaving; }
 #endif
 
 GameFileRead readFileBytes(const std::string& path, bool noLinks, std::uintmax_t limit, std::string& data) {
@@ -93,14 +112,14 @@ std::string replaceFileWith(const std::string& path, const std::string& data) {
     // leaves it alone. Newly made, nobody else can hold it.
     ::flock(file.fd, LOCK_EX | LOCK_NB);
     int error = 0;
-    if (!writeAll(file.fd, data) || ::fsync(file.fd) != 0) error = errno;
+    if (!writeAll(file.fd, data) || !reachedDisk(file.fd)) error = errno;
     if (error == 0 && std::rename(pattern.c_str(), path.c_str()) != 0) error = errno;
     if (error != 0) {
         ::unlink(pattern.c_str());
         return std::strerror(error);
     }
 #ifdef __EMSCRIPTEN__
-    if (!storeSaves()) return "the browser did not store it (IndexedDB)";
+    if (!storeSaveFolder()) return "the browser did not store it (IndexedDB)";
 #endif
     return std::string();
 }

@@ -23,3 +23,15 @@ std::string replaceFileWith(const std::string& path, const std::string& data);
 
 // Removes the temporary file at path unless a running game is writing it.
 void removeUnlessInUse(const std::string& path);
+
+#ifdef __EMSCRIPTEN__
+// Copies the save folder, held in the page's memory, to the browser's
+// IndexedDB, where it lasts beyond this visit; false when the browser did not
+// take it. The program waits for it, unless the page is being left.
+bool storeSaveFolder();
+
+// While the page is being left nothing may wait: the program is suspended
+// where it last waited and the page goes away. Files are then written to the
+// folder in memory only, and the page carries them over (tools/web/saves.js).
+void setPageLeaving(bool leaving);
+#endif

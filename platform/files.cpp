@@ -148,7 +148,12 @@ void removeLeftoverWrites(const std::string& gameFolder) {
 bool removeGameFile(const std::string& gameName) {
     std::error_code ec;
     const std::string path = resolveGamePath(gameName);
-    return !path.empty() && fs::remove(fs::u8path(path), ec) && !ec;
+    const bool removed = !path.empty() && fs::remove(fs::u8path(path), ec) && !ec;
+#ifdef __EMSCRIPTEN__
+    // Gone for good once the browser's copy of the folder is gone too.
+    if (removed) storeSaveFolder();
+#endif
+    return removed;
 }
 
 std::string folderUnreadable(const std::string& gameName) {

@@ -3,9 +3,12 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
+#include "console/interruption.h"
 #include "console/screen.h"
+#include "platform/durable_file.h"
 
 namespace {
 
@@ -74,4 +77,17 @@ void WebHost::sleepUntil(std::int64_t deadline) {
 int showGameEnded(int status) {
     pageEnded(status);
     return status;
+}
+
+// The page is being left (closed, reloaded or navigated away from): the game
+// in play is kept as the interrupted game, which the next visit offers back
+// (the page carries it over, tools/web/saves.js). The program is suspended in
+// a wait meanwhile, so nothing on the way may wait. Null when no game is in
+// play; otherwise why it could not be kept, or an empty text.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* keepGameAsThePageIsLeft() {
+    static std::string failure;
+    setPageLeaving(true);
+    const bool inPlay = keepGameInPlaySoFar(failure);
+    setPageLeaving(false);
+    return inPlay ? failure.c_str() : nullptr;
 }

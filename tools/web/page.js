@@ -145,6 +145,18 @@ const page = (() => {
   // Releases go elsewhere once the page has lost the keyboard.
   window.addEventListener('blur', () => queue(focusLost));
   document.addEventListener('visibilitychange', () => { if (document.hidden) queue(focusLost); });
+  // A closed or reloaded tab keeps the game in play; the next visit offers it back.
+  window.addEventListener('pagehide', () => {
+    try {
+      Module.keepLeftGame();
+    } catch (error) {
+      // Not started, or already stopped: there is no game to keep.
+    }
+  });
+  // Shown again as it was left (the back and forward cache): play goes on.
+  window.addEventListener('pageshow', (event) => {
+    if (event.persisted && Module.takeBackLeftGame) Module.takeBackLeftGame();
+  });
   window.addEventListener('resize', fit);
   window.addEventListener('error', (event) => failed('The game stopped: ' + event.message));
   window.addEventListener('unhandledrejection', (event) => failed('The game stopped: ' + event.reason));

@@ -4,7 +4,8 @@
 // the screenshots go to BUILD_FOLDER).
 import { chromium } from 'playwright-core';
 import { createServer } from 'node:http';
-import { readFile, readdir } from 'node:fs/promises';
+import { readFile, readdir, mkdtemp, rm } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { join, extname } from 'node:path';
 import assert from 'node:assert/strict';
 
@@ -33,23 +34,36 @@ const server = createServer(async (request, response) => {
 await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
 const address = `http://127.0.0.1:${server.address().port}/`;
 
-const browserServer = await chromium.launchServer({ executablePath: '/usr/bin/chromium', args: ['--no-sandbox'] });
-const browser = await chromium.connect(browserServer.wsEndpoint());
-const context = await browser.newContext({ viewport: { width: 1000, height: 560 } });
-const page = await context.newPage();
-// When the page saw the last key go down and come up: a busy machine may
-// deliver a release late, and the walk is measured against the real hold.
-await page.addInitScript(() => {
-  window.keyTimes = {};
-  addEventListener('keydown', (e) => { if (!e.repeat) window.keyTimes.down = e.timeStamp; }, true);
-  addEventListener('keyup', (e) => { window.keyTimes.up = e.timeStamp; }, true);
-});
+// A browser with a profile of its own on disk, as a player's, so that the
+// saves can be seen to outlast a restart of the browser.
+const profile = await mkdtemp(join(tmpdir(), 'drifter-browser-'));
 const consoleErrors = [];
-page.on('console', (m) => { if (m.type() === 'error' || m.type() === 'warning') consoleErrors.push(m.text()); });
-page.on('pageerror', (e) => consoleErrors.push(String(e)));
+let context;
+let page;
+async function startBrowser() {
+  context = await chromium.launchPersistentContext(profile, { executablePath: '/usr/bin/chromium',
+    args: ['--no-sandbox'], viewport: { width: 1000, height: 560 } });
+  page = context.pages()[0] ?? await context.newPage();
+  // When the page saw the last key go down and come up: a busy machine may
+  // deliver a release late, and the walk is measured against the real hold.
+  await page.addInitScript(() => {
+    window.keyTimes = {};
+    addEventListener('keydown', (e) => { if (!e.repeat) window.keyTimes.down = e.timeStamp; }, true);
+    addEventListener('keyup', (e) => { window.keyTimes.up = e.timeStamp; }, true);
+  });
+  page.on('console', (m) => { if (m.type() === 'error' || m.type() === 'warning') consoleErrors.push(m.text()); });
+  page.on('pageerror', (e) => consoleErrors.push(String(e)));
+}
+await startBrowser();
+async function finish() {
+  await context.close();
+  await rm(profile, { recursive: true, force: true });
+  server.close();
+}
 
-// CPU time (in clock ticks, 1/100 s) of the browser's processes, all of
-// them and its renderers (where the page runs) alone.
+// CPU time (in clock ticks, 1/100 s) of the processes below root (the
+// browser's, started by this test), all of them and the renderers (where the
+// page runs) alone.
 async function cpuTicks(root) {
   const stats = [];
   for (const pid of await readdir('/proc')) {
@@ -67,7 +81,7 @@ async function cpuTicks(root) {
     for (const p of stats) if (family.has(p.parent) && !family.has(p.pid)) { family.add(p.pid); grew = true; }
   }
   const sum = (list) => list.reduce((total, p) => total + p.ticks, 0);
-  const ours = stats.filter((p) => family.has(p.pid));
+  const ours = stats.filter((p) => family.has(p.pid) && p.pid !== root);
   return { all: sum(ours), renderers: sum(ours.filter((p) => p.renderer)) };
 }
 
@@ -81,9 +95,7 @@ async function check(name, body) {
     // What the player would have seen when it went wrong.
     console.log(`FAIL ${name}\n${await screenText()}\n${figures.join('\n')}`);
     await page.screenshot({ path: join(build, 'failure.png') });
-    await browser.close();
-    await browserServer.close();
-    server.close();
+    await finish();
     throw e;
   }
   results.push(`ok   ${name} (${Date.now() - started} ms)`);
@@ -139,10 +151,17 @@ async function skipTo(text) {
 // Enemies roam where they please: a fight that breaks in is fought to its end
 // (Attack, then Enter through its messages). True when there was one.
 async function endFight() {
-  // A fight begins on a cleared screen: wait until the street or the fight shows.
-  await page.waitForFunction(() => document.getElementById('text').textContent.includes('Battle!') ||
-    document.getElementById('text').textContent.includes('Current Money'), null, { timeout: 5000 }).catch(() => {});
-  if (!(await screenText()).includes('Battle!')) return false;
+  // A fight begins on a cleared screen, and the screen's text follows the
+  // cells a moment later: wait until the fight shows or the player stands on the street.
+  const shown = await page.waitForFunction(() => {
+    if (document.getElementById('text').textContent.includes('Battle!')) return 'fight';
+    for (let at = 0; at < 80 * 20; ++at) {
+      const c = page.cell(at % 80, Math.floor(at / 80));
+      if (c.glyph === 0x263b && (c.attr & 15) === 14) return 'street';
+    }
+    return false;
+  }, null, { timeout: 5000 }).then((found) => found.jsonValue(), () => 'neither');
+  if (shown !== 'fight') return false;
   for (let i = 0; i < 300 && !(await player()); ++i) await tap('Enter');
   assert.ok(await player(), 'a fight did not end');
   return true;
@@ -273,16 +292,9 @@ await check('the player walks to the cafe and saves to slot 1', async () => {
   saved.where = { x: street.x, y: 8 };  // before the cafe's door
 });
 
-await check('after a reload, Load Game brings back the same city, money and place', async () => {
-  firstVisitBytes = servedBytes;
-  await page.reload();
-  firstFrames.push(await firstFrameMs());
-  await skipTo('New Game');
-  await tap('ArrowDown');
-  await tap('Enter');
-  await shows(`Save 1: Vancouver, $${saved.cash}`);
-  await tap('Enter');
-  // The first street frame after the load, before any enemy can act.
+// The street as the first frame after a load shows it, before any enemy can
+// act: the player's cell, the street's name row and the money.
+async function loadedStreet() {
   const loaded = await page.waitForFunction(() => {
     const row = (y) => Array.from({ length: 80 }, (_, x) => String.fromCharCode(page.cell(x, y).glyph)).join('');
     for (let y = 0; y < 20; ++y)
@@ -293,7 +305,76 @@ await check('after a reload, Load Game brings back the same city, money and plac
       }
     return null;
   }, null, { polling: 'raf', timeout: 10000 });
-  const after = await loaded.jsonValue();
+  return loaded.jsonValue();
+}
+// From the title to the list of saved games: its text.
+async function loadGameList() {
+  await skipTo('New Game');
+  await tap('ArrowDown');
+  await tap('Enter');
+  await shows('Save 10:');
+  return screenText();
+}
+// The interrupted game is listed after the ten slots.
+async function loadInterrupted() {
+  await tap('ArrowDown', 10);
+  await tap('Enter');
+}
+async function quitGame() {
+  const paused = () => page.waitForFunction(() => /PAUSED|Battle!/.test(document.getElementById('text').textContent),
+    null, { timeout: 5000 });
+  for (let i = 0; i < 3 && !(await screenText()).includes('PAUSED'); ++i) {
+    await endFight();
+    await tap('Escape');
+    await paused();
+  }
+  await tap('ArrowUp');
+  await tap('Enter');
+  await page.waitForSelector('#message:not([hidden])');
+  assert.equal(await page.locator('#message').textContent(), 'The game has ended. Reload the page to play again.');
+}
+
+let left;
+await check('a page shown again from the back and forward cache takes back the game it kept', async () => {
+  await walking(async () => {
+    await tap('ArrowDown', 2);
+    await tap('ArrowRight', 3);
+  });
+  left = { where: await player(), cash: /Current Money:\s*\$(-?\d+)/.exec(await screenText())[1] };
+  // Chromium does not keep this page in that cache: the test sends the events a browser that does would.
+  const stored = await page.evaluate(() => {
+    dispatchEvent(new PageTransitionEvent('pagehide', { persisted: true }));
+    const kept = localStorage.getItem('drifter-interrupted-game') !== null;
+    dispatchEvent(new PageTransitionEvent('pageshow', { persisted: true }));
+    return { kept, after: localStorage.getItem('drifter-interrupted-game'), folder: FS.readdir('/save') };
+  });
+  assert.deepEqual(stored, { kept: true, after: null, folder: ['.', '..', 'save1.sav'] });
+});
+
+await check('a reload keeps the game in play, and Load Game offers it back once, where it was', async () => {
+  firstVisitBytes = servedBytes;
+  await page.reload();
+  firstFrames.push(await firstFrameMs());
+  const list = await loadGameList();
+  assert.ok(list.includes(`Save 1: Vancouver, $${saved.cash}`), list);
+  assert.ok(list.includes(`Interrupted: Vancouver, $${left.cash}`), list);
+  await loadInterrupted();
+  const after = await loadedStreet();
+  assert.deepEqual(after.where, left.where);
+  assert.equal(after.money, left.cash);
+  // The player's own Quit keeps nothing, nor does a page left on the title.
+  await quitGame();
+  await page.reload();
+  await skipTo('New Game');
+  await page.reload();
+  const again = await loadGameList();
+  assert.ok(!again.includes('Interrupted'), again);
+});
+
+await check('after a reload, Load Game brings back the same city, money and place', async () => {
+  await shows(`Save 1: Vancouver, $${saved.cash}`);
+  await tap('Enter');
+  const after = await loadedStreet();
   assert.deepEqual(after.where, saved.where);
   assert.ok(after.street.includes('INTERNET CAFE'), after.street);
   assert.equal(after.money, saved.cash);
@@ -301,10 +382,10 @@ await check('after a reload, Load Game brings back the same city, money and plac
 
 // CPU used over ms: the page's renderer and the whole browser, shares of a core.
 async function cpuShare(ms) {
-  const before = await cpuTicks(browserServer.process().pid);
+  const before = await cpuTicks(process.pid);
   const started = Date.now();
   await sleep(ms);
-  const after = await cpuTicks(browserServer.process().pid);
+  const after = await cpuTicks(process.pid);
   // Ticks are hundredths of a second.
   const seconds = (Date.now() - started) / 1000;
   return { page: (after.renderers - before.renderers) / seconds / 100, all: (after.all - before.all) / seconds / 100 };
@@ -342,19 +423,7 @@ await check('everything the page loads stays small', async () => {
 });
 
 
-await check('Quit Game ends on a plain screen', async () => {
-  const paused = () => page.waitForFunction(() => /PAUSED|Battle!/.test(document.getElementById('text').textContent),
-    null, { timeout: 5000 });
-  for (let i = 0; i < 3 && !(await screenText()).includes('PAUSED'); ++i) {
-    await endFight();
-    await tap('Escape');
-    await paused();
-  }
-  await tap('ArrowUp');
-  await tap('Enter');
-  await page.waitForSelector('#message:not([hidden])');
-  assert.equal(await page.locator('#message').textContent(), 'The game has ended. Reload the page to play again.');
-});
+await check('Quit Game ends on a plain screen', quitGame);
 
 await check('no error in the browser console', async () => {
   assert.deepEqual(consoleErrors, []);
@@ -374,7 +443,27 @@ for (const [file, words] of [['/drifter.data', 'drifter.data'], ['/drifter.wasm'
   });
 }
 
-await browser.close();
-await browserServer.close();
-server.close();
+await check('saves outlast a restart of the browser, and so does the game left in play', async () => {
+  consoleErrors.length = 0;
+  await page.reload();
+  await loadGameList();
+  await tap('Enter');
+  await loadedStreet();
+  await walking(async () => { await tap('ArrowDown'); });
+  left = { where: await player(), cash: /Current Money:\s*\$(-?\d+)/.exec(await screenText())[1] };
+  // The tab is closed as a player closes it, then the whole browser.
+  await page.close({ runBeforeUnload: true });
+  await context.close();
+  await startBrowser();
+  await page.goto(address);
+  const list = await loadGameList();
+  assert.ok(list.includes(`Save 1: Vancouver, $${saved.cash}`), list);
+  assert.ok(list.includes(`Interrupted: Vancouver, $${left.cash}`), list);
+  await loadInterrupted();
+  const after = await loadedStreet();
+  assert.deepEqual({ where: after.where, cash: after.money }, left);
+  assert.deepEqual(consoleErrors, []);
+});
+
+await finish();
 console.log(`${results.length} checks passed\n${figures.join('\n')}`);
