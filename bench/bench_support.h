@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -36,21 +37,27 @@ inline long cpuTicks(const std::string& pid) {
     return utime + stime;
 }
 
-// The resident memory of a process now and at its peak, from /proc/pid/status.
-inline std::string resident(const std::string& pid) {
+// A figure in kB from /proc/pid/status ("VmRSS:", "VmHWM:"); -1 when missing.
+inline long statusKilobytes(const std::string& pid, const std::string& key) {
     std::ifstream in("/proc/" + pid + "/status");
-    std::string now = "?", peak = "?";
     for (std::string line; std::getline(in, line);) {
         std::istringstream words(line);
-        std::string key;
-        long kilobytes = 0;
-        words >> key >> kilobytes;
-        const std::string megabytes =
-            std::to_string(kilobytes / 1024) + "." + std::to_string(kilobytes % 1024 * 10 / 1024);
-        if (key == "VmRSS:") now = megabytes;
-        if (key == "VmHWM:") peak = megabytes;
+        std::string name;
+        long kilobytes = -1;
+        if (words >> name >> kilobytes && name == key) return kilobytes;
     }
-    return now + " MB (peak " + peak + " MB)";
+    return -1;
+}
+
+inline std::string megabytes(long kilobytes) {
+    if (kilobytes < 0) return "?";
+    return std::to_string(kilobytes / 1024) + "." + std::to_string(kilobytes % 1024 * 10 / 1024);
+}
+
+// The resident memory of a process now and at its peak.
+inline std::string resident(const std::string& pid) {
+    return megabytes(statusKilobytes(pid, "VmRSS:")) + " MB (peak " + megabytes(statusKilobytes(pid, "VmHWM:")) +
+           " MB)";
 }
 
 // One step of getting a program to where it waits: wait until the screen
@@ -62,8 +69,10 @@ struct Step {
 
 // Runs the program (a shell command) in an 80x25 tmux window as the terminal
 // tests do, walks it through the steps, then reads its CPU use over 10
-// seconds. False, saying why on stderr, when it cannot be measured.
-inline bool measureIdleCpu(const char* label, const std::string& program, const std::vector<Step>& steps) {
+// seconds, then hands its process id to `then` for more figures. False,
+// saying why on stderr, when something cannot be measured.
+inline bool measureIdleCpu(const char* label, const std::string& program, const std::vector<Step>& steps,
+                           const std::function<bool(const std::string& pid)>& then = {}) {
     if (!hasTmux()) {
         std::fprintf(stderr, "%s: not measured: tmux is not installed\n", label);
         return false;
@@ -95,7 +104,7 @@ inline bool measureIdleCpu(const char* label, const std::string& program, const 
                 static_cast<double>(used) / ticksPerSecond, seconds,
                 100.0 * static_cast<double>(used) / ticksPerSecond / seconds, resident(pid).c_str());
     std::fflush(stdout);
-    return true;
+    return !then || then(pid);
 }
 
 // Runs the registered benchmarks. std::cout may be bound to the game's screen

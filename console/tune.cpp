@@ -15,6 +15,24 @@ void put(std::string& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i) out += static_cast<char>((value >> (8 * i)) & 0xffu);
 }
 
+std::string waveHeader(std::size_t samples, int channels, int rate) {
+    const auto dataSize = static_cast<std::uint32_t>(samples * 2);
+    const auto blockAlign = static_cast<std::uint32_t>(channels * 2);
+    std::string out = "RIFF";
+    put(out, 36 + dataSize, 4);
+    out += "WAVEfmt ";
+    put(out, 16, 4);
+    put(out, 1, 2);  // plain PCM
+    put(out, static_cast<std::uint32_t>(channels), 2);
+    put(out, static_cast<std::uint32_t>(rate), 4);
+    put(out, static_cast<std::uint32_t>(rate) * blockAlign, 4);
+    put(out, blockAlign, 2);
+    put(out, 16, 2);
+    out += "data";
+    put(out, dataSize, 4);
+    return out;
+}
+
 }  // namespace
 
 Tune Tune::fromNotes(const std::string& notes) { return Tune(toPcm16(render(parseScore(notes)))); }
@@ -41,23 +59,21 @@ std::size_t Tune::fill(std::int16_t* out, std::size_t count, std::size_t positio
 std::string Tune::waveFile() const { return waveBytes(pcm, 2, sampleRate); }
 
 std::string waveBytes(const std::vector<std::int16_t>& samples, int channels, int rate) {
-    const auto dataSize = static_cast<std::uint32_t>(samples.size() * 2);
-    const auto blockAlign = static_cast<std::uint32_t>(channels * 2);
-    std::string out = "RIFF";
-    put(out, 36 + dataSize, 4);
-    out += "WAVEfmt ";
-    put(out, 16, 4);
-    put(out, 1, 2);  // plain PCM
-    put(out, static_cast<std::uint32_t>(channels), 2);
-    put(out, static_cast<std::uint32_t>(rate), 4);
-    put(out, static_cast<std::uint32_t>(rate) * blockAlign, 4);
-    put(out, blockAlign, 2);
-    put(out, 16, 2);
-    out += "data";
-    put(out, dataSize, 4);
-    out.reserve(out.size() + dataSize);
+    std::string out = waveHeader(samples.size(), channels, rate);
+    out.reserve(out.size() + 2 * samples.size());
     for (std::int16_t s : samples) put(out, static_cast<std::uint16_t>(s), 2);
     return out;
+}
+
+void writeWave(const Score& score, MixStore& store, std::ostream& out) {
+    out << waveHeader(2 * framesOf(score), 2, sampleRate);
+    std::string bytes;
+    render(score, store, [&](const float* left, const float* right, std::size_t frames) {
+        bytes.clear();
+        for (std::size_t i = 0; i < frames; ++i)
+            for (float v : {left[i], right[i]}) put(bytes, static_cast<std::uint16_t>(toPcm16(v)), 2);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    });
 }
 
 }  // namespace music

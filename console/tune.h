@@ -4,10 +4,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "console/score.h"
+
 namespace music {
+
+class MixStore;
 
 class Tune {
 public:
@@ -33,5 +38,10 @@ private:
 
 // The bytes of a RIFF/WAVE file holding interleaved 16-bit samples.
 std::string waveBytes(const std::vector<std::int16_t>& samples, int channels, int rate);
+
+// Renders a score into a stereo wave file as it goes, keeping its unfinished
+// mix in the store: the same bytes as Tune::fromNotes(...).waveFile() gives,
+// without the whole tune in memory.
+void writeWave(const Score& score, MixStore& store, std::ostream& out);
 
 }  // namespace music

@@ -16,6 +16,7 @@
 #include "console/score.h"
 #include "console/synth.h"
 #include "console/tune.h"
+#include "platform/mix_file.h"
 
 namespace fs = std::filesystem;
 
@@ -54,27 +55,39 @@ void removeOlderVersions(const fs::path& folder, const fs::path& kept, const std
     for (const fs::path& file : old) fs::remove(file, ec);
 }
 
-// Writes the file whole under a name of this writer's own, then renames it:
-// a game started meanwhile never finds half a tune, and two games making the
-// same tune at once do not mix their bytes. The reason of a failure, or "".
-std::string keep(const fs::path& wave, const std::string& bytes) {
-    std::error_code ec;
-    fs::create_directories(wave.parent_path(), ec);
-    const fs::path part = wave.u8string() + "." + std::to_string(std::random_device()()) + ".part";
-    {
-        std::ofstream out(part, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        if (out.close(), !out) ec = std::make_error_code(std::errc::io_error);
-    }
-    if (!ec) fs::rename(part, wave, ec);
-    if (!ec) return "";
-    std::error_code ignored;
-    fs::remove(part, ignored);
-    return ec.message();
+// A name of this writer's own beside a file.
+fs::path besides(const fs::path& file, const char* kind) {
+    return file.u8string() + "." + std::to_string(std::random_device()()) + kind;
 }
 
-// Hands the render's memory back to the system: a tune of a minute needs some
-// 35 MB while it is made and 4 MB of it for the sound.
+// Renders a score into its wave file whole under a name of this writer's own,
+// then renames it: a game started meanwhile never finds half a tune, and two
+// games making the same tune at once do not mix their bytes. The mix being
+// made waits in a file of its own, so the tune never sits whole in memory.
+// The reason of a failure, or "".
+std::string keep(const fs::path& wave, const music::Score& score) {
+    std::error_code ec;
+    fs::create_directories(wave.parent_path(), ec);
+    const fs::path part = besides(wave, ".part");
+    std::string failure;
+    try {
+        MixFile mix(besides(wave, ".mix"));
+        std::ofstream out(part, std::ios::binary | std::ios::trunc);
+        music::writeWave(score, mix, out);
+        if (out.close(), !out) failure = std::make_error_code(std::errc::io_error).message();
+    } catch (const std::bad_alloc&) {
+        failure = "out of memory";
+    } catch (const std::runtime_error& e) {
+        failure = e.what();
+    }
+    if (failure.empty()) fs::rename(part, wave, ec);
+    if (ec) failure = ec.message();
+    std::error_code ignored;
+    if (!failure.empty()) fs::remove(part, ignored);
+    return failure;
+}
+
+// Hands what the render allocated back to the system at once.
 void returnFreedMemory() {
 #if defined(__GLIBC__)
     malloc_trim(0);
@@ -163,11 +176,9 @@ void TuneCache::make(const std::string& notes) {
         failure.clear();
     } else if (!wave.empty()) {
         try {
-            failure = keep(wave, music::Tune::fromNotes(text).waveFile());
+            failure = keep(wave, music::parseScore(text));
         } catch (const music::ScoreError& e) {
             failure = e.what();
-        } catch (const std::bad_alloc&) {
-            failure = "out of memory";
         }
         returnFreedMemory();
         if (failure.empty()) removeOlderVersions(folder, wave, stemOf(notes));

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the Debian package that `make package` left in the build folder:
-# Debian's lintian passes it (an error or a warning fails), and packing the
-# same build again gives the same bytes.
+# Debian's lintian passes it (an error or a warning fails), packing the same
+# build again gives the same bytes, and the folders it was built in leave no
+# trace in the program, so the same sources give the same package anywhere.
 set -euo pipefail
 build=${1:-build}
 # As make package dates the files.
@@ -22,4 +23,13 @@ if [[ "$before" != "$after" ]]; then
   echo "check_package: packing again gave a different $deb" >&2
   exit 1
 fi
-echo "check_package: $deb ($(stat -c %s "$deb") bytes) passes lintian and packs the same twice"
+# The program as linked, before the package strips it: its debug information
+# names the source files, and its build id is a hash of all of it. A second
+# build in another folder would show the same, but costs minutes.
+for folder in "$PWD" "$(pwd -P)" "$(cd "$build" && pwd)" "$(cd "$build" && pwd -P)"; do
+  if grep -qF "$folder" "$build/drifter"; then
+    echo "check_package: $build/drifter names the folder $folder: built elsewhere, it would differ" >&2
+    exit 1
+  fi
+done
+echo "check_package: $deb ($(stat -c %s "$deb") bytes) passes lintian, packs the same twice and names no build folder"

@@ -140,6 +140,9 @@ TEST(DeviceMusic, TunesAreMadeFromTheirNotesUnlessTheDataHoldsTheWaveFile) {
 #endif
     EXPECT_EQ(sounding.rfind(expected, 0), 0u) << m.log.sounding;
     EXPECT_EQ(readFile(m.log.sounding), music::Tune::fromNotes(shortTune).waveFile());
+    int files = 0;
+    for (const auto& file : std::filesystem::directory_iterator(m.cache / "tunes")) files += file.is_regular_file();
+    EXPECT_EQ(files, 1) << "what was kept while the tune was made is gone";
     EXPECT_FALSE(m.player->play(".\\Music\\broken.wav"));
     EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0);
 

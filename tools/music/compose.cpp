@@ -52,8 +52,8 @@ int main(int argc, char** argv) {
             printLevels(score);
             return 0;
         }
-        const std::string bytes = music::Tune(music::toPcm16(music::render(score))).waveFile();
-        if (!music::writeWaveFile(argv[2], bytes)) {
+        music::MemoryMixStore store(music::framesOf(score));
+        if (!music::writeWaveFile(argv[2], [&](std::ostream& out) { music::writeWave(score, store, out); })) {
             std::cerr << argv[2] << ": cannot be written\n";
             return 1;
         }

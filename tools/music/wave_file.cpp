@@ -6,14 +6,14 @@
 
 namespace music {
 
-bool writeWaveFile(const std::string& path, const std::string& bytes) {
+bool writeWaveFile(const std::string& path, const std::function<void(std::ostream&)>& write) {
     std::error_code ec;
     const std::filesystem::path target(path);
     if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path(), ec);
     const std::string temporary = path + ".part";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        write(out);
         out.close();
         if (!out) {
             std::remove(temporary.c_str());
