@@ -15,7 +15,7 @@ std::string keepGameInPlay() {
 }
 
 bool keepGameInPlaySoFar(std::string& failure) {
-    if (!installed) return false;
-    failure = installed();
+    if (!installedKeeper) return false;
+    failure = installedKeeper();
     return true;
 }

@@ -103,15 +103,18 @@ TEST_F(InterruptedGame, AHangUpKeepsTheGameWalkedAndTheNextStartOffersItOnce) {
     EXPECT_EQ(saveSlotList(true).size(), 11u);
 }
 
-TEST_F(InterruptedGame, ShutdownAndCtrlCKeepItTooButQuitKeepsNothing) {
+// Each a test of its own, so that the three games run side by side.
+TEST_F(InterruptedGame, AShutdownKeepsItToo) {
     EXPECT_EQ(playThen([](PseudoTerminal& game) { game.signal(SIGTERM); }), 128 + SIGTERM);
     EXPECT_EQ(folder.read("save/interrupted.sav"), walkedDown());
-    fs::remove(folder / "save/interrupted.sav");
+}
 
+TEST_F(InterruptedGame, CtrlCKeepsItToo) {
     EXPECT_EQ(playThen([](PseudoTerminal& game) { game.type("\x03"); }), 128 + SIGINT);
     EXPECT_EQ(folder.read("save/interrupted.sav"), walkedDown());
-    fs::remove(folder / "save/interrupted.sav");
+}
 
+TEST_F(InterruptedGame, QuitGameKeepsNothing) {
     EXPECT_EQ(playThen([](PseudoTerminal& game) {
                   game.type("\x1b");
                   EXPECT_TRUE(game.waitFor("PAUSED", 4000));
