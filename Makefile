@@ -1,6 +1,9 @@
 # The two commands a newcomer needs: `make play` and `make test`.
 BUILD := build
 JOBS  := $(shell nproc 2>/dev/null || echo 2)
+# Most tests wait on a terminal, a pipe or a clock rather than the processor,
+# so three run at once a core.
+TEST_JOBS := $(shell echo $$(( $(JOBS) * 3 )))
 # Extra CMake arguments, e.g. make test CMAKE_ARGS=-DDRIFTER_WERROR=ON
 CMAKE_ARGS ?=
 
@@ -12,7 +15,7 @@ play: build
 	./$(BUILD)/drifter
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
 
 build: setup
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
@@ -48,7 +51,7 @@ windows:
 
 # The Windows tests, under Wine.
 windows-test: windows
-	cd $(WINDOWS_BUILD) && ctest --output-on-failure
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
 
 # One clang build serves both checks below: AddressSanitizer and
 # UndefinedBehaviorSanitizer on everything, the tests and the libFuzzer
@@ -59,13 +62,13 @@ SANITIZER_OPTIONS := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=h
 
 sanitize-build:
 	@tools/setup.sh fuzz
-	@CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIFTER_FUZZ=ON $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
+	@CXX=clang++ cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDRIFTER_FUZZ=ON -DDRIFTER_BENCH=OFF $(CMAKE_ARGS) --log-level=NOTICE > /dev/null
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 # The tests once more under the sanitizers; any report ends the test that
 # made it, so fails it.
 test-sanitize: sanitize-build
-	cd $(SANITIZE_BUILD) && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(TEST_JOBS)
 
 # Each fuzz target for FUZZ_SECONDS, as many at once as there are cores;
 # fails on any crash, leak, timeout or sanitizer report (the input is kept

@@ -16,7 +16,10 @@ namespace {
 
 bool walkingInto = false;
 // When the grace of a screen walked into ends; -1 once its presses are dropped.
+// The time is on the clock of the host that was in place, so another host
+// (a test's next script) never inherits it.
 std::int64_t graceEnds = -1;
+Host* graceHost = nullptr;
 
 bool isArrow(int virtualKey) { return virtualKey >= VK::Left && virtualKey <= VK::Down; }
 
@@ -24,6 +27,10 @@ bool isArrow(int virtualKey) { return virtualKey >= VK::Left && virtualKey <= VK
 // polled during the grace; the first poll after it drops their presses.
 bool inWalkInGrace(Host& h, int virtualKey) {
     if (!isArrow(virtualKey) || graceEnds < 0) return false;
+    if (&h != graceHost) {
+        graceEnds = -1;
+        return false;
+    }
     if (h.now() < graceEnds) return true;
     for (int arrow = VK::Left; arrow <= VK::Down; ++arrow) h.dropPresses(arrow, graceEnds);
     graceEnds = -1;
@@ -41,7 +48,8 @@ void clearScreen() {
     host().screenCleared();
     if (!walkingInto) return;
     walkingInto = false;
-    graceEnds = host().now() + WalkingInto::walkInGraceMs;
+    graceHost = &host();
+    graceEnds = graceHost->now() + WalkingInto::walkInGraceMs;
 }
 
 bool keyPressed(int virtualKey, bool noWait) {

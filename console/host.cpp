@@ -13,7 +13,7 @@ ScreenModel& model() {
     return theScreen;
 }
 
-Host* installed = nullptr;
+Host* installedHost = nullptr;
 
 }  // namespace
 
@@ -26,11 +26,11 @@ void bindCoutToScreen() {
 }
 
 Host& host() {
-    if (!installed) {
+    if (!installedHost) {
         static HeadlessHost fallback;
         return fallback;
     }
-    return *installed;
+    return *installedHost;
 }
 
-void setHost(Host* h) { installed = h; }
+void setHost(Host* h) { installedHost = h; }

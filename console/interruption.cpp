@@ -2,20 +2,20 @@
 
 namespace {
 
-GameKeeper installed = nullptr;
+GameKeeper installedKeeper = nullptr;
 
 }  // namespace
 
-void setGameKeeper(GameKeeper keeper) { installed = keeper; }
+void setGameKeeper(GameKeeper keeper) { installedKeeper = keeper; }
 
 std::string keepGameInPlay() {
-    const GameKeeper keeper = installed;
-    installed = nullptr;  // one interruption keeps one game
+    const GameKeeper keeper = installedKeeper;
+    installedKeeper = nullptr;  // one interruption keeps one game
     return keeper ? keeper() : std::string();
 }
 
 bool keepGameInPlaySoFar(std::string& failure) {
-    if (!installed) return false;
-    failure = installed();
+    if (!installedKeeper) return false;
+    failure = installedKeeper();
     return true;
 }

@@ -8,15 +8,15 @@ public:
     void stop() override {}
 };
 
-MusicPlayer* installed = nullptr;
+MusicPlayer* installedPlayer = nullptr;
 
 }  // namespace
 
-void setMusicPlayer(MusicPlayer* player) { installed = player; }
+void setMusicPlayer(MusicPlayer* player) { installedPlayer = player; }
 
 MusicPlayer& musicPlayer() {
     static SilentPlayer silence;
-    return installed ? *installed : silence;
+    return installedPlayer ? *installedPlayer : silence;
 }
 
 void playMusic(const String& path) { musicPlayer().play(path.str()); }

@@ -24,13 +24,13 @@ struct WatchState {
     struct sigaction previousAlarm {};
 };
 
-WatchState state;
+WatchState watch;
 
 void onInterruption(int sig) {
     const int savedErrno = errno;
-    if (!state.pending) {
-        state.pending = sig;
-        if (state.wake) state.wake();
+    if (!watch.pending) {
+        watch.pending = sig;
+        if (watch.wake) watch.wake();
         ::alarm(graceSeconds);
     }
     errno = savedErrno;
@@ -39,9 +39,9 @@ void onInterruption(int sig) {
 // The main loop did not end play in time: the signal does what it would have
 // done without the watch (the terminal's own handler restores it first).
 void onGraceOver(int) {
-    const int sig = state.pending;
+    const int sig = watch.pending;
     for (int i = 0; i < watchedCount; ++i)
-        if (watched[i] == sig) ::sigaction(sig, &state.previous[i], nullptr);
+        if (watched[i] == sig) ::sigaction(sig, &watch.previous[i], nullptr);
     ::raise(sig);
     setSignalHandler(sig, SIG_DFL, 0, nullptr);  // it was ignored before: it ends the game all the same
     ::raise(sig);
@@ -50,22 +50,22 @@ void onGraceOver(int) {
 }  // namespace
 
 InterruptionWatch::InterruptionWatch(void (*wake)()) {
-    state.pending = 0;
-    state.wake = wake;
+    watch.pending = 0;
+    watch.wake = wake;
     for (int i = 0; i < watchedCount; ++i)
-        setSignalHandler(watched[i], onInterruption, SA_RESTART, &state.previous[i]);
-    setSignalHandler(SIGALRM, onGraceOver, 0, &state.previousAlarm);
+        setSignalHandler(watched[i], onInterruption, SA_RESTART, &watch.previous[i]);
+    setSignalHandler(SIGALRM, onGraceOver, 0, &watch.previousAlarm);
 }
 
 InterruptionWatch::~InterruptionWatch() {
     ::alarm(0);
-    for (int i = 0; i < watchedCount; ++i) ::sigaction(watched[i], &state.previous[i], nullptr);
-    ::sigaction(SIGALRM, &state.previousAlarm, nullptr);
-    state.wake = nullptr;
+    for (int i = 0; i < watchedCount; ++i) ::sigaction(watched[i], &watch.previous[i], nullptr);
+    ::sigaction(SIGALRM, &watch.previousAlarm, nullptr);
+    watch.wake = nullptr;
 }
 
 void stopIfInterrupted() {
-    const int cause = state.pending;
+    const int cause = watch.pending;
     if (cause == 0) return;
     std::string failure = keepGameInPlay();
     throw PlayInterrupted{cause, failure};

@@ -45,11 +45,11 @@ struct SessionState {
     Bytes leave;  // back out of it, in reverse order
 };
 
-SessionState state;
+SessionState session;
 std::terminate_handler previousTerminate = nullptr;
 
-constexpr int in = STDIN_FILENO;
-constexpr int out = STDOUT_FILENO;
+constexpr int terminalIn = STDIN_FILENO;
+constexpr int terminalOut = STDOUT_FILENO;
 
 // Focus reports (?1004) tell when held keys are released in another window.
 const char enterScreen[] = "\x1b[?1049h\x1b[?25l\x1b[?1004h";
@@ -64,11 +64,11 @@ const char win32InputOff[] = "\x1b[?9001l";
 
 void writeRaw(const char* data, std::size_t size) {
     while (size > 0) {
-        const ssize_t n = ::write(out, data, size);
+        const ssize_t n = ::write(terminalOut, data, size);
         if (n < 0) {
             if (errno == EINTR) continue;
             if (errno == EAGAIN) {
-                pollfd p{out, POLLOUT, 0};
+                pollfd p{terminalOut, POLLOUT, 0};
                 ::poll(&p, 1, 100);
                 continue;
             }
@@ -81,25 +81,25 @@ void writeRaw(const char* data, std::size_t size) {
 
 // Async-signal-safe: leaves the game's mode if it is on.
 void restoreTerminal() {
-    if (!state.active) return;
-    state.active = 0;
-    writeRaw(state.leave.data, state.leave.size);
-    ::tcsetattr(in, TCSAFLUSH, &state.saved);
+    if (!session.active) return;
+    session.active = 0;
+    writeRaw(session.leave.data, session.leave.size);
+    ::tcsetattr(terminalIn, TCSAFLUSH, &session.saved);
 }
 
 // Async-signal-safe: enters the game's mode again.
 void reenterTerminal() {
-    if (!state.exists || state.active) return;
-    ::tcsetattr(in, TCSAFLUSH, &state.raw);
-    writeRaw(state.enter.data, state.enter.size);
+    if (!session.exists || session.active) return;
+    ::tcsetattr(terminalIn, TCSAFLUSH, &session.raw);
+    writeRaw(session.enter.data, session.enter.size);
     writeRaw(resetAndClearBytes, sizeof resetAndClearBytes - 1);
-    state.active = 1;
+    session.active = 1;
 }
 
 void wake() {
     const int savedErrno = errno;
     const char byte = 1;
-    if (state.wakeWrite >= 0) (void)!::write(state.wakeWrite, &byte, 1);
+    if (session.wakeWrite >= 0) (void)!::write(session.wakeWrite, &byte, 1);
     errno = savedErrno;
 }
 
@@ -123,9 +123,9 @@ void onSuspend(int) {
     // SIGCONT's handler has entered the game's mode again. Where the stop was
     // not carried out (an orphaned process group may not stop), no SIGCONT
     // comes, and the game must not go on with the terminal restored.
-    if (!state.active) {
+    if (!session.active) {
         reenterTerminal();
-        state.resumed = 1;
+        session.resumed = 1;
         wake();
     }
     errno = savedErrno;
@@ -133,23 +133,23 @@ void onSuspend(int) {
 
 void onContinue(int) {
     const int savedErrno = errno;
-    if (state.exists) {
+    if (session.exists) {
         // Stopped by us: enter again. Stopped by SIGSTOP: the shell may have
         // changed the settings meanwhile, so set them again all the same.
-        if (state.active) {
-            ::tcsetattr(in, TCSAFLUSH, &state.raw);
+        if (session.active) {
+            ::tcsetattr(terminalIn, TCSAFLUSH, &session.raw);
             writeRaw(enterScreen, sizeof enterScreen - 1);
         } else {
             reenterTerminal();
         }
-        state.resumed = 1;
+        session.resumed = 1;
         wake();
     }
     errno = savedErrno;
 }
 
 void onResize(int) {
-    state.resized = 1;
+    session.resized = 1;
     wake();
 }
 
@@ -212,7 +212,7 @@ void requireCursorAddressing() {
 // side gone) keeps reporting input that reads as nothing; a game that took
 // that for "no key yet" would poll it forever at full speed.
 bool hungUp() {
-    pollfd p{in, POLLIN, 0};
+    pollfd p{terminalIn, POLLIN, 0};
     return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
 }
 
@@ -226,8 +226,8 @@ bool hungUp() {
 }  // namespace
 
 TerminalSession::TerminalSession() {
-    if (state.exists) throw std::logic_error("a terminal session is already open");
-    if (!::isatty(in) || !::isatty(out))
+    if (session.exists) throw std::logic_error("a terminal session is already open");
+    if (!::isatty(terminalIn) || !::isatty(terminalOut))
         throw std::runtime_error(
             "DRIFTER must be run in a terminal: its standard input and output are not a terminal");
     requireCursorAddressing();
@@ -235,10 +235,10 @@ TerminalSession::TerminalSession() {
     const char* codeset = ::nl_langinfo(CODESET);
     utf8Locale = codeset && (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
 
-    if (::tcgetattr(in, &state.saved) != 0)
+    if (::tcgetattr(terminalIn, &session.saved) != 0)
         throw std::runtime_error(errorText("cannot read the terminal's settings"));
     // Raw input, except that Ctrl+C, Ctrl+Z and Ctrl+\ keep their signals.
-    termios raw = state.saved;
+    termios raw = session.saved;
     raw.c_iflag &= ~static_cast<tcflag_t>(IGNBRK | BRKINT | PARMRK | ISTRIP | INLCR | IGNCR | ICRNL | IXON);
     raw.c_oflag &= ~static_cast<tcflag_t>(OPOST);
     raw.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHONL | ICANON | IEXTEN);
@@ -246,7 +246,7 @@ TerminalSession::TerminalSession() {
     raw.c_cflag |= CS8;
     raw.c_cc[VMIN] = 0;  // reads never block: poll() does the waiting
     raw.c_cc[VTIME] = 0;
-    state.raw = raw;
+    session.raw = raw;
 
     int fds[2];
     if (::pipe(fds) != 0) throw std::runtime_error(errorText("cannot create a pipe"));
@@ -254,20 +254,20 @@ TerminalSession::TerminalSession() {
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
-    state.wakeRead = fds[0];
-    state.wakeWrite = fds[1];
-    state.resized = state.resumed = 0;
-    state.enter.set(enterScreen);
-    state.leave.set(leaveScreen);
+    session.wakeRead = fds[0];
+    session.wakeWrite = fds[1];
+    session.resized = session.resumed = 0;
+    session.enter.set(enterScreen);
+    session.leave.set(leaveScreen);
 
     installHandlers();
     withSignalsBlocked([] {
-        state.exists = 1;
-        if (::tcsetattr(in, TCSAFLUSH, &state.raw) == 0) state.active = 1;
+        session.exists = 1;
+        if (::tcsetattr(terminalIn, TCSAFLUSH, &session.raw) == 0) session.active = 1;
     });
-    if (!state.active) {
+    if (!session.active) {
         const std::string message = errorText("cannot put the terminal into raw mode");
-        state.exists = 0;
+        session.exists = 0;
         removeHandlers();
         throw std::runtime_error(message);
     }
@@ -278,12 +278,12 @@ TerminalSession::TerminalSession() {
 TerminalSession::~TerminalSession() {
     withSignalsBlocked([] {
         restoreTerminal();
-        state.exists = 0;
+        session.exists = 0;
     });
     removeHandlers();
-    ::close(state.wakeRead);
-    ::close(state.wakeWrite);
-    state.wakeRead = state.wakeWrite = -1;
+    ::close(session.wakeRead);
+    ::close(session.wakeWrite);
+    session.wakeRead = session.wakeWrite = -1;
 }
 
 namespace {
@@ -301,7 +301,7 @@ std::string TerminalSession::readAvailable() {
     std::string input;
     char buffer[4096];
     while (input.size() < 65536) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        const ssize_t n = ::read(terminalIn, buffer, sizeof buffer);
         if (n > 0) {
             input.append(buffer, static_cast<std::size_t>(n));
             continue;
@@ -321,12 +321,12 @@ std::string TerminalSession::readAvailable() {
 }
 
 void TerminalSession::waitForInput(int timeoutMs) {
-    pollfd fds[2] = {{in, POLLIN, 0}, {state.wakeRead, POLLIN, 0}};
+    pollfd fds[2] = {{terminalIn, POLLIN, 0}, {session.wakeRead, POLLIN, 0}};
     const int n = ::poll(fds, 2, timeoutMs < 0 ? -1 : timeoutMs);
     if (n <= 0) return;  // time is up, or a signal came (it wrote to the pipe too)
     if (fds[1].revents & POLLIN) {
         char drain[64];
-        while (::read(state.wakeRead, drain, sizeof drain) > 0) {}
+        while (::read(session.wakeRead, drain, sizeof drain) > 0) {}
     }
     // A terminal that hung up would wake every poll at once; a game that
     // waited on it would spin instead of sleeping.
@@ -337,7 +337,7 @@ void TerminalSession::wakeFromSignal() { wake(); }
 
 bool TerminalSession::size(int& columns, int& rows) const {
     winsize ws{};
-    if (::ioctl(out, TIOCGWINSZ, &ws) != 0 || ws.ws_col == 0 || ws.ws_row == 0) return false;
+    if (::ioctl(terminalOut, TIOCGWINSZ, &ws) != 0 || ws.ws_col == 0 || ws.ws_row == 0) return false;
     columns = ws.ws_col;
     rows = ws.ws_row;
     return true;
@@ -346,9 +346,9 @@ bool TerminalSession::size(int& columns, int& rows) const {
 TerminalSession::Events TerminalSession::takeEvents() {
     Events e;
     withSignalsBlocked([&e] {
-        e.resized = state.resized != 0;
-        e.resumed = state.resumed != 0;
-        state.resized = state.resumed = 0;
+        e.resized = session.resized != 0;
+        e.resumed = session.resumed != 0;
+        session.resized = session.resumed = 0;
     });
     return e;
 }
@@ -358,16 +358,16 @@ void TerminalSession::pushKeyboardFlags(int flags) {
     withSignalsBlocked([&push] {
         // After a stop the flags are pushed again on the alternate screen's
         // own stack; leaving pops them before the main screen comes back.
-        state.enter.set((std::string(enterScreen) + push).c_str());
-        state.leave.set((std::string(popKeyboard) + leaveScreen).c_str());
+        session.enter.set((std::string(enterScreen) + push).c_str());
+        session.leave.set((std::string(popKeyboard) + leaveScreen).c_str());
     });
     write(push);
 }
 
 void TerminalSession::enableWin32Input() {
     withSignalsBlocked([] {
-        state.enter.set((std::string(enterScreen) + win32InputOn).c_str());
-        state.leave.set((std::string(win32InputOff) + leaveScreen).c_str());
+        session.enter.set((std::string(enterScreen) + win32InputOn).c_str());
+        session.leave.set((std::string(win32InputOff) + leaveScreen).c_str());
     });
     write(win32InputOn);
 }

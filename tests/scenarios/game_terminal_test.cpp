@@ -27,10 +27,8 @@ TEST(TheGame, StartsWalksAndQuitsLeavingTheTerminalAsItWas) {
     EXPECT_EQ(playerRow(game), 10);
     EXPECT_TRUE(game.shows("\xE2\x98\xBB") && game.shows("\xE2\x95\x94")) << "code page glyphs as UTF-8";
     EXPECT_NE(game.settings(), before) << "the game runs in raw mode";
-    game.keys("Down");
-    EXPECT_TRUE(eventually([&] { return playerRow(game) == 11; })) << game.colouredScreen();
-    game.keys("Down");
-    EXPECT_TRUE(eventually([&] { return playerRow(game) == 12; })) << game.colouredScreen();
+    EXPECT_TRUE(game.walk("Down", [&] { return playerRow(game) == 11; })) << game.colouredScreen();
+    EXPECT_TRUE(game.walk("Down", [&] { return playerRow(game) == 12; })) << game.colouredScreen();
 
     game.keys("Escape");
     ASSERT_TRUE(eventually([&] { return game.shows("PAUSED"); })) << game.screen();

@@ -23,7 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char* const down = "\x1b[B";
+const char* const downArrow = "\x1b[B";
 
 class InterruptedGame : public ShippedWorldTest {
 protected:
@@ -71,10 +71,10 @@ protected:
         };
         key("\x1b", "[Kestrel Mill]");
         key("\x1b", "DRIFTER");
-        key(down, "Quit");
+        key(downArrow, "Quit");
         key("\r", "Load Game");
         key("\r", "Save 1: Vancouver, $54");
-        key(down, "HP: 500/500");
+        key(downArrow, "HP: 500/500");
         end(game);
         const int status = game.waitForExit(3000);
         EXPECT_NE(status, -1) << "still running after the end of play";
@@ -103,20 +103,23 @@ TEST_F(InterruptedGame, AHangUpKeepsTheGameWalkedAndTheNextStartOffersItOnce) {
     EXPECT_EQ(saveSlotList(true).size(), 11u);
 }
 
-TEST_F(InterruptedGame, ShutdownAndCtrlCKeepItTooButQuitKeepsNothing) {
+// Each a test of its own, so that the three games run side by side.
+TEST_F(InterruptedGame, AShutdownKeepsItToo) {
     EXPECT_EQ(playThen([](PseudoTerminal& game) { game.signal(SIGTERM); }), 128 + SIGTERM);
     EXPECT_EQ(folder.read("save/interrupted.sav"), walkedDown());
-    fs::remove(folder / "save/interrupted.sav");
+}
 
+TEST_F(InterruptedGame, CtrlCKeepsItToo) {
     EXPECT_EQ(playThen([](PseudoTerminal& game) { game.type("\x03"); }), 128 + SIGINT);
     EXPECT_EQ(folder.read("save/interrupted.sav"), walkedDown());
-    fs::remove(folder / "save/interrupted.sav");
+}
 
+TEST_F(InterruptedGame, QuitGameKeepsNothing) {
     EXPECT_EQ(playThen([](PseudoTerminal& game) {
                   game.type("\x1b");
                   EXPECT_TRUE(game.waitFor("PAUSED", 4000));
                   for (int i = 0; i < 4; ++i) {
-                      game.type(down);
+                      game.type(downArrow);
                       game.drain(150);  // at a person's pace
                   }
                   game.type("\r");

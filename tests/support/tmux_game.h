@@ -107,6 +107,18 @@ public:
         }
         return false;
     }
+    // Presses a key on the streets until reached() holds; a fight that breaks
+    // in is fled first, and the key goes again only once the street is back.
+    bool walk(const std::string& key, const std::function<bool()>& reached) {
+        keys(key);
+        for (int tries = 0; tries < 10; ++tries) {
+            if (eventually([&] { return reached() || shows("Battle!"); }) && reached()) return true;
+            if (!fromTheStreets("Current Money", "")) return false;
+            if (reached()) return true;
+            keys(key);
+        }
+        return false;
+    }
     // Types text as it stands (no key names), quoted as one word for the shell.
     void type(const std::string& text) {
         std::string quoted = "'";

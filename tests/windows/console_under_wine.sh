@@ -27,17 +27,33 @@ waitFor() {
   return 1
 }
 
+# Bounty Hunters roam the streets: a fight that breaks in is fled, and any
+# message after it passed, until the street shows again.
+toTheStreet() {
+  for _ in $(seq 30); do
+    if screen | grep -qF 'Battle!'; then keys Down Down Down Enter
+    elif screen | grep -qF 'Current Money' && screen | grep -qF '☻'; then return 0
+    else keys Enter
+    fi
+    sleep 1
+  done
+  echo "The street never came back; the console shows:"
+  screen
+  return 1
+}
+
 waitFor 'presents'
 waitFor 'New Game' Escape  # skips the fades
 keys Enter
 waitFor 'Abbott Gates'
 keys Escape
 waitFor 'HP: 500/500'
-waitFor '☻'
+toTheStreet
 before=$(screen)
 keys Right
 for _ in $(seq 50); do [[ "$(screen)" != "$before" ]] && break; sleep 0.1; done
 [[ "$(screen)" != "$before" ]] || { echo "Right did not walk"; exit 1; }
+toTheStreet
 keys Escape
 waitFor 'PAUSED'
 keys Down Down Down Down

@@ -26,9 +26,6 @@ bool isEventName(const std::string& text) { return findEventRow(text.c_str()) !=
 
 namespace {
 
-const int kDx[4] = {-1, 1, 0, 0};
-const int kDy[4] = {0, 0, -1, 1};
-
 std::string nameOf(const Map& m) { return m.getName().str(); }
 
 std::string at(const Map& m, int x, int y) {

@@ -11,6 +11,10 @@
 
 namespace maptools {
 
+// The four neighbours of a tile: west, east, north, south.
+inline constexpr int kDx[4] = {-1, 1, 0, 0};
+inline constexpr int kDy[4] = {0, 0, -1, 1};
+
 // Every link text the location event script answers, in the script's order.
 const std::vector<std::string>& eventNames();
 bool isEventName(const std::string& text);

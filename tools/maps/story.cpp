@@ -64,9 +64,6 @@ struct State {
     }
 };
 
-const int kDx[4] = {-1, 1, 0, 0};
-const int kDy[4] = {0, 0, -1, 1};
-
 class Walk {
 public:
     Walk(const World& w, int g) : world(w), gate(g) {}

@@ -393,7 +393,7 @@ async function cpuShare(ms) {
 const percent = (share) => `${(share * 100).toFixed(2)} %`;
 
 await check('a page standing idle on the street uses almost no CPU', async () => {
-  const playing = await cpuShare(10000);
+  const playing = await cpuShare(5000);
   figures.push(`idle on the street with music: the page's renderer ${percent(playing.page)} of a core, ` +
     `the whole browser ${percent(playing.all)}`);
   // The game's own share: the same with the browser's audio output paused.
@@ -401,7 +401,7 @@ await check('a page standing idle on the street uses almost no CPU', async () =>
   let silent;
   for (let tries = 0; tries < 3; ++tries) {
     await endFight();
-    silent = await cpuShare(10000);
+    silent = await cpuShare(5000);
     // A fight that broke in (it waits on its menu) made it no idle street.
     if (!(await screenText()).includes('Battle!')) break;
   }
