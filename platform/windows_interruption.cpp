@@ -20,7 +20,7 @@ const HANDLE kept = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 // Windows runs this on a thread of its own. Returning lets the handlers
 // registered before it (the console's restore) and then Windows itself end
 // the game, once the main loop has kept it.
-BOOL WINAPI onControl(DWORD event) {
+BOOL WINAPI interruptGame(DWORD event) {
     // Ctrl+C, Ctrl+Break, close, logoff and shutdown: every event there is.
     if (event > CTRL_SHUTDOWN_EVENT) return FALSE;
     int none = 0;
@@ -37,11 +37,11 @@ InterruptionWatch::InterruptionWatch(void (*wake)()) {
     pending = 0;
     ResetEvent(kept);
     wakeHost = wake;
-    SetConsoleCtrlHandler(onControl, TRUE);
+    SetConsoleCtrlHandler(interruptGame, TRUE);
 }
 
 InterruptionWatch::~InterruptionWatch() {
-    SetConsoleCtrlHandler(onControl, FALSE);
+    SetConsoleCtrlHandler(interruptGame, FALSE);
     wakeHost = nullptr;
 }
 

@@ -30,10 +30,10 @@ protected:
         EXPECT_EQ(possessions.getBank(), step.bank) << step.amount;
         EXPECT_EQ(possessions.getLoan(), step.loan) << step.amount;
     }
-    void set(int cash, int bank, int loan) {
+    void set(int cash, int bank, int owed) {
         possessions.setMoney(cash);
         possessions.setBank(bank);
-        possessions.setLoan(loan);
+        possessions.setLoan(owed);
     }
     bool rowHas(int y, const char* text) { return row(y).find(text) != std::string::npos; }
 };
