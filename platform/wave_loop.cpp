@@ -29,7 +29,7 @@ bool WaveLoop::open(const std::filesystem::path& file) {
         in.close();
         return false;
     }
-    position = 0;
+    rewind();
     return true;
 }
 

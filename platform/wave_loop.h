@@ -33,6 +33,8 @@ public:
     // blocks. Returns how many it wrote: size rounded down to whole blocks,
     // fewer only when the file can no longer be read.
     std::size_t next(char* out, std::size_t size);
+    // Back to the first sample, for the loop to be played again from its start.
+    void rewind() { position = 0; }
 
 private:
     bool readChunks();

@@ -32,6 +32,7 @@ public:
     bool start() {
         handedBack = CreateEventW(nullptr, FALSE, FALSE, nullptr);
         if (!handedBack) return false;
+        loop.rewind();
         const auto* format = reinterpret_cast<const WAVEFORMATEX*>(loop.format().data());
         if (waveOutOpen(&output, WAVE_MAPPER, format, reinterpret_cast<DWORD_PTR>(handedBack), 0, CALLBACK_EVENT) !=
             MMSYSERR_NOERROR) {
