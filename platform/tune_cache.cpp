@@ -43,14 +43,27 @@ bool parses(const std::string& text) {
 
 std::string stemOf(const std::string& notes) { return fs::u8path(notes).stem().u8string(); }
 
-// Tunes made of an older version of a note file are of no more use.
+// Whether a file of the tune's stem is a half-made tune or mix that a game
+// killed while making it left. Making a tune takes about a second; a younger
+// file may be another game's at work.
+bool leftBehind(const fs::directory_entry& file, fs::file_time_type before) {
+    const fs::path extension = file.path().extension();
+    if (extension != ".part" && extension != ".mix") return false;
+    std::error_code ec;
+    const fs::file_time_type written = file.last_write_time(ec);
+    return !ec && written < before;
+}
+
+// Tunes made of an older version of a note file are of no more use, nor what
+// a killed game left of one.
 void removeOlderVersions(const fs::path& folder, const fs::path& kept, const std::string& stem) {
+    const fs::file_time_type before = fs::file_time_type::clock::now() - std::chrono::minutes(1);
     std::error_code ec;
     std::vector<fs::path> old;
     for (fs::directory_iterator it(folder, ec); !ec && it != fs::directory_iterator(); it.increment(ec)) {
         const std::string name = it->path().filename().u8string();
-        if (it->path() != kept && name.rfind(stem + "-", 0) == 0 && it->path().extension() == ".wav")
-            old.push_back(it->path());
+        if (it->path() == kept || name.rfind(stem + "-", 0) != 0) continue;
+        if (it->path().extension() == ".wav" || leftBehind(*it, before)) old.push_back(it->path());
     }
     for (const fs::path& file : old) fs::remove(file, ec);
 }

@@ -130,6 +130,11 @@ TEST(DeviceMusic, TunesAreMadeFromTheirNotesUnlessTheDataHoldsTheWaveFile) {
     data.write("Music/broken.notes", "tempo 120\nvoice a square\na: | c4/4 |\n");
     WorkingFolder inside(data.path());
     Music m;
+    // What a game killed while making the tune left, and another game's work under way.
+    const auto killed = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
+    for (const char* left : {"tunes/Tune-0.wav.1.part", "tunes/Tune-0.wav.2.mix"})
+        std::filesystem::last_write_time(m.cache.write(left, "half"), killed);
+    const auto underWay = m.cache.write("tunes/Tune-0.wav.3.part", "half");
     EXPECT_TRUE(m.player->play(".\\Music\\tune.wav")) << "a tune on its way counts as playing";
     awaitSound(m.log);
     // Named after its notes file; Windows spells that file as it was asked for.
@@ -142,7 +147,8 @@ TEST(DeviceMusic, TunesAreMadeFromTheirNotesUnlessTheDataHoldsTheWaveFile) {
     EXPECT_EQ(readFile(m.log.sounding), music::Tune::fromNotes(shortTune).waveFile());
     int files = 0;
     for (const auto& file : std::filesystem::directory_iterator(m.cache / "tunes")) files += file.is_regular_file();
-    EXPECT_EQ(files, 1) << "what was kept while the tune was made is gone";
+    EXPECT_EQ(files, 2) << "what was kept while the tune was made is gone, and what a killed game left";
+    EXPECT_TRUE(std::filesystem::exists(underWay));
     EXPECT_FALSE(m.player->play(".\\Music\\broken.wav"));
     EXPECT_TRUE(m.log.sounding.empty() && m.log.held == 0);
 
