@@ -201,6 +201,15 @@ void VoiceStream::startPieces() {
     }
 }
 
+void VoiceStream::addSounding(float* out, std::size_t run) {
+    for (Sounding& s : sounding)
+        std::visit(
+            [out, run](auto& strike) {
+                for (std::size_t i = 0; i < run; ++i) out[i] += static_cast<float>(strike.next());
+            },
+            s.strike);
+}
+
 void VoiceStream::fill(float* out, std::size_t count) {
     std::fill(out, out + count, 0.0f);
     while (count > 0) {
@@ -209,17 +218,11 @@ void VoiceStream::fill(float* out, std::size_t count) {
             nextToBegin = 0;
         }
         startPieces();
-        // A run of frames where the same pieces sound: each adds its samples
-        // in turn, in the order of the notes.
+        // A run of frames where the same pieces sound.
         std::size_t until = nextToBegin < byBegin.size() ? pieces[byBegin[nextToBegin]].begin : loop;
         for (const Sounding& s : sounding) until = std::min(until, s.end);
         const std::size_t run = std::min(count, until - position);
-        for (Sounding& s : sounding)
-            std::visit(
-                [out, run](auto& strike) {
-                    for (std::size_t i = 0; i < run; ++i) out[i] += static_cast<float>(strike.next());
-                },
-                s.strike);
+        addSounding(out, run);
         out += run;
         count -= run;
         position += run;

@@ -103,6 +103,8 @@ private:
     };
     void add(Strike strike, long start);
     void startPieces();
+    // Adds the next run frames of every piece sounding, in the order of the notes.
+    void addSounding(float* out, std::size_t run);
 
     std::size_t loop, position;
     std::vector<Piece> pieces;         // in the order their sounds are added

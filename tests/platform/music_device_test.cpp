@@ -130,11 +130,17 @@ TEST(DeviceMusic, TunesAreMadeFromTheirNotesUnlessTheDataHoldsTheWaveFile) {
     data.write("Music/broken.notes", "tempo 120\nvoice a square\na: | c4/4 |\n");
     WorkingFolder inside(data.path());
     Music m;
-    // What a game killed while making the tune left, and another game's work under way.
+    // What a game killed while making the tune left, and another game's work
+    // under way, named as the game names the tune here.
+#ifdef _WIN32
+    const std::string tune = "tunes/tune-0.wav";  // as the game asked for it
+#else
+    const std::string tune = "tunes/Tune-0.wav";  // as the notes file is spelt
+#endif
     const auto killed = std::filesystem::file_time_type::clock::now() - std::chrono::minutes(2);
-    for (const char* left : {"tunes/Tune-0.wav.1.part", "tunes/Tune-0.wav.2.mix"})
-        std::filesystem::last_write_time(m.cache.write(left, "half"), killed);
-    const auto underWay = m.cache.write("tunes/Tune-0.wav.3.part", "half");
+    for (const char* left : {".1.part", ".2.mix"})
+        std::filesystem::last_write_time(m.cache.write(tune + left, "half"), killed);
+    const auto underWay = m.cache.write(tune + ".3.part", "half");
     EXPECT_TRUE(m.player->play(".\\Music\\tune.wav")) << "a tune on its way counts as playing";
     awaitSound(m.log);
     // Named after its notes file; Windows spells that file as it was asked for.
