@@ -167,6 +167,15 @@ async function endFight() {
   assert.ok(await player(), 'a fight did not end');
   return true;
 }
+// Where the player stands once the last step has shown: the same over 300 ms.
+async function settledPlayer() {
+  for (let where = await player(); ;) {
+    await sleep(300);
+    const now = await player();
+    if (JSON.stringify(now) === JSON.stringify(where)) return now;
+    where = now;
+  }
+}
 // A check of walking on the street, made again when a fight broke into it.
 async function walking(body) {
   for (let attempt = 1; ; ++attempt) {
@@ -343,7 +352,7 @@ await check('a page shown again from the back and forward cache takes back the g
     await tap('ArrowDown', 2);
     await tap('ArrowRight', 3);
   });
-  left = { where: await player(), cash: /Current Money:\s*\$(-?\d+)/.exec(await screenText())[1] };
+  left = { where: await settledPlayer(), cash: /Current Money:\s*\$(-?\d+)/.exec(await screenText())[1] };
   // Chromium does not keep this page in that cache: the test sends the events a browser that does would.
   const stored = await page.evaluate(() => {
     dispatchEvent(new PageTransitionEvent('pagehide', { persisted: true }));
