@@ -66,9 +66,10 @@ sanitize-build:
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 
 # The tests once more under the sanitizers; any report ends the test that
-# made it, so fails it.
+# made it, so fails it. A core each: the sanitizers make the tunes slowly, and
+# the splash's tune must still be made while the splash shows.
 test-sanitize: sanitize-build
-	cd $(SANITIZE_BUILD) && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(TEST_JOBS)
+	cd $(SANITIZE_BUILD) && $(SANITIZER_OPTIONS) ctest --output-on-failure -j $(JOBS)
 
 # Each fuzz target for FUZZ_SECONDS, as many at once as there are cores;
 # fails on any crash, leak, timeout or sanitizer report (the input is kept
